@@ -1,0 +1,87 @@
+#pragma once
+
+#include "device/devicereports.h"
+#include "editors/settingsfieldenum.h"
+#include "editors/settingsrecords.h"
+
+#include <QIcon>
+#include <QMainWindow>
+#include <QNetworkAccessManager>
+#include <QNetworkRequest>
+#include <QSettings>
+#include <QString>
+
+#include <cstdint>
+
+QT_BEGIN_NAMESPACE
+namespace Ui {
+class MainWindow;
+}
+class QNetworkReply;
+class QThread;
+class QTimer;
+QT_END_NAMESPACE
+
+class SettingsUiBackgroundThread;
+
+// True when the command line asks for advanced mode: exactly "advanced" as the
+// first argument after the program name.
+bool advancedModeRequested(const QStringList &arguments);
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The device-link worker; it lives on its own thread once the link has started.
+    SettingsUiBackgroundThread *deviceLinkWorker() const { return worker; }
+
+public slots:
+    void connectDevice(FirmwareVersionTypeDef version);
+    void disconnectDevice();
+
+private slots:
+    void hideAllTabs();
+    void showAllTabs();
+    void checkFirmwareVersion(FirmwareVersionTypeDef version);
+    void hardwareSettingsToUi(HardwareSettingsTypeDef settings);
+    void adcSettingsToUi(AdcExtensionSettingsTypeDef settings);
+    void gpioSettingsToUi(GpioExtensionSettingsTypeDef settings);
+    void effectsSettingsToUi(EffectSettingsTypeDef settings);
+    void uiToEffectsSettings(EffectSettingsTypeDef *settings);
+    void saveEffectsSettings();
+    void switchToDfu();
+    void rebootController();
+    void sendInt8Setting(SettingsFieldEnum field, int8_t index, int8_t data);
+    void sendUInt8Setting(SettingsFieldEnum field, int8_t index, uint8_t data);
+    void sendInt16Setting(SettingsFieldEnum field, int8_t index, int16_t data);
+    void sendUInt16Setting(SettingsFieldEnum field, int8_t index, uint16_t data);
+    void sendFloatSetting(SettingsFieldEnum field, int8_t index, float data);
+    void on_reset_center_button_clicked();
+
+private:
+    template <typename... Params, typename... Args>
+    void deferToWorker(void (SettingsUiBackgroundThread::*request)(Params...), Args... args);
+    void connectEditors();
+    void connectWorker();
+    void setCommandButtonsEnabled(bool enabled);
+    void readAllSettings();
+    void startDeviceLink();
+    void stopDeviceLink();
+
+    Ui::MainWindow *ui;
+    QString idleTitle;
+    QNetworkReply *pendingManifestReply = nullptr;
+    QNetworkAccessManager networkAccessManager;
+    QNetworkRequest manifestRequest;
+    SettingsUiBackgroundThread *worker = nullptr;
+    QIcon appIcon;
+    bool advanced = false;
+    QSettings appSettings;
+    // The device link: the worker's thread and the timer that starts its poll.
+    QThread *workerThread = nullptr;
+    QTimer *workerStartTimer = nullptr;
+};

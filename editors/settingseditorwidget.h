@@ -1,0 +1,36 @@
+#pragma once
+
+#include "editors/settingsfieldenum.h"
+
+#include <QWidget>
+
+#include <cstdint>
+
+// What the three settings editors share: one change signal per value type,
+// emitted once per single user change, and the in_init flag that holds them
+// back while a record from the controller is being shown, so that values read
+// from the controller are never sent back to it.
+class SettingsEditorWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+
+signals:
+    void settingInt8Changed(SettingsFieldEnum field, int8_t index, int8_t data);
+    void settingUInt8Changed(SettingsFieldEnum field, int8_t index, uint8_t data);
+    void settingInt16Changed(SettingsFieldEnum field, int8_t index, int16_t data);
+    void settingUInt16Changed(SettingsFieldEnum field, int8_t index, uint16_t data);
+    void settingFloatChanged(SettingsFieldEnum field, int8_t index, float data);
+
+protected slots:
+    void emitInt8IfNotInInit(SettingsFieldEnum field, int8_t index, int8_t data);
+    void emitUInt8IfNotInInit(SettingsFieldEnum field, int8_t index, uint8_t data);
+    void emitInt16IfNotInInit(SettingsFieldEnum field, int8_t index, int16_t data);
+    void emitUInt16IfNotInInit(SettingsFieldEnum field, int8_t index, uint16_t data);
+    void emitFloatIfNotInInit(SettingsFieldEnum field, int8_t index, float data);
+
+protected:
+    bool in_init = false;
+};

@@ -1,0 +1,145 @@
+// The main window's looks, titles, start-up output, the order of the reads
+// after a connection, and an orderly end at any moment.
+
+#include "app/mainwindow.h"
+#include "device/settingsuibackgroundthread.h"
+#include "tests/testsupport.h"
+
+#include <QTest>
+
+using namespace testsupport;
+namespace sim = vellox::sim;
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QVERIFY(noMisuse()); }
+
+    void startsIdleAndWritesTheRecordSizes();
+    void connectedTitleShowsTheControllerVersion_data();
+    void connectedTitleShowsTheControllerVersion();
+    void matchingFirmwareIsReadInOrder();
+    void otherFirmwareIsNotRead();
+    void unplugReturnsToIdle();
+    void advancedOnlyAsExactFirstArgument();
+    void closingAtAnyMomentEndsCleanly();
+};
+
+void MainWindowTest::startsIdleAndWritesTheRecordSizes()
+{
+    sim::reset();
+    sim::unplug();
+    MessageCapture messages;
+    MainWindow window;
+    QCOMPARE(messages.lines().mid(0, 5), (QStringList{"Effect struct size 64", "Hardware struct size 64",
+                                                       "ADC struct size 64", "GPIO struct size 64",
+                                                       "Device state struct size 64"}));
+    QVERIFY(looksIdle(window));
+    QCOMPARE(window.size(), QSize(690, 732));
+    QCOMPARE(window.minimumSize(), QSize(600, 0));
+    QCOMPARE(window.font().pointSize(), 10);
+}
+
+void MainWindowTest::connectedTitleShowsTheControllerVersion_data()
+{
+    QTest::addColumn<int>("releaseType");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("release") << 0 << "Vellox Wheel (R.25.0.1)";
+    QTest::newRow("release candidate") << 1 << "Vellox Wheel (RC.25.0.1)";
+    QTest::newRow("unknown type reads as release") << 2 << "Vellox Wheel (R.25.0.1)";
+}
+
+void MainWindowTest::connectedTitleShowsTheControllerVersion()
+{
+    QFETCH(int, releaseType);
+    QFETCH(QString, title);
+    sim::reset();
+    sim::setInputFirmwareVersion({static_cast<uint8_t>(releaseType), 25, 0, 1});
+    MainWindow window;
+    QTRY_COMPARE_WITH_TIMEOUT(window.windowTitle(), title, 5000);
+    QVERIFY(looksConnected(window));
+}
+
+void MainWindowTest::matchingFirmwareIsReadInOrder()
+{
+    auto window = connectedWindow();
+    QVERIFY(window);
+    // Firmware information first, then hardware, ADC, GPIO and effects.
+    QCOMPARE(featureReadIds(), (QList<int>{0x25, 0x21, 0xA2, 0xA1, 0x22}));
+    // Loading sends nothing back.
+    QVERIFY(writtenFrames().isEmpty());
+}
+
+void MainWindowTest::otherFirmwareIsNotRead()
+{
+    // The version that counts is the one in report 0x25, not the title's.
+    sim::reset();
+    sim::setFeatureFirmwareVersion({0, 24, 1, 4});
+    MainWindow window;
+    QTRY_VERIFY_WITH_TIMEOUT(looksConnected(window), 5000);
+    QTRY_COMPARE(featureReadIds(), QList<int>{0x25});
+    // Plenty of heartbeat ticks later still only the version was read.
+    QTRY_VERIFY(sim::calls().size() > 200);
+    QCOMPARE(featureReadIds(), QList<int>{0x25});
+    QVERIFY(looksConnected(window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Vellox Wheel (RC.24.1.4)"));
+}
+
+void MainWindowTest::unplugReturnsToIdle()
+{
+    auto window = connectedWindow();
+    QVERIFY(window);
+    sim::unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksIdle(*window), 5000);
+    QVERIFY(writtenFrames().isEmpty());
+}
+
+void MainWindowTest::advancedOnlyAsExactFirstArgument()
+{
+    QVERIFY(advancedModeRequested({"vellox-wheel-setup", "advanced"}));
+    QVERIFY(advancedModeRequested({"vellox-wheel-setup", "advanced", "more"}));
+    QVERIFY(!advancedModeRequested({"vellox-wheel-setup"}));
+    QVERIFY(!advancedModeRequested({"vellox-wheel-setup", "Advanced"}));
+    QVERIFY(!advancedModeRequested({"vellox-wheel-setup", "--advanced"}));
+    QVERIFY(!advancedModeRequested({"vellox-wheel-setup", "other", "advanced"}));
+    QVERIFY(!advancedModeRequested({"advanced"}));
+}
+
+void MainWindowTest::closingAtAnyMomentEndsCleanly()
+{
+    const auto lastCallIsExit = [] {
+        const auto calls = sim::calls();
+        return !calls.empty() && calls.back().call == sim::HidCall::Exit;
+    };
+
+    // Before the device link has had a chance to run.
+    sim::reset();
+    { MainWindow window; }
+    QVERIFY(lastCallIsExit());
+
+    // While connected and polling.
+    {
+        auto window = connectedWindow();
+        QVERIFY(window);
+    }
+    QVERIFY(lastCallIsExit());
+    QCOMPARE(sim::callsInFlight(), 0);
+
+    // In the middle of slow answers: every call takes 150 ms.
+    {
+        auto window = connectedWindow();
+        QVERIFY(window);
+        sim::Faults slow;
+        slow.answerDelayMs = 150;
+        sim::setFaults(slow);
+        QTRY_VERIFY(sim::callsInFlight() > 0);
+    }
+    QVERIFY(lastCallIsExit());
+    QCOMPARE(sim::callsInFlight(), 0);
+    sim::setFaults({});
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"

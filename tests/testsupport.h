@@ -1,0 +1,57 @@
+#pragma once
+
+// Helpers shared by the test programs: expected frames written out by hand,
+// the frames the simulated controller received, captured debug output, and a
+// main window connected to the simulated controller.
+
+#include "sim/simulated_controller.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <initializer_list>
+#include <memory>
+
+class MainWindow;
+class QAbstractButton;
+
+namespace testsupport {
+
+// A 65-byte frame that starts with the given bytes and is zero after them.
+QByteArray frame(std::initializer_list<int> leadingBytes);
+QByteArray toBytes(const vellox::sim::Frame &frame);
+// Every frame the controller has received so far, as byte arrays.
+QList<QByteArray> writtenFrames();
+// Only the settings-write frames (A3 14 ...).
+QList<QByteArray> settingWrites();
+// The report ids of the feature reads made so far, in order.
+QList<int> featureReadIds();
+
+// Fails the current test when the simulator saw hidapi being misused.
+bool noMisuse();
+
+// Collects Qt's debug output while it lives.
+class MessageCapture
+{
+public:
+    MessageCapture();
+    ~MessageCapture();
+    QStringList lines() const;
+    QStringList linesStartingWith(const QString &prefix) const;
+};
+
+// Resets the simulator and returns a window that has found the controller and
+// loaded its settings (the four records were read). Returns null on time-out.
+std::unique_ptr<MainWindow> connectedWindow();
+// True once the window shows the connected or loaded look.
+bool looksConnected(MainWindow &window);
+bool looksIdle(MainWindow &window);
+
+// Clicks the button with this text in the active modal message box. Returns
+// false when no such box or button shows up in time.
+bool clickInModalBox(const QString &buttonText, int timeoutMs = 5000);
+
+} // namespace testsupport
