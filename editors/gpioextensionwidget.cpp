@@ -9,6 +9,8 @@
 #include <QSpinBox>
 #include <QStandardItemModel>
 
+#include <utility>
+
 namespace {
 
 // The form's controls in record order, so that the record conversions and the
