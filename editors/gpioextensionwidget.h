@@ -3,14 +3,20 @@
 #include "editors/settingseditorwidget.h"
 #include "editors/settingsrecords.h"
 
+#include <QList>
+
 QT_BEGIN_NAMESPACE
 namespace Ui {
 class GpioExtensionWidget;
 }
+class QCheckBox;
+class QComboBox;
+class QSpinBox;
 QT_END_NAMESPACE
 
-// Placeholder editor: the change signals and load operations the main window
-// uses. Its controls arrive with the editor's own form.
+// Editor of the periphery: the GPIO pin modes, the SPI input extension, the
+// 32 button modes and the three analog axes. The controls are the state; every
+// user change goes out as one change signal, loading a record sends nothing.
 class GpioExtensionWidget : public SettingsEditorWidget
 {
     Q_OBJECT
@@ -19,9 +25,33 @@ public:
     explicit GpioExtensionWidget(QWidget *parent = nullptr);
     ~GpioExtensionWidget() override;
 
+    // Put a record into the controls. With sendChanges false nothing is sent;
+    // with it true every control that actually changes sends its field.
     void setUiFromGpioSettings(const GpioExtensionSettingsTypeDef &settings, bool sendChanges);
     void setUiFromAdcSettings(const AdcExtensionSettingsTypeDef &settings, bool sendChanges);
+    // Fill a record from the controls. The record is cleared first, so the
+    // reserved bytes come out zero.
+    void gpioSettingsFromUi(GpioExtensionSettingsTypeDef *settings) const;
+    void adcSettingsFromUi(AdcExtensionSettingsTypeDef *settings) const;
+
+private slots:
+    void prepareGpioComboBoxes();
+    void prepareButtonComboBoxes();
+    void prepareAnalogSpinBoxes();
 
 private:
+    void connectControls();
+    void updateToolBoxPages();
+
     Ui::GpioExtensionWidget *ui;
+    // Plain pointers to controls owned by the form; list position = record
+    // array element.
+    QList<QComboBox *> gpio_mode_combo_boxes;
+    QList<QComboBox *> button_mode_combo_boxes;
+    QList<QSpinBox *> upper_dead_zone_spin_boxes;
+    QList<QSpinBox *> lower_dead_zone_spin_boxes;
+    QList<QSpinBox *> analog_smoothing_spin_boxes;
+    QList<QSpinBox *> analog_button_low_spin_boxes;
+    QList<QSpinBox *> analog_button_high_spin_boxes;
+    QList<QCheckBox *> analog_invert_check_boxes;
 };
