@@ -1,11 +1,26 @@
+#include "app/datafolder.h"
 #include "app/mainwindow.h"
+#include "app/terminationsignals.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
+    const bool inDataHome = takeDataHomeOption(argc, argv);
     QApplication application(argc, argv);
+    // Lets the desktop match windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vellox.WheelSetup"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.vellox.WheelSetup")));
+    if (inDataHome)
+        enterDataFolder(userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath()));
+
+    TerminationSignalWatcher terminationSignals;
+    QObject::connect(&terminationSignals, &TerminationSignalWatcher::terminationRequested, &application,
+                     &QCoreApplication::quit);
+
     int exitCode = 0;
     {
         MainWindow window;

@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QLabel>
+#include <QStatusBar>
 #include <QThread>
 #include <QTimer>
 
@@ -82,6 +84,7 @@ void MainWindow::connectWorker()
     connect(worker, &SettingsUiBackgroundThread::firmwareVersionObtained, this, &MainWindow::checkFirmwareVersion);
     connect(worker, &SettingsUiBackgroundThread::deviceConnected, this, &MainWindow::connectDevice);
     connect(worker, &SettingsUiBackgroundThread::deviceDisconnected, this, &MainWindow::disconnectDevice);
+    connect(worker, &SettingsUiBackgroundThread::deviceAccessDenied, this, &MainWindow::showDeviceAccessHint);
 }
 
 // Requests reach the worker as queued calls: they run on the worker's thread,
@@ -127,6 +130,7 @@ void MainWindow::connectDevice(FirmwareVersionTypeDef version)
 {
     const QString deviceTitle = QStringLiteral("Vellox Wheel (%1)").arg(versionText(version));
     deferToWorker(&SettingsUiBackgroundThread::readFirmwareVersion);
+    hideDeviceAccessHint();
     showAllTabs();
     setCommandButtonsEnabled(true);
     setWindowTitle(deviceTitle);
@@ -137,6 +141,28 @@ void MainWindow::disconnectDevice()
     hideAllTabs();
     setCommandButtonsEnabled(false);
     setWindowTitle(idleTitle);
+}
+
+void MainWindow::showDeviceAccessHint(const QString &path)
+{
+    if (!deviceAccessHint) {
+        deviceAccessHint = new QLabel(this);
+        deviceAccessHint->setObjectName(QStringLiteral("device_access_hint"));
+        deviceAccessHint->setWordWrap(true);
+        deviceAccessHint->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // A status-bar message could be replaced by status tips; a widget stays.
+        statusBar()->addWidget(deviceAccessHint, 1);
+    }
+    deviceAccessHint->setText(tr("Controller found at %1, but this user may not open it. "
+                                 "See \"Controller found but not permitted\" in the README.")
+                                  .arg(path));
+    statusBar()->show();
+}
+
+void MainWindow::hideDeviceAccessHint()
+{
+    if (deviceAccessHint)
+        statusBar()->hide();
 }
 
 void MainWindow::setCommandButtonsEnabled(bool enabled)

@@ -17,6 +17,7 @@ QT_BEGIN_NAMESPACE
 namespace Ui {
 class MainWindow;
 }
+class QLabel;
 class QNetworkReply;
 class QThread;
 class QTimer;
@@ -42,6 +43,9 @@ public:
 public slots:
     void connectDevice(FirmwareVersionTypeDef version);
     void disconnectDevice();
+    // A calm, persistent line in the status bar: the controller is there but
+    // this user may not open it. It goes away when the controller connects.
+    void showDeviceAccessHint(const QString &path);
 
 private slots:
     void hideAllTabs();
@@ -71,6 +75,7 @@ private:
     void readAllSettings();
     void startDeviceLink();
     void stopDeviceLink();
+    void hideDeviceAccessHint();
 
     Ui::MainWindow *ui;
     QString idleTitle;
@@ -84,4 +89,7 @@ private:
     // The device link: the worker's thread and the timer that starts its poll.
     QThread *workerThread = nullptr;
     QTimer *workerStartTimer = nullptr;
+    // Created with the status bar on first need, so a window that never needs
+    // the hint has no status bar at all.
+    QLabel *deviceAccessHint = nullptr;
 };

@@ -1,10 +1,13 @@
 #include "device/settingsuibackgroundthread.h"
 
+#include "device/deviceaccess.h"
+
 #include <hidapi.h>
 
 #include <QDebug>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstring>
 
 // A heartbeat read never blocks: the poll timer paces the ticks, and a tick
@@ -115,8 +118,21 @@ hid_device *SettingsUiBackgroundThread::findAndOpenController()
     while (chosen && chosen->interface_number != DEVICE_INTERFACE_NUMBER)
         chosen = chosen->next;
     hid_device *handle = nullptr;
-    if (chosen && chosen->path)
+    if (chosen && chosen->path) {
+        errno = 0;
         handle = hid_open_path(chosen->path);
+        const int openError = errno;
+        if (handle) {
+            deniedPath.clear();
+        } else if (deviceNodeAccessDenied(chosen->path, openError)) {
+            const QString path = QString::fromLocal8Bit(chosen->path);
+            if (path != deniedPath) {
+                deniedPath = path;
+                qDebug() << "controller found at" << path << "but this user may not open it";
+                emit deviceAccessDenied(path);
+            }
+        }
+    }
     hid_free_enumeration(devices);
     return handle;
 }

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QString>
 
 #include <cstdint>
 #include <optional>
@@ -38,6 +39,9 @@ signals:
     void firmwareVersionObtained(FirmwareVersionTypeDef version);
     void deviceConnected(FirmwareVersionTypeDef version);
     void deviceDisconnected();
+    // The controller is on the bus at this node, but this user may not open
+    // it. Sent once per node until an open succeeds; the link keeps trying.
+    void deviceAccessDenied(const QString &path);
 
 public slots:
     void start();
@@ -84,4 +88,6 @@ private:
     // Time since the last input report or the last miss counted for silence.
     QElapsedTimer heartbeatSilence;
     bool stopped = false;
+    // The node last reported through deviceAccessDenied; empty once an open succeeds.
+    QString deniedPath;
 };

@@ -73,6 +73,10 @@ State &state();
 
 // All *Locked functions expect State::mutex to be held.
 void resetLocked(State &s);
+// Makes the node files of the enumeration entries exist, readable and writable
+// by their owner unless opening is denied, in which case they have no
+// permissions at all.
+void syncNodeFilesLocked(const State &s);
 void refreshLocked(State &s); // brings the controller back after a reboot delay has passed
 bool onBusLocked(State &s);
 bool aliveLocked(const State &s, const hid_device_ &dev);

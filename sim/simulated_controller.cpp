@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vellox::sim {
@@ -113,6 +115,37 @@ std::optional<Version> parseVersion(const char *text)
     return version;
 }
 
+// The directory that holds the stand-ins for the controller's device nodes.
+// Created once per process and emptied and removed at exit; the path itself
+// is never freed, as hidapi may still be called while static destructors run.
+const std::string &nodeDirectory()
+{
+    static const std::string *directory = [] {
+        const char *tmp = std::getenv("TMPDIR");
+        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/vellox-sim-XXXXXX";
+        if (!::mkdtemp(pattern.data())) {
+            std::fprintf(stderr, "vellox-sim: cannot create a directory for the device nodes: %s\n",
+                         std::strerror(errno));
+            pattern = "/nonexistent/vellox-sim";
+        }
+        return new std::string(pattern);
+    }();
+    static const struct Remover {
+        ~Remover()
+        {
+            if (DIR *dir = ::opendir(directory->c_str())) {
+                while (const dirent *entry = ::readdir(dir)) {
+                    if (entry->d_name[0] != '.')
+                        ::unlink((*directory + "/" + entry->d_name).c_str());
+                }
+                ::closedir(dir);
+            }
+            ::rmdir(directory->c_str());
+        }
+    } remover;
+    return *directory;
+}
+
 void applyEnvironmentLocked(State &s)
 {
     if (auto hz = envNumber("VELLOX_SIM_RATE_HZ", 0, 100000))
@@ -131,8 +164,10 @@ void applyEnvironmentLocked(State &s)
         s.rebootDelay = std::chrono::milliseconds(*ms);
     if (auto ms = envNumber("VELLOX_SIM_ANSWER_DELAY_MS", 0, 60000))
         s.faults.answerDelayMs = static_cast<int>(*ms);
-    if (envFlag("VELLOX_SIM_DENY_OPEN"))
+    if (envFlag("VELLOX_SIM_DENY_OPEN")) {
         s.faults.denyOpen = true;
+        syncNodeFilesLocked(s);
+    }
     if (envFlag("VELLOX_SIM_UNPLUGGED"))
         leaveBusLocked(s, std::nullopt);
     if (auto ms = envNumber("VELLOX_SIM_PLUG_AFTER_MS", 0, 3600000))
@@ -195,7 +230,22 @@ void resetLocked(State &s)
         ::close(s.logFd);
         s.logFd = -1;
     }
+    syncNodeFilesLocked(s);
     s.changed.notify_all();
+}
+
+void syncNodeFilesLocked(const State &s)
+{
+    const mode_t mode = s.faults.denyOpen ? 0 : S_IRUSR | S_IWUSR;
+    for (std::size_t i = 0; i < s.entries.size(); ++i) {
+        if (!s.entries[i].hasPath)
+            continue;
+        const std::string path = nodePath(static_cast<int>(i));
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        if (fd >= 0)
+            ::close(fd);
+        ::chmod(path.c_str(), mode);
+    }
 }
 
 void refreshLocked(State &s)
@@ -323,6 +373,7 @@ void setEnumeration(const std::vector<EnumerationEntry> &entries)
     State &s = state();
     std::lock_guard lock(s.mutex);
     s.entries = entries;
+    syncNodeFilesLocked(s);
 }
 
 void setInputReportRate(int hz)
@@ -386,6 +437,7 @@ void setFaults(const Faults &faults)
     State &s = state();
     std::lock_guard lock(s.mutex);
     s.faults = faults;
+    syncNodeFilesLocked(s);
     s.changed.notify_all();
 }
 
@@ -398,7 +450,7 @@ Faults faults()
 
 std::string nodePath(int entry)
 {
-    return "/dev/hidraw-vellox-sim" + std::to_string(entry);
+    return nodeDirectory() + "/hidraw" + std::to_string(entry);
 }
 
 std::vector<CallRecord> calls()

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <thread>
 
+#include <sys/stat.h>
+
 using namespace vellox::sim;
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
@@ -191,6 +193,27 @@ private slots:
         QVERIFY(openController());
         unplug();
         QVERIFY(!openController());
+    }
+
+    // The node paths name real files whose mode bits say what opening does:
+    // access() on them answers as it would for a hidraw node.
+    void nodeFilesCarryThePermission()
+    {
+        setEnumeration({{0, true}, {1, false}, {2, true}});
+        const auto mode = [](int entry) {
+            struct stat info {};
+            return ::stat(nodePath(entry).c_str(), &info) == 0 ? int(info.st_mode & 0777) : -1;
+        };
+        QCOMPARE(mode(0), 0600);
+        QCOMPARE(mode(1), -1);
+        QCOMPARE(mode(2), 0600);
+        setFault([](Faults &x) { x.denyOpen = true; });
+        QCOMPARE(mode(0), 0);
+        QCOMPARE(mode(2), 0);
+        setFault([](Faults &x) { x.failOpen = true; });
+        QCOMPARE(mode(0), 0600);
+        setFaults({});
+        QCOMPARE(mode(2), 0600);
     }
 
     void featureReadReturnsRecord_data()
