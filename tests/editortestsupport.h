@@ -121,4 +121,16 @@ inline QString accessibleName(QWidget *widget)
     return face ? face->text(QAccessible::Name) : QString();
 }
 
+// The label a screen reader announces with this control: the label whose
+// buddy it is (for a combo box on Linux the name is the current item, and
+// the label reaches the reader only this way), else its own name.
+inline QString accessibleLabel(QWidget *widget)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    if (!face)
+        return QString();
+    const auto labels = face->relations(QAccessible::Label);
+    return labels.isEmpty() ? face->text(QAccessible::Name) : labels.first().first->text(QAccessible::Name);
+}
+
 } // namespace editortest

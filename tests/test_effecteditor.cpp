@@ -436,7 +436,7 @@ void EffectEditorTest::everyControlIsNamedAndReachableByKeyboard()
     // Each spin box is announced with the text of the label beside it.
     for (QLabel *label : c.editor->findChildren<QLabel *>()) {
         QVERIFY2(label->buddy(), qPrintable(label->objectName()));
-        QCOMPARE(accessibleName(label->buddy()), label->text());
+        QCOMPARE(accessibleLabel(label->buddy()), label->text());
     }
     QCOMPARE(accessibleName(c.spin("motion_range_axis0")), QStringLiteral("Motion range (degrees)"));
     QCOMPARE(accessibleName(c.spin("static_dampening_axis0")), QStringLiteral("Static dampening (%)"));
@@ -449,7 +449,7 @@ void EffectEditorTest::everyControlIsNamedAndReachableByKeyboard()
         if (!isControl || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
             continue;
         ++checked;
-        QVERIFY2(!accessibleName(w).isEmpty(), qPrintable(w->objectName()));
+        QVERIFY2(!accessibleLabel(w).isEmpty(), qPrintable(w->objectName()));
         QVERIFY2(w->focusPolicy() & Qt::TabFocus, qPrintable(w->objectName()));
         QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
     }
