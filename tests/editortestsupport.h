@@ -34,11 +34,12 @@ inline QByteArray uint16Write(int field, int value)
     return testsupport::frame({0xA3, 0x14, field, 0x00, value & 0xFF, (value >> 8) & 0xFF});
 }
 
+// Whole frames as hex text, so a failed comparison shows the bytes.
 inline QStringList hex(const QList<QByteArray> &frames)
 {
     QStringList lines;
     for (const QByteArray &bytes : frames)
-        lines.append(QString::fromLatin1(bytes.left(8).toHex(' ')));
+        lines.append(QString::fromLatin1(bytes.toHex(' ')));
     return lines;
 }
 
