@@ -9,8 +9,9 @@ class FullEffectSettingsWidget;
 }
 QT_END_NAMESPACE
 
-// Placeholder editor: the change signals and load operations the main window
-// uses. Its controls arrive with the editor's own form.
+// Editor of the controller's force-feedback effect settings (the "Effects"
+// tab). Each numeric field is a spin box paired with a slider; the spin box
+// carries the value and is the one that reports changes.
 class FullEffectSettingsWidget : public SettingsEditorWidget
 {
     Q_OBJECT
@@ -19,9 +20,25 @@ public:
     explicit FullEffectSettingsWidget(QWidget *parent = nullptr);
     ~FullEffectSettingsWidget() override;
 
+    // Puts a record into the controls, touching only those that differ. With
+    // sendChanges false nothing is reported; with it true every control that
+    // changes reports itself once, in a fixed order.
     void setUiFromEffectSettings(const EffectSettingsTypeDef &settings, bool sendChanges);
+    // Writes the eleven fields from the controls; the reserved bytes stay as they are.
     void effectSettingsFromUi(EffectSettingsTypeDef *settings) const;
 
+private slots:
+    // Motion range and the two dampenings reach further than their sliders
+    // start; these keep slider and spin box together and grow the slider.
+    void on_motion_range_axis0_valueChanged(int arg1);
+    void on_motion_range_slider_axis0_valueChanged(int value);
+    void on_static_dampening_axis0_valueChanged(int arg1);
+    void on_static_dampening_slider_axis0_valueChanged(int value);
+    void on_soft_stop_dampening_axis0_valueChanged(int arg1);
+    void on_soft_stop_dampening_slider_axis0_valueChanged(int value);
+
 private:
+    void connectChangeHandlers();
+
     Ui::FullEffectSettingsWidget *ui;
 };

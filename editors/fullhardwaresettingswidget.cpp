@@ -1,12 +1,17 @@
 #include "editors/fullhardwaresettingswidget.h"
 
+#include "editors/sliderpairing.h"
 #include "ui_fullhardwaresettingswidget.h"
 
 FullHardwareSettingsWidget::FullHardwareSettingsWidget(QWidget *parent)
     : SettingsEditorWidget(parent)
     , ui(new Ui::FullHardwareSettingsWidget)
 {
+    // The form joins each slider to its spin box; calibration speed is joined
+    // through the slots below instead, because its slider starts shorter than
+    // the spin box and a plain join would clamp a typed 200 back to 100.
     ui->setupUi(this);
+    connectChangeHandlers();
 }
 
 FullHardwareSettingsWidget::~FullHardwareSettingsWidget()
@@ -14,10 +19,85 @@ FullHardwareSettingsWidget::~FullHardwareSettingsWidget()
     delete ui;
 }
 
-void FullHardwareSettingsWidget::setUiFromHardwareSettings(const HardwareSettingsTypeDef &)
+void FullHardwareSettingsWidget::connectChangeHandlers()
 {
+    const auto reportUInt8 = [this](QSpinBox *spinBox, SettingsFieldEnum field) {
+        connect(spinBox, &QSpinBox::valueChanged, this,
+                [this, field](int value) { emitUInt8IfNotInInit(field, 0, static_cast<uint8_t>(value)); });
+    };
+    const auto reportUInt16 = [this](QSpinBox *spinBox, SettingsFieldEnum field) {
+        connect(spinBox, &QSpinBox::valueChanged, this,
+                [this, field](int value) { emitUInt16IfNotInInit(field, 0, static_cast<uint16_t>(value)); });
+    };
+    // Switches go out as 1 / 0, directions as 1 (inverted) / -1 (normal).
+    const auto reportSwitch = [this](QCheckBox *checkBox, SettingsFieldEnum field) {
+        connect(checkBox, &QCheckBox::stateChanged, this,
+                [this, field](int state) { emitUInt8IfNotInInit(field, 0, state > 0 ? uint8_t(1) : uint8_t(0)); });
+    };
+    const auto reportDirection = [this](QCheckBox *checkBox, SettingsFieldEnum field) {
+        connect(checkBox, &QCheckBox::stateChanged, this,
+                [this, field](int state) { emitInt8IfNotInInit(field, 0, state > 0 ? int8_t(1) : int8_t(-1)); });
+    };
+
+    reportSwitch(ui->force_enable, SETTINGS_FIELD_FORCE_ENABLE);
+    reportSwitch(ui->debug_forces, SETTINGS_FIELD_DEBUG_FORCES);
+    connect(ui->amplifier_gain, &QComboBox::currentIndexChanged, this, [this](int index) {
+        // -1 means no current item (a record with an unknown gain); that is
+        // nothing the user chose, so there is nothing to send.
+        if (index >= 0)
+            emitUInt8IfNotInInit(SETTINGS_FIELD_AMPLIFIER_GAIN, 0, static_cast<uint8_t>(index));
+    });
+    reportUInt8(ui->power_limit, SETTINGS_FIELD_POWER_LIMIT);
+    reportUInt8(ui->calibration_magnitude, SETTINGS_FIELD_CALIBRATION_MAGNITUDE);
+    reportUInt8(ui->calibration_speed, SETTINGS_FIELD_CALIBRATION_SPEED);
+    reportUInt8(ui->braking_limit, SETTINGS_FIELD_BRAKING_LIMIT);
+    reportUInt8(ui->speed_sample_buffer_size, SETTINGS_FIELD_SPEED_SAMPLE_BUFFER_SIZE);
+    reportUInt8(ui->position_smoothing, SETTINGS_FIELD_POSITION_SMOOTHING);
+    reportDirection(ui->axis0_encoder_direction, SETTINGS_FIELD_ENCODER_DIRECTION);
+    reportDirection(ui->axis0_force_direction, SETTINGS_FIELD_FORCE_DIRECTION);
+    reportUInt16(ui->axis0_encoder_CPR, SETTINGS_FIELD_ENCODER_CPR);
+    reportUInt8(ui->axis0_pole_pair, SETTINGS_FIELD_POLE_PAIRS);
+    reportUInt8(ui->axis0_p_gain, SETTINGS_FIELD_P_GAIN);
+    reportUInt16(ui->axis0_i_gain, SETTINGS_FIELD_I_GAIN);
 }
 
-void FullHardwareSettingsWidget::setAdvancedMode(bool)
+void FullHardwareSettingsWidget::setUiFromHardwareSettings(const HardwareSettingsTypeDef &settings)
 {
+    // The controls' own signals still run (sliders follow their spin boxes),
+    // but no change handler reports while in_init is set. Values outside a
+    // control's range are clamped by the control; an unknown amplifier gain
+    // leaves the combo box without a current item.
+    in_init = true;
+    ui->force_enable->setChecked(settings.force_enable != 0);
+    ui->debug_forces->setChecked(settings.debug_forces != 0);
+    ui->amplifier_gain->setCurrentIndex(settings.amplifier_gain);
+    ui->power_limit->setValue(settings.power_limit);
+    ui->calibration_magnitude->setValue(settings.calibration_magnitude);
+    ui->calibration_speed->setValue(settings.calibration_speed);
+    ui->braking_limit->setValue(settings.braking_limit);
+    ui->speed_sample_buffer_size->setValue(settings.speed_sample_buffer_size);
+    ui->position_smoothing->setValue(settings.position_smoothing);
+    ui->axis0_encoder_direction->setChecked(settings.encoder_direction == 1);
+    ui->axis0_force_direction->setChecked(settings.force_direction == 1);
+    ui->axis0_encoder_CPR->setValue(settings.encoder_cpr);
+    ui->axis0_pole_pair->setValue(settings.pole_pairs);
+    ui->axis0_p_gain->setValue(settings.p_gain);
+    ui->axis0_i_gain->setValue(settings.i_gain);
+    in_init = false;
+}
+
+void FullHardwareSettingsWidget::setAdvancedMode(bool advanced)
+{
+    ui->amplifier_gain_label->setVisible(advanced);
+    ui->amplifier_gain->setVisible(advanced);
+}
+
+void FullHardwareSettingsWidget::on_calibration_speed_valueChanged(int arg1)
+{
+    sliderFollowsSpinBox(ui->calibration_speed_slider, arg1);
+}
+
+void FullHardwareSettingsWidget::on_calibration_speed_slider_valueChanged(int value)
+{
+    spinBoxFollowsSlider(ui->calibration_speed, value);
 }

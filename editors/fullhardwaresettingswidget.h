@@ -9,8 +9,9 @@ class FullHardwareSettingsWidget;
 }
 QT_END_NAMESPACE
 
-// Placeholder editor: the change signals and load operations the main window
-// uses. Its controls arrive with the editor's own form.
+// Editor of the controller's hardware settings (the "Controller" tab):
+// encoder, control-loop gains, limits, calibration, filtering, force enable
+// and directions. It keeps no copy of the record; the controls are the state.
 class FullHardwareSettingsWidget : public SettingsEditorWidget
 {
     Q_OBJECT
@@ -19,9 +20,19 @@ public:
     explicit FullHardwareSettingsWidget(QWidget *parent = nullptr);
     ~FullHardwareSettingsWidget() override;
 
+    // Shows a record from the controller without reporting anything back.
     void setUiFromHardwareSettings(const HardwareSettingsTypeDef &settings);
+    // Outside advanced mode the current-sense gain row is hidden.
     void setAdvancedMode(bool advanced);
 
+private slots:
+    // The calibration speed spin box reaches further than its slider starts;
+    // these keep the two together and grow the slider.
+    void on_calibration_speed_valueChanged(int arg1);
+    void on_calibration_speed_slider_valueChanged(int value);
+
 private:
+    void connectChangeHandlers();
+
     Ui::FullHardwareSettingsWidget *ui;
 };
