@@ -3,6 +3,8 @@
 #include "editors/sliderpairing.h"
 #include "ui_fulleffectsettingswidget.h"
 
+#include <cstring>
+
 FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
     : SettingsEditorWidget(parent)
     , ui(new Ui::FullEffectSettingsWidget)
@@ -10,7 +12,10 @@ FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
     // The form joins the mirrored slider pairs and the growing pairs' slots
     // first, so each slider already shows the value when it is reported.
     ui->setupUi(this);
+    profiles = std::make_unique<ProfileComboBox>(QStringLiteral("wheel_effects_profiles"),
+                                                 qsizetype(sizeof(EffectSettingsTypeDef)), ui->profile_combo_box);
     connectChangeHandlers();
+    readProfiles();
 }
 
 FullEffectSettingsWidget::~FullEffectSettingsWidget()
@@ -130,4 +135,36 @@ void FullEffectSettingsWidget::on_soft_stop_dampening_axis0_valueChanged(int arg
 void FullEffectSettingsWidget::on_soft_stop_dampening_slider_axis0_valueChanged(int value)
 {
     spinBoxFollowsSlider(ui->soft_stop_dampening_axis0, value);
+}
+
+void FullEffectSettingsWidget::readProfiles()
+{
+    profiles->refresh();
+}
+
+void FullEffectSettingsWidget::applyProfile(QString name)
+{
+    const std::optional<QByteArray> content = profiles->load(name);
+    if (!content)
+        return;
+    EffectSettingsTypeDef settings;
+    std::memcpy(&settings, content->constData(), sizeof settings);
+    setUiFromEffectSettings(settings, true);
+}
+
+void FullEffectSettingsWidget::on_profile_combo_box_activated(int index)
+{
+    applyProfile(ui->profile_combo_box->itemText(index));
+}
+
+void FullEffectSettingsWidget::on_profile_save_button_clicked()
+{
+    EffectSettingsTypeDef settings;
+    effectSettingsFromUi(&settings);
+    profiles->saveUnderCurrentName(QByteArray(reinterpret_cast<const char *>(&settings), sizeof settings));
+}
+
+void FullEffectSettingsWidget::on_profile_delete_button_clicked()
+{
+    profiles->removeCurrent();
 }

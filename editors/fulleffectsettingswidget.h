@@ -1,7 +1,10 @@
 #pragma once
 
+#include "editors/profilecombobox.h"
 #include "editors/settingseditorwidget.h"
 #include "editors/settingsrecords.h"
+
+#include <memory>
 
 QT_BEGIN_NAMESPACE
 namespace Ui {
@@ -28,6 +31,13 @@ public:
     void effectSettingsFromUi(EffectSettingsTypeDef *settings) const;
 
 private slots:
+    // Effects profiles: raw 64-byte records in "wheel_effects_profiles".
+    void readProfiles();
+    void applyProfile(QString name);
+    void on_profile_combo_box_activated(int index);
+    void on_profile_save_button_clicked();
+    void on_profile_delete_button_clicked();
+
     // Motion range and the two dampenings reach further than their sliders
     // start; these keep slider and spin box together and grow the slider.
     void on_motion_range_axis0_valueChanged(int arg1);
@@ -41,4 +51,5 @@ private:
     void connectChangeHandlers();
 
     Ui::FullEffectSettingsWidget *ui;
+    std::unique_ptr<ProfileComboBox> profiles;
 };

@@ -2,6 +2,8 @@
 
 #include "ui_gpioextensionwidget.h"
 
+#include <cstring>
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -90,6 +92,14 @@ constexpr int8_t ENABLE_RESET_BUTTON_INDEX = 1;
 
 } // namespace
 
+namespace {
+
+// A periphery profile is the ADC record followed by the GPIO record.
+constexpr std::size_t PERIPHERY_PROFILE_SIZE =
+    sizeof(AdcExtensionSettingsTypeDef) + sizeof(GpioExtensionSettingsTypeDef);
+
+} // namespace
+
 GpioExtensionWidget::GpioExtensionWidget(QWidget *parent)
     : SettingsEditorWidget(parent)
     , ui(new Ui::GpioExtensionWidget)
@@ -112,6 +122,10 @@ GpioExtensionWidget::GpioExtensionWidget(QWidget *parent)
     prepareButtonComboBoxes();
     prepareAnalogSpinBoxes();
     ui->gpio_tool_box->setCurrentIndex(0);
+
+    profiles = std::make_unique<ProfileComboBox>(QStringLiteral("wheel_periphery_profiles"),
+                                                 qsizetype(PERIPHERY_PROFILE_SIZE), ui->profile_combo_box);
+    readProfiles();
 }
 
 GpioExtensionWidget::~GpioExtensionWidget()
@@ -302,4 +316,43 @@ void GpioExtensionWidget::adcSettingsFromUi(AdcExtensionSettingsTypeDef *setting
         settings->analog_button_high[axis] = static_cast<uint8_t>(analog_button_high_spin_boxes.at(axis)->value());
         settings->analog_invert[axis] = analog_invert_check_boxes.at(axis)->isChecked() ? 1 : 0;
     }
+}
+
+void GpioExtensionWidget::readProfiles()
+{
+    profiles->refresh();
+}
+
+void GpioExtensionWidget::applyProfile(QString name)
+{
+    const std::optional<QByteArray> content = profiles->load(name);
+    if (!content)
+        return;
+    AdcExtensionSettingsTypeDef adc;
+    GpioExtensionSettingsTypeDef gpio;
+    std::memcpy(&adc, content->constData(), sizeof adc);
+    std::memcpy(&gpio, content->constData() + sizeof adc, sizeof gpio);
+    setUiFromAdcSettings(adc, true);
+    setUiFromGpioSettings(gpio, true);
+}
+
+void GpioExtensionWidget::on_profile_combo_box_activated(int index)
+{
+    applyProfile(ui->profile_combo_box->itemText(index));
+}
+
+void GpioExtensionWidget::on_profile_save_button_clicked()
+{
+    AdcExtensionSettingsTypeDef adc;
+    GpioExtensionSettingsTypeDef gpio;
+    adcSettingsFromUi(&adc);
+    gpioSettingsFromUi(&gpio);
+    QByteArray content(reinterpret_cast<const char *>(&adc), sizeof adc);
+    content.append(reinterpret_cast<const char *>(&gpio), sizeof gpio);
+    profiles->saveUnderCurrentName(content);
+}
+
+void GpioExtensionWidget::on_profile_delete_button_clicked()
+{
+    profiles->removeCurrent();
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "editors/profilecombobox.h"
 #include "editors/settingseditorwidget.h"
 #include "editors/settingsrecords.h"
+
+#include <memory>
 
 #include <QList>
 
@@ -35,6 +38,14 @@ public:
     void adcSettingsFromUi(AdcExtensionSettingsTypeDef *settings) const;
 
 private slots:
+    // Periphery profiles: the raw ADC record followed by the raw GPIO record,
+    // 128 bytes, in "wheel_periphery_profiles".
+    void readProfiles();
+    void applyProfile(QString name);
+    void on_profile_combo_box_activated(int index);
+    void on_profile_save_button_clicked();
+    void on_profile_delete_button_clicked();
+
     void prepareGpioComboBoxes();
     void prepareButtonComboBoxes();
     void prepareAnalogSpinBoxes();
@@ -44,6 +55,7 @@ private:
     void updateToolBoxPages();
 
     Ui::GpioExtensionWidget *ui;
+    std::unique_ptr<ProfileComboBox> profiles;
     // Plain pointers to controls owned by the form; list position = record
     // array element.
     QList<QComboBox *> gpio_mode_combo_boxes;
