@@ -25,15 +25,6 @@ FullEffectSettingsWidget::~FullEffectSettingsWidget()
 
 void FullEffectSettingsWidget::connectChangeHandlers()
 {
-    const auto reportUInt8 = [this](QSpinBox *spinBox, SettingsFieldEnum field) {
-        connect(spinBox, &QSpinBox::valueChanged, this,
-                [this, field](int value) { emitUInt8IfNotInInit(field, 0, static_cast<uint8_t>(value)); });
-    };
-    const auto reportUInt16 = [this](QSpinBox *spinBox, SettingsFieldEnum field) {
-        connect(spinBox, &QSpinBox::valueChanged, this,
-                [this, field](int value) { emitUInt16IfNotInInit(field, 0, static_cast<uint16_t>(value)); });
-    };
-
     reportUInt16(ui->motion_range_axis0, SETTINGS_FIELD_MOTION_RANGE);
     reportUInt8(ui->total_effect_scale_axis0, SETTINGS_FIELD_TOTAL_EFFECT_SCALE);
     reportUInt8(ui->integrated_spring_axis0, SETTINGS_FIELD_INTEGRATED_SPRING);
@@ -42,9 +33,7 @@ void FullEffectSettingsWidget::connectChangeHandlers()
     reportUInt16(ui->soft_stop_dampening_axis0, SETTINGS_FIELD_SOFT_STOP_DAMPENING);
     reportUInt16(ui->static_dampening_axis0, SETTINGS_FIELD_STATIC_DAMPENING);
     // The controller takes +1 for inverted and -1 for normal.
-    connect(ui->invert_constant_force, &QCheckBox::stateChanged, this, [this](int state) {
-        emitInt8IfNotInInit(SETTINGS_FIELD_INVERT_CONSTANT_FORCE, 0, state > 0 ? int8_t(1) : int8_t(-1));
-    });
+    reportDirection(ui->invert_constant_force, SETTINGS_FIELD_INVERT_CONSTANT_FORCE);
     reportUInt8(ui->direct_x_constant_strength, SETTINGS_FIELD_DIRECT_X_CONSTANT_STRENGTH);
     reportUInt8(ui->direct_x_spring_strength, SETTINGS_FIELD_DIRECT_X_SPRING_STRENGTH);
     reportUInt8(ui->direct_x_periodic_strength, SETTINGS_FIELD_DIRECT_X_PERIODIC_STRENGTH);

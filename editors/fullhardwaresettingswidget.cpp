@@ -21,32 +21,10 @@ FullHardwareSettingsWidget::~FullHardwareSettingsWidget()
 
 void FullHardwareSettingsWidget::connectChangeHandlers()
 {
-    const auto reportUInt8 = [this](QSpinBox *spinBox, SettingsFieldEnum field) {
-        connect(spinBox, &QSpinBox::valueChanged, this,
-                [this, field](int value) { emitUInt8IfNotInInit(field, 0, static_cast<uint8_t>(value)); });
-    };
-    const auto reportUInt16 = [this](QSpinBox *spinBox, SettingsFieldEnum field) {
-        connect(spinBox, &QSpinBox::valueChanged, this,
-                [this, field](int value) { emitUInt16IfNotInInit(field, 0, static_cast<uint16_t>(value)); });
-    };
     // Switches go out as 1 / 0, directions as 1 (inverted) / -1 (normal).
-    const auto reportSwitch = [this](QCheckBox *checkBox, SettingsFieldEnum field) {
-        connect(checkBox, &QCheckBox::stateChanged, this,
-                [this, field](int state) { emitUInt8IfNotInInit(field, 0, state > 0 ? uint8_t(1) : uint8_t(0)); });
-    };
-    const auto reportDirection = [this](QCheckBox *checkBox, SettingsFieldEnum field) {
-        connect(checkBox, &QCheckBox::stateChanged, this,
-                [this, field](int state) { emitInt8IfNotInInit(field, 0, state > 0 ? int8_t(1) : int8_t(-1)); });
-    };
-
     reportSwitch(ui->force_enable, SETTINGS_FIELD_FORCE_ENABLE);
     reportSwitch(ui->debug_forces, SETTINGS_FIELD_DEBUG_FORCES);
-    connect(ui->amplifier_gain, &QComboBox::currentIndexChanged, this, [this](int index) {
-        // -1 means no current item (a record with an unknown gain); that is
-        // nothing the user chose, so there is nothing to send.
-        if (index >= 0)
-            emitUInt8IfNotInInit(SETTINGS_FIELD_AMPLIFIER_GAIN, 0, static_cast<uint8_t>(index));
-    });
+    reportItemIndex(ui->amplifier_gain, SETTINGS_FIELD_AMPLIFIER_GAIN);
     reportUInt8(ui->power_limit, SETTINGS_FIELD_POWER_LIMIT);
     reportUInt8(ui->calibration_magnitude, SETTINGS_FIELD_CALIBRATION_MAGNITUDE);
     reportUInt8(ui->calibration_speed, SETTINGS_FIELD_CALIBRATION_SPEED);

@@ -135,30 +135,6 @@ GpioExtensionWidget::~GpioExtensionWidget()
 
 void GpioExtensionWidget::connectControls()
 {
-    // A combo without a current item (a stored value beyond its last item)
-    // has no value to send; narrowing -1 would send 255.
-    const auto connectCombo = [this](QComboBox *combo, SettingsFieldEnum field, int index) {
-        connect(combo, &QComboBox::currentIndexChanged, this, [this, field, index](int value) {
-            if (value >= 0)
-                emitUInt8IfNotInInit(field, static_cast<int8_t>(index), static_cast<uint8_t>(value));
-        });
-    };
-    const auto connectUInt8Spin = [this](QSpinBox *spinBox, SettingsFieldEnum field, int index) {
-        connect(spinBox, &QSpinBox::valueChanged, this, [this, field, index](int value) {
-            emitUInt8IfNotInInit(field, static_cast<int8_t>(index), static_cast<uint8_t>(value));
-        });
-    };
-    const auto connectUInt16Spin = [this](QSpinBox *spinBox, SettingsFieldEnum field, int index) {
-        connect(spinBox, &QSpinBox::valueChanged, this, [this, field, index](int value) {
-            emitUInt16IfNotInInit(field, static_cast<int8_t>(index), static_cast<uint16_t>(value));
-        });
-    };
-    const auto connectCheck = [this](QCheckBox *checkBox, SettingsFieldEnum field, int index) {
-        connect(checkBox, &QCheckBox::stateChanged, this, [this, field, index](int state) {
-            emitUInt8IfNotInInit(field, static_cast<int8_t>(index), state > 0 ? 1 : 0);
-        });
-    };
-
     connect(ui->spiModeCombo_1, &QComboBox::currentIndexChanged, this, [this](int value) {
         if (value >= 0)
             emitUInt8IfNotInInit(SETTINGS_FIELD_SPI_EXTENSION_MODE, 0, static_cast<uint8_t>(value));
@@ -167,27 +143,27 @@ void GpioExtensionWidget::connectControls()
 
     const QList<QComboBox *> gpioCombos = gpioModeCombos(ui);
     for (int i = 0; i < gpioCombos.size(); ++i)
-        connectCombo(gpioCombos.at(i), SETTINGS_FIELD_GPIO_MODE, i);
+        reportItemIndex(gpioCombos.at(i), SETTINGS_FIELD_GPIO_MODE, i);
     const QList<QComboBox *> buttonCombos = buttonModeCombos(ui);
     for (int i = 0; i < buttonCombos.size(); ++i)
-        connectCombo(buttonCombos.at(i), SETTINGS_FIELD_BUTTON_MODE, i);
+        reportItemIndex(buttonCombos.at(i), SETTINGS_FIELD_BUTTON_MODE, i);
 
-    connectCombo(ui->spi_mode_dropdown, SETTINGS_FIELD_SPI_MODE, 0);
-    connectCombo(ui->latch_mode_dropdown, SETTINGS_FIELD_LATCH_MODE, 0);
-    connectUInt8Spin(ui->spi_latch_delay, SETTINGS_FIELD_SPI_LATCH_DELAY, 0);
-    connectUInt8Spin(ui->spi_pulse_length, SETTINGS_FIELD_SPI_PULSE_LENGTH, 0);
+    reportItemIndex(ui->spi_mode_dropdown, SETTINGS_FIELD_SPI_MODE, 0);
+    reportItemIndex(ui->latch_mode_dropdown, SETTINGS_FIELD_LATCH_MODE, 0);
+    reportUInt8(ui->spi_latch_delay, SETTINGS_FIELD_SPI_LATCH_DELAY, 0);
+    reportUInt8(ui->spi_pulse_length, SETTINGS_FIELD_SPI_PULSE_LENGTH, 0);
 
     const AnalogControls analog = analogControls(ui);
     for (int axis = 0; axis < ANALOG_AXIS_COUNT; ++axis) {
-        connectUInt16Spin(analog.lowerDeadZone.at(axis), SETTINGS_FIELD_LOWER_DEAD_ZONE, axis);
-        connectUInt16Spin(analog.upperDeadZone.at(axis), SETTINGS_FIELD_UPPER_DEAD_ZONE, axis);
-        connectUInt8Spin(analog.buttonLow.at(axis), SETTINGS_FIELD_ANALOG_BUTTON_LOW, axis);
-        connectUInt8Spin(analog.buttonHigh.at(axis), SETTINGS_FIELD_ANALOG_BUTTON_HIGH, axis);
-        connectUInt8Spin(analog.smoothing.at(axis), SETTINGS_FIELD_ANALOG_SMOOTHING, axis);
-        connectCheck(analog.invert.at(axis), SETTINGS_FIELD_ANALOG_INVERT, axis);
+        reportUInt16(analog.lowerDeadZone.at(axis), SETTINGS_FIELD_LOWER_DEAD_ZONE, axis);
+        reportUInt16(analog.upperDeadZone.at(axis), SETTINGS_FIELD_UPPER_DEAD_ZONE, axis);
+        reportUInt8(analog.buttonLow.at(axis), SETTINGS_FIELD_ANALOG_BUTTON_LOW, axis);
+        reportUInt8(analog.buttonHigh.at(axis), SETTINGS_FIELD_ANALOG_BUTTON_HIGH, axis);
+        reportUInt8(analog.smoothing.at(axis), SETTINGS_FIELD_ANALOG_SMOOTHING, axis);
+        reportSwitch(analog.invert.at(axis), SETTINGS_FIELD_ANALOG_INVERT, axis);
     }
 
-    connectCheck(ui->enable_reset_button, SETTINGS_FIELD_ENABLE_RESET_BUTTON, ENABLE_RESET_BUTTON_INDEX);
+    reportSwitch(ui->enable_reset_button, SETTINGS_FIELD_ENABLE_RESET_BUTTON, ENABLE_RESET_BUTTON_INDEX);
 }
 
 void GpioExtensionWidget::prepareGpioComboBoxes()

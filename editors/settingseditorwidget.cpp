@@ -1,5 +1,9 @@
 #include "editors/settingseditorwidget.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSpinBox>
+
 void SettingsEditorWidget::emitInt8IfNotInInit(SettingsFieldEnum field, int8_t index, int8_t data)
 {
     if (!in_init)
@@ -28,4 +32,39 @@ void SettingsEditorWidget::emitFloatIfNotInInit(SettingsFieldEnum field, int8_t 
 {
     if (!in_init)
         emit settingFloatChanged(field, index, data);
+}
+
+void SettingsEditorWidget::reportUInt8(QSpinBox *spinBox, SettingsFieldEnum field, int index)
+{
+    connect(spinBox, &QSpinBox::valueChanged, this, [this, field, index](int value) {
+        emitUInt8IfNotInInit(field, static_cast<int8_t>(index), static_cast<uint8_t>(value));
+    });
+}
+
+void SettingsEditorWidget::reportUInt16(QSpinBox *spinBox, SettingsFieldEnum field, int index)
+{
+    connect(spinBox, &QSpinBox::valueChanged, this, [this, field, index](int value) {
+        emitUInt16IfNotInInit(field, static_cast<int8_t>(index), static_cast<uint16_t>(value));
+    });
+}
+
+void SettingsEditorWidget::reportItemIndex(QComboBox *comboBox, SettingsFieldEnum field, int index)
+{
+    connect(comboBox, &QComboBox::currentIndexChanged, this, [this, field, index](int item) {
+        if (item >= 0)
+            emitUInt8IfNotInInit(field, static_cast<int8_t>(index), static_cast<uint8_t>(item));
+    });
+}
+
+void SettingsEditorWidget::reportSwitch(QCheckBox *checkBox, SettingsFieldEnum field, int index)
+{
+    connect(checkBox, &QCheckBox::stateChanged, this, [this, field, index](int state) {
+        emitUInt8IfNotInInit(field, static_cast<int8_t>(index), state > 0 ? uint8_t(1) : uint8_t(0));
+    });
+}
+
+void SettingsEditorWidget::reportDirection(QCheckBox *checkBox, SettingsFieldEnum field)
+{
+    connect(checkBox, &QCheckBox::stateChanged, this,
+            [this, field](int state) { emitInt8IfNotInInit(field, 0, state > 0 ? int8_t(1) : int8_t(-1)); });
 }

@@ -6,6 +6,10 @@
 
 #include <cstdint>
 
+class QCheckBox;
+class QComboBox;
+class QSpinBox;
+
 // What the three settings editors share: one change signal per value type,
 // emitted once per single user change, and the in_init flag that holds them
 // back while a record from the controller is being shown, so that values read
@@ -32,5 +36,17 @@ protected slots:
     void emitFloatIfNotInInit(SettingsFieldEnum field, int8_t index, float data);
 
 protected:
+    // Connects a control so that each change of its value is reported once,
+    // unless in_init is set, with this field and index.
+    void reportUInt8(QSpinBox *spinBox, SettingsFieldEnum field, int index = 0);
+    void reportUInt16(QSpinBox *spinBox, SettingsFieldEnum field, int index = 0);
+    // The item index as uint8. A combo box without a current item (a stored
+    // value beyond its last item) reports nothing: narrowing -1 would send 255.
+    void reportItemIndex(QComboBox *comboBox, SettingsFieldEnum field, int index = 0);
+    // A switch as uint8: 1 checked, 0 unchecked.
+    void reportSwitch(QCheckBox *checkBox, SettingsFieldEnum field, int index = 0);
+    // A direction as int8: 1 checked (inverted), -1 unchecked (normal).
+    void reportDirection(QCheckBox *checkBox, SettingsFieldEnum field);
+
     bool in_init = false;
 };
