@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QStringList>
 #include <QTest>
 
@@ -106,6 +107,26 @@ inline bool replugWith(MainWindow &window, const sim::Record &hardware, const si
     const bool ok = QTest::qWaitFor([&delivered] { return delivered > 0; }, 5000);
     QObject::disconnect(counting);
     return ok;
+}
+
+// Records filled with each of these bytes, then 40 of random bytes (the same
+// ones in every run).
+inline QList<sim::Record> anyRecords(std::initializer_list<int> fills)
+{
+    QList<sim::Record> records;
+    for (int fill : fills) {
+        sim::Record record;
+        record.fill(uint8_t(fill));
+        records.append(record);
+    }
+    QRandomGenerator random(20240104);
+    for (int i = 0; i < 40; ++i) {
+        sim::Record record;
+        for (auto &byte : record)
+            byte = uint8_t(random.bounded(256));
+        records.append(record);
+    }
+    return records;
 }
 
 // Replaces the whole text of a spin box by typing, one key at a time.

@@ -328,19 +328,7 @@ void HardwareEditorTest::anyControllerBytesLoadWithoutAWrite()
     QVERIFY(window);
     const Controls c = controlsOf(*window);
 
-    QList<sim::Record> records;
-    for (int fill : {0x00, 0xFF, 0x80, 0x04}) {
-        sim::Record r;
-        r.fill(uint8_t(fill));
-        records.append(r);
-    }
-    QRandomGenerator random(20240104);
-    for (int i = 0; i < 40; ++i) {
-        sim::Record r;
-        for (auto &byte : r)
-            byte = uint8_t(random.bounded(256));
-        records.append(r);
-    }
+    const QList<sim::Record> records = editortest::anyRecords({0x00, 0xFF, 0x80, 0x04});
 
     sim::clearLog();
     for (const sim::Record &r : records) {
