@@ -36,7 +36,10 @@ MainWindow::MainWindow(QWidget *parent)
     advanced = advancedModeRequested(QCoreApplication::arguments());
 
     ui->setupUi(this);
-    setWindowIcon(appIcon);
+    // Without an icon file in the working directory the window keeps the
+    // application's icon from the desktop theme.
+    if (!appIcon.availableSizes().isEmpty())
+        setWindowIcon(appIcon);
     setWindowTitle(idleTitle);
     hideAllTabs();
 
