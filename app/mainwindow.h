@@ -3,11 +3,13 @@
 #include "device/devicereports.h"
 #include "editors/settingsfieldenum.h"
 #include "editors/settingsrecords.h"
+#include "update/manifest.h"
 
 #include <QIcon>
 #include <QMainWindow>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QSettings>
 #include <QString>
 
@@ -17,6 +19,7 @@ QT_BEGIN_NAMESPACE
 namespace Ui {
 class MainWindow;
 }
+class QMessageBox;
 class QNetworkReply;
 class QThread;
 class QTimer;
@@ -60,6 +63,8 @@ private slots:
     void sendInt16Setting(SettingsFieldEnum field, int8_t index, int16_t data);
     void sendUInt16Setting(SettingsFieldEnum field, int8_t index, uint16_t data);
     void sendFloatSetting(SettingsFieldEnum field, int8_t index, float data);
+    void checkUiVersion();
+    void checkUiVersionFinished();
     void on_reset_center_button_clicked();
 
 private:
@@ -69,6 +74,10 @@ private:
     void connectWorker();
     void setCommandButtonsEnabled(bool enabled);
     void readAllSettings();
+    void collectManifestBody();
+    // Shows the update notice and acts on its answer. False when the window
+    // was destroyed while the notice was open.
+    bool announceUpdate(const update::ManifestVersion &manifest);
     void startDeviceLink();
     void stopDeviceLink();
 
@@ -84,4 +93,13 @@ private:
     // The device link: the worker's thread and the timer that starts its poll.
     QThread *workerThread = nullptr;
     QTimer *workerStartTimer = nullptr;
+    // The manifest body read so far; a body over the size limit is dropped.
+    QByteArray manifestBody;
+    bool manifestTooLarge = false;
+    // The firmware warning or update notice while it is open, so that a window
+    // destroyed meanwhile can close it.
+    QPointer<QMessageBox> openMessageBox;
+    // Counts connection changes, so that an answer to the firmware warning
+    // given after the controller has left (or come back) is not acted on.
+    quint64 connectionSerial = 0;
 };
