@@ -60,8 +60,10 @@ MainWindow::~MainWindow()
 {
     // A message box still open returns from its modal loop once the window is
     // gone; the code after it sees that and touches nothing of the window.
-    if (openMessageBox)
-        openMessageBox->done(0);
+    for (const QPointer<QMessageBox> &box : std::as_const(openMessageBoxes)) {
+        if (box)
+            box->done(0);
+    }
     if (pendingManifestReply) {
         disconnect(pendingManifestReply, nullptr, this, nullptr);
         pendingManifestReply->abort();
@@ -201,13 +203,10 @@ void MainWindow::checkFirmwareVersion(FirmwareVersionTypeDef version)
     warning.setIcon(QMessageBox::Warning);
     latestVersionButton->setFocus();
 
-    const QPointer<MainWindow> alive(this);
-    openMessageBox = &warning;
-    warning.exec();
+    const bool alive = runMessageBox(warning);
     latestVersionButton->deleteLater();
     if (!alive)
         return;
-    openMessageBox = nullptr;
 
     const QAbstractButton *clicked = warning.clickedButton();
     if (clicked == latestVersionButton)
@@ -287,7 +286,11 @@ void MainWindow::checkUiVersion()
     manifestTooLarge = false;
     pendingManifestReply = networkAccessManager.get(manifestRequest);
     connect(pendingManifestReply, &QNetworkReply::readyRead, this, &MainWindow::collectManifestBody);
-    connect(pendingManifestReply, &QNetworkReply::finished, this, &MainWindow::checkUiVersionFinished);
+    // Queued: the notice runs a modal loop in which the window may be
+    // destroyed, and with it the reply; that must not happen while the reply
+    // is still emitting its signal.
+    connect(pendingManifestReply, &QNetworkReply::finished, this, &MainWindow::checkUiVersionFinished,
+            Qt::QueuedConnection);
     // A request refused on the spot (no usable address) may have finished already.
     if (pendingManifestReply->isFinished())
         QMetaObject::invokeMethod(this, &MainWindow::checkUiVersionFinished, Qt::QueuedConnection);
@@ -298,7 +301,8 @@ void MainWindow::checkUiVersion()
 void MainWindow::collectManifestBody()
 {
     QNetworkReply *reply = pendingManifestReply;
-    if (!reply || manifestTooLarge)
+    // A reply that ended in an error is closed and has nothing more to read.
+    if (!reply || manifestTooLarge || !reply->isReadable())
         return;
     manifestBody += reply->read(update::MAX_MANIFEST_SIZE + 1 - manifestBody.size());
     if (manifestBody.size() > update::MAX_MANIFEST_SIZE) {
@@ -342,12 +346,8 @@ void MainWindow::checkUiVersionFinished()
 bool MainWindow::announceUpdate(const update::ManifestVersion &manifest)
 {
     update::UpdateNotice notice(idleTitle, manifest);
-    const QPointer<MainWindow> alive(this);
-    openMessageBox = &notice;
-    notice.exec();
-    if (!alive)
+    if (!runMessageBox(notice))
         return false;
-    openMessageBox = nullptr;
 
     switch (notice.answer()) {
     case update::UpdateNotice::Answer::Download:
@@ -365,6 +365,17 @@ bool MainWindow::announceUpdate(const update::ManifestVersion &manifest)
     case update::UpdateNotice::Answer::None:
         break;
     }
+    return true;
+}
+
+bool MainWindow::runMessageBox(QMessageBox &box)
+{
+    const QPointer<MainWindow> alive(this);
+    openMessageBoxes.append(&box);
+    box.exec();
+    if (!alive)
+        return false;
+    openMessageBoxes.removeAll(&box);
     return true;
 }
 

@@ -78,6 +78,9 @@ private:
     // Shows the update notice and acts on its answer. False when the window
     // was destroyed while the notice was open.
     bool announceUpdate(const update::ManifestVersion &manifest);
+    // Runs the box modally. False when the window was destroyed meanwhile;
+    // the caller must then not touch the window.
+    bool runMessageBox(QMessageBox &box);
     void startDeviceLink();
     void stopDeviceLink();
 
@@ -96,9 +99,9 @@ private:
     // The manifest body read so far; a body over the size limit is dropped.
     QByteArray manifestBody;
     bool manifestTooLarge = false;
-    // The firmware warning or update notice while it is open, so that a window
-    // destroyed meanwhile can close it.
-    QPointer<QMessageBox> openMessageBox;
+    // The firmware warnings and the update notice while they are open, so
+    // that a window destroyed meanwhile can close them.
+    QList<QPointer<QMessageBox>> openMessageBoxes;
     // Counts connection changes, so that an answer to the firmware warning
     // given after the controller has left (or come back) is not acted on.
     quint64 connectionSerial = 0;
