@@ -287,8 +287,8 @@ void MainWindow::checkUiVersion()
     pendingManifestReply = networkAccessManager.get(manifestRequest);
     connect(pendingManifestReply, &QNetworkReply::readyRead, this, &MainWindow::collectManifestBody);
     // Queued: the notice runs a modal loop in which the window may be
-    // destroyed, and with it the reply; that must not happen while the reply
-    // is still emitting its signal.
+    // destroyed, and with it the reply, which must not be deleted inside a
+    // slot of its own finished signal.
     connect(pendingManifestReply, &QNetworkReply::finished, this, &MainWindow::checkUiVersionFinished,
             Qt::QueuedConnection);
     // A request refused on the spot (no usable address) may have finished already.
