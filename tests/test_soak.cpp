@@ -790,10 +790,6 @@ void SoakTest::openWindow()
     hardware = window->findChild<FullHardwareSettingsWidget *>("hardware_settings_widget");
     QVERIFY(effects && periphery && hardware);
     watchWindow();
-    pid_t workerTid = 0;
-    QMetaObject::invokeMethod(
-        window->deviceLinkWorker(), [&workerTid] { workerTid = ::gettid(); }, Qt::BlockingQueuedConnection);
-    watchdog->watchWorkerThread(workerTid);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 }
@@ -907,6 +903,12 @@ void SoakTest::soakUnderFaultsAndLoad()
              "the window never loaded the controller's settings");
     checkEditorsShowController("first connection");
     ++reconnectChecks;
+    // The worker has its own thread by now; the watchdog reports how long it
+    // waited for a CPU when the GUI thread stalls.
+    pid_t workerTid = 0;
+    QMetaObject::invokeMethod(
+        window->deviceLinkWorker(), [&workerTid] { workerTid = ::gettid(); }, Qt::BlockingQueuedConnection);
+    watchdog->watchWorkerThread(workerTid);
 
     watchdog->setBoundNs(stallLimitNs);
     watchdog->restartMeasuring();
