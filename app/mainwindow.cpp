@@ -3,16 +3,26 @@
 #include "app/appversion.h"
 #include "device/settingsuibackgroundthread.h"
 #include "ui_mainwindow.h"
+#include "update/addresses.h"
+#include "update/updatenotice.h"
 
 #include <hidapi.h>
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QStatusBar>
+#include <QMessageBox>
+#include <QMetaEnum>
+#include <QNetworkReply>
+#include <QPushButton>
 #include <QThread>
 #include <QTimer>
+
+// A manifest request that transfers nothing for this long ends with an error.
+static constexpr int MANIFEST_TRANSFER_TIMEOUT_MS = 10000;
 
 bool advancedModeRequested(const QStringList &arguments)
 {
@@ -47,11 +57,22 @@ MainWindow::MainWindow(QWidget *parent)
     worker = new SettingsUiBackgroundThread();
     connectWorker();
 
-    startDeviceLink();
+    // The device link starts once the update check has ended.
+    checkUiVersion();
 }
 
 MainWindow::~MainWindow()
 {
+    // A message box still open returns from its modal loop once the window is
+    // gone; the code after it sees that and touches nothing of the window.
+    for (const QPointer<QMessageBox> &box : std::as_const(openMessageBoxes)) {
+        if (box)
+            box->done(0);
+    }
+    if (pendingManifestReply) {
+        disconnect(pendingManifestReply, nullptr, this, nullptr);
+        pendingManifestReply->abort();
+    }
     delete ui;
     stopDeviceLink();
     // Only now, with the worker's thread finished and the controller closed,
@@ -131,6 +152,7 @@ void MainWindow::stopDeviceLink()
 
 void MainWindow::connectDevice(FirmwareVersionTypeDef version)
 {
+    ++connectionSerial;
     const QString deviceTitle = QStringLiteral("Vellox Wheel (%1)").arg(versionText(version));
     deferToWorker(&SettingsUiBackgroundThread::readFirmwareVersion);
     hideDeviceAccessHint();
@@ -141,6 +163,7 @@ void MainWindow::connectDevice(FirmwareVersionTypeDef version)
 
 void MainWindow::disconnectDevice()
 {
+    ++connectionSerial;
     hideAllTabs();
     setCommandButtonsEnabled(false);
     setWindowTitle(idleTitle);
@@ -192,9 +215,39 @@ void MainWindow::checkFirmwareVersion(FirmwareVersionTypeDef version)
 {
     showAllTabs();
     ui->hardware_settings_widget->setAdvancedMode(advanced);
-    // A controller with other firmware keeps its connected look and is not read.
-    if (version == softwareVersion())
+    if (version == softwareVersion()) {
         readAllSettings();
+        return;
+    }
+
+    const quint64 serial = connectionSerial;
+    QMessageBox warning;
+    warning.setTextFormat(Qt::MarkdownText);
+    warning.setWindowTitle(QStringLiteral("Version mismatch!"));
+    warning.setText(QStringLiteral("Changing settings with software not matching firmware version can cause "
+                                   "unexpected device behaviour!\n\r **Consider using matching versions of Vellox "
+                                   "Setup and firmware.**"));
+    warning.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    QPushButton *latestVersionButton = warning.addButton(tr("Latest version"), QMessageBox::ActionRole);
+    warning.setIcon(QMessageBox::Warning);
+    latestVersionButton->setFocus();
+
+    const bool alive = runMessageBox(warning);
+    latestVersionButton->deleteLater();
+    if (!alive)
+        return;
+
+    const QAbstractButton *clicked = warning.clickedButton();
+    if (clicked == latestVersionButton)
+        QDesktopServices::openUrl(update::downloadsPageUrl());
+    // The controller left (or left and came back) while the warning was open:
+    // the window already shows that, and this answer no longer applies to it.
+    if (serial != connectionSerial)
+        return;
+    if (clicked == warning.button(QMessageBox::Ok))
+        readAllSettings();
+    else
+        disconnectDevice();
 }
 
 void MainWindow::readAllSettings()
@@ -249,6 +302,110 @@ void MainWindow::switchToDfu()
 void MainWindow::rebootController()
 {
     deferToWorker(&SettingsUiBackgroundThread::rebootControllerRequest);
+}
+
+void MainWindow::checkUiVersion()
+{
+    // Runs once per start; the device link starts when it has ended.
+    if (pendingManifestReply || workerThread)
+        return;
+    manifestRequest.setUrl(update::manifestUrl());
+    manifestRequest.setTransferTimeout(MANIFEST_TRANSFER_TIMEOUT_MS);
+    manifestBody.clear();
+    manifestTooLarge = false;
+    pendingManifestReply = networkAccessManager.get(manifestRequest);
+    connect(pendingManifestReply, &QNetworkReply::readyRead, this, &MainWindow::collectManifestBody);
+    // Queued: the notice runs a modal loop in which the window may be
+    // destroyed, and with it the reply, which must not be deleted inside a
+    // slot of its own finished signal.
+    connect(pendingManifestReply, &QNetworkReply::finished, this, &MainWindow::checkUiVersionFinished,
+            Qt::QueuedConnection);
+    // A request refused on the spot (no usable address) may have finished already.
+    if (pendingManifestReply->isFinished())
+        QMetaObject::invokeMethod(this, &MainWindow::checkUiVersionFinished, Qt::QueuedConnection);
+}
+
+// Reads the body as it arrives, keeping at most one byte more than a manifest
+// may have; a longer body ends the request and counts as no manifest.
+void MainWindow::collectManifestBody()
+{
+    QNetworkReply *reply = pendingManifestReply;
+    // A reply that ended in an error is closed and has nothing more to read.
+    if (!reply || manifestTooLarge || !reply->isReadable())
+        return;
+    manifestBody += reply->read(update::MAX_MANIFEST_SIZE + 1 - manifestBody.size());
+    if (manifestBody.size() > update::MAX_MANIFEST_SIZE) {
+        manifestTooLarge = true;
+        manifestBody.clear();
+        reply->abort();
+    }
+}
+
+void MainWindow::checkUiVersionFinished()
+{
+    QNetworkReply *reply = pendingManifestReply;
+    if (!reply)
+        return;
+    disconnect(reply, nullptr, this, nullptr);
+    collectManifestBody();
+
+    if (!manifestTooLarge && reply->error() != QNetworkReply::NoError) {
+        const char *name = QMetaEnum::fromType<QNetworkReply::NetworkError>().valueToKey(reply->error());
+        qDebug().noquote() << "error"
+                           << QStringLiteral("QNetworkReply::") + QLatin1String(name ? name : "UnknownNetworkError");
+    } else {
+        const update::SkippedRelease skipped{
+            appSettings.value(QStringLiteral("skip_release_type")).toString(),
+            appSettings.value(QStringLiteral("skip_release_major")).toUInt(),
+            appSettings.value(QStringLiteral("skip_release_minor")).toUInt(),
+            appSettings.value(QStringLiteral("skip_release_patch")).toUInt(),
+        };
+        // An oversized body (cut short by the abort) reads like invalid JSON.
+        const update::ManifestVersion manifest = update::readManifest(manifestTooLarge ? QByteArray() : manifestBody);
+        if (update::shouldAnnounce(manifest, skipped) && !announceUpdate(manifest))
+            return;
+    }
+
+    manifestBody.clear();
+    reply->deleteLater();
+    pendingManifestReply = nullptr;
+    startDeviceLink();
+}
+
+bool MainWindow::announceUpdate(const update::ManifestVersion &manifest)
+{
+    update::UpdateNotice notice(idleTitle, manifest);
+    if (!runMessageBox(notice))
+        return false;
+
+    switch (notice.answer()) {
+    case update::UpdateNotice::Answer::Download:
+        QDesktopServices::openUrl(update::downloadsPageUrl());
+        break;
+    case update::UpdateNotice::Answer::Skip:
+        // Only a valid manifest is announced: its type is "R" or "RC" and its
+        // numbers are not negative.
+        appSettings.setValue(QStringLiteral("skip_release_type"), manifest.releaseType);
+        appSettings.setValue(QStringLiteral("skip_release_major"), static_cast<uint>(manifest.major));
+        appSettings.setValue(QStringLiteral("skip_release_minor"), static_cast<uint>(manifest.minor));
+        appSettings.setValue(QStringLiteral("skip_release_patch"), static_cast<uint>(manifest.patch));
+        appSettings.sync();
+        break;
+    case update::UpdateNotice::Answer::None:
+        break;
+    }
+    return true;
+}
+
+bool MainWindow::runMessageBox(QMessageBox &box)
+{
+    const QPointer<MainWindow> alive(this);
+    openMessageBoxes.append(&box);
+    box.exec();
+    if (!alive)
+        return false;
+    openMessageBoxes.removeAll(&box);
+    return true;
 }
 
 void MainWindow::on_reset_center_button_clicked()

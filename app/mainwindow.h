@@ -3,11 +3,13 @@
 #include "device/devicereports.h"
 #include "editors/settingsfieldenum.h"
 #include "editors/settingsrecords.h"
+#include "update/manifest.h"
 
 #include <QIcon>
 #include <QMainWindow>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QSettings>
 #include <QString>
 
@@ -18,6 +20,7 @@ namespace Ui {
 class MainWindow;
 }
 class QLabel;
+class QMessageBox;
 class QNetworkReply;
 class QThread;
 class QTimer;
@@ -64,6 +67,8 @@ private slots:
     void sendInt16Setting(SettingsFieldEnum field, int8_t index, int16_t data);
     void sendUInt16Setting(SettingsFieldEnum field, int8_t index, uint16_t data);
     void sendFloatSetting(SettingsFieldEnum field, int8_t index, float data);
+    void checkUiVersion();
+    void checkUiVersionFinished();
     void on_reset_center_button_clicked();
 
 private:
@@ -73,6 +78,13 @@ private:
     void connectWorker();
     void setCommandButtonsEnabled(bool enabled);
     void readAllSettings();
+    void collectManifestBody();
+    // Shows the update notice and acts on its answer. False when the window
+    // was destroyed while the notice was open.
+    bool announceUpdate(const update::ManifestVersion &manifest);
+    // Runs the box modally. False when the window was destroyed meanwhile;
+    // the caller must then not touch the window.
+    bool runMessageBox(QMessageBox &box);
     void startDeviceLink();
     void stopDeviceLink();
     void hideDeviceAccessHint();
@@ -92,4 +104,13 @@ private:
     // Created with the status bar on first need, so a window that never needs
     // the hint has no status bar at all.
     QLabel *deviceAccessHint = nullptr;
+    // The manifest body read so far; a body over the size limit is dropped.
+    QByteArray manifestBody;
+    bool manifestTooLarge = false;
+    // The firmware warnings and the update notice while they are open, so
+    // that a window destroyed meanwhile can close them.
+    QList<QPointer<QMessageBox>> openMessageBoxes;
+    // Counts connection changes, so that an answer to the firmware warning
+    // given after the controller has left (or come back) is not acted on.
+    quint64 connectionSerial = 0;
 };

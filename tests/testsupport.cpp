@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace testsupport {
 
@@ -191,6 +192,26 @@ bool clickInModalBox(const QString &buttonText, int timeoutMs)
         return false;
     target->click();
     return true;
+}
+
+ModalBoxWatcher::ModalBoxWatcher(std::function<void(QMessageBox &)> onShown)
+    : onShown(std::move(onShown))
+    , timer(new QTimer(this))
+{
+    connect(timer, &QTimer::timeout, this, &ModalBoxWatcher::look);
+    timer->start(5);
+}
+
+ModalBoxWatcher::~ModalBoxWatcher() = default;
+
+void ModalBoxWatcher::look()
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box || box == lastBox.data() || !box->isVisible())
+        return;
+    lastBox = box;
+    ++count;
+    onShown(*box);
 }
 
 } // namespace testsupport

@@ -8,15 +8,20 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 
 class MainWindow;
 class QAbstractButton;
+class QMessageBox;
+class QTimer;
 
 namespace testsupport {
 
@@ -53,5 +58,27 @@ bool looksIdle(MainWindow &window);
 // Clicks the button with this text in the active modal message box. Returns
 // false when no such box or button shows up in time.
 bool clickInModalBox(const QString &buttonText, int timeoutMs = 5000);
+
+// A box run with exec() blocks whoever opened it until it is answered, so a
+// test cannot wait for it from the outside. While this object lives it looks
+// for message boxes every few milliseconds and hands each new one, once, to
+// `onShown`, which runs inside the box's own modal loop and usually answers
+// it with clickInModalBox().
+class ModalBoxWatcher : public QObject
+{
+public:
+    explicit ModalBoxWatcher(std::function<void(QMessageBox &)> onShown);
+    ~ModalBoxWatcher() override;
+    // How many boxes have been handed to `onShown` so far.
+    int seen() const { return count; }
+
+private:
+    void look();
+
+    std::function<void(QMessageBox &)> onShown;
+    QTimer *timer;
+    QPointer<QMessageBox> lastBox;
+    int count = 0;
+};
 
 } // namespace testsupport
