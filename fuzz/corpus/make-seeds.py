@@ -51,6 +51,27 @@ seeds = {
     },
 }
 
+
+def manifest(wheel):
+    import json
+    return json.dumps({'wheel': wheel}).encode()
+
+
+seeds['fuzz_manifest'] = {
+    'newer-release': manifest({'release_type': 'R', 'release_major': 25, 'release_minor': 0, 'release_patch': 1}),
+    'own-version': manifest({'release_type': 'RC', 'release_major': 24, 'release_minor': 1, 'release_patch': 4}),
+    'newer-candidate': manifest({'release_type': 'RC', 'release_major': 24, 'release_minor': 1, 'release_patch': 5}),
+    'older': manifest({'release_type': 'R', 'release_major': 23, 'release_minor': 9, 'release_patch': 9}),
+    'huge-numbers': b'{"wheel":{"release_type":"R","release_major":1e300,"release_minor":-1e300,"release_patch":4294967296}}',
+    'fractions': b'{"wheel":{"release_type":"R","release_major":25.9,"release_minor":-0.5,"release_patch":0.0}}',
+    'wrong-types': b'{"wheel":{"release_type":25,"release_major":"25","release_minor":null,"release_patch":[1]}}',
+    'markdown-type': b'{"wheel":{"release_type":"R](http://x)![i](y","release_major":99,"release_minor":0,"release_patch":0}}',
+    'no-wheel': b'{"firmware":{"release_type":"R","release_major":25}}',
+    'array-root': b'[{"wheel":{"release_type":"R","release_major":25}}]',
+    'truncated': b'{"wheel":{"release_type":"R","release_ma',
+    'empty': b'',
+}
+
 for target, files in seeds.items():
     folder = os.path.join(here, target)
     os.makedirs(folder, exist_ok=True)
