@@ -95,6 +95,7 @@ public:
             &context,
             [this] {
                 poll = new QTimer(&context);
+                poll->setTimerType(Qt::PreciseTimer);
                 QObject::connect(poll, &QTimer::timeout, &context, [this] {
                     HidInOutReportTypeDef report;
                     hid_read_timeout(handle, &report.report_id, HID_REPORT_SIZE, 0);
