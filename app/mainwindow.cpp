@@ -12,6 +12,7 @@
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QStatusBar>
 #include <QMessageBox>
@@ -29,11 +30,22 @@ bool advancedModeRequested(const QStringList &arguments)
     return arguments.size() > 1 && arguments.at(1) == QLatin1String("advanced");
 }
 
+namespace {
+
+// Probing a missing file would load every image-format plugin at start-up.
+QIcon windowIconFromWorkingDirectory()
+{
+    const QString path = QStringLiteral("vellox_hardware_icon.png");
+    return QFileInfo::exists(path) ? QIcon(path) : QIcon();
+}
+
+} // namespace
+
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
     , idleTitle(QStringLiteral("Vellox Wheel Setup (%1)").arg(versionText(softwareVersion())))
-    , appIcon(QStringLiteral("vellox_hardware_icon.png"))
+    , appIcon(windowIconFromWorkingDirectory())
     , appSettings(QDir::currentPath() + QStringLiteral("/vellox-wheel-setup.ini"), QSettings::IniFormat)
 {
     registerSettingsMetaTypes();
@@ -48,7 +60,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     // Without an icon file in the working directory the window keeps the
     // application's icon from the desktop theme.
-    if (!appIcon.availableSizes().isEmpty())
+    if (!appIcon.isNull())
         setWindowIcon(appIcon);
     setWindowTitle(idleTitle);
     hideAllTabs();

@@ -9,6 +9,11 @@
 #include "tests/testsupport.h"
 
 #include <QAccessible>
+#include <QSlider>
+#include <QLabel>
+#include <QComboBox>
+#include <QAbstractSpinBox>
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -153,6 +158,33 @@ inline QString accessibleLabel(QWidget *widget)
         return QString();
     const auto labels = face->relations(QAccessible::Label);
     return labels.isEmpty() ? face->text(QAccessible::Name) : labels.first().first->text(QAccessible::Name);
+}
+
+// Every label of the editor is the buddy of the control it names, and that
+// control is announced with the label's text.
+inline void verifyLabelsNameTheirControls(QWidget *editor)
+{
+    for (QLabel *label : editor->findChildren<QLabel *>()) {
+        QVERIFY2(label->buddy(), qPrintable(label->objectName()));
+        QCOMPARE(accessibleLabel(label->buddy()), label->text());
+    }
+}
+
+// Every named control of the editor has a name a screen reader speaks, takes
+// Tab focus and is enabled; *checked counts them.
+inline void verifyControlsNamedAndFocusable(QWidget *editor, int *checked)
+{
+    *checked = 0;
+    for (QWidget *w : editor->findChildren<QWidget *>()) {
+        const bool isControl = qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QSlider *>(w)
+            || qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w);
+        if (!isControl || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
+            continue;
+        ++*checked;
+        QVERIFY2(!accessibleLabel(w).isEmpty(), qPrintable(w->objectName()));
+        QVERIFY2(w->focusPolicy() & Qt::TabFocus, qPrintable(w->objectName()));
+        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+    }
 }
 
 } // namespace editortest

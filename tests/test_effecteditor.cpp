@@ -372,25 +372,16 @@ void EffectEditorTest::everyControlIsNamedAndReachableByKeyboard()
     const Controls c = controlsOf(window);
 
     // Each spin box is announced with the text of the label beside it.
-    for (QLabel *label : c.editor->findChildren<QLabel *>()) {
-        QVERIFY2(label->buddy(), qPrintable(label->objectName()));
-        QCOMPARE(accessibleLabel(label->buddy()), label->text());
-    }
+    editortest::verifyLabelsNameTheirControls(c.editor);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(accessibleName(c.spin("motion_range_axis0")), QStringLiteral("Motion range (degrees)"));
     QCOMPARE(accessibleName(c.spin("static_dampening_axis0")), QStringLiteral("Static dampening (%)"));
 
-    const QList<QWidget *> controls = c.editor->findChildren<QWidget *>();
     int checked = 0;
-    for (QWidget *w : controls) {
-        const bool isControl = qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QSlider *>(w)
-            || qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w);
-        if (!isControl || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
-            continue;
-        ++checked;
-        QVERIFY2(!accessibleLabel(w).isEmpty(), qPrintable(w->objectName()));
-        QVERIFY2(w->focusPolicy() & Qt::TabFocus, qPrintable(w->objectName()));
-        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
-    }
+    editortest::verifyControlsNamedAndFocusable(c.editor, &checked);
+    if (QTest::currentTestFailed())
+        return;
     // 10 sliders, 10 spin boxes, the check box, the profile combo box and two buttons.
     QCOMPARE(checked, 24);
     auto *profileCombo = c.editor->findChild<QComboBox *>("profile_combo_box");

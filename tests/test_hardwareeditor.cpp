@@ -363,24 +363,16 @@ void HardwareEditorTest::everyControlIsNamedAndReachableByKeyboard()
     const Controls c = controlsOf(window);
 
     // Each spin box and the combo box are announced with the text of the label beside them.
-    for (QLabel *label : c.editor->findChildren<QLabel *>()) {
-        QVERIFY2(label->buddy(), qPrintable(label->objectName()));
-        QCOMPARE(accessibleLabel(label->buddy()), label->text());
-    }
+    editortest::verifyLabelsNameTheirControls(c.editor);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(accessibleName(c.spin("axis0_encoder_CPR")), QStringLiteral("Encoder CPR"));
     QCOMPARE(accessibleLabel(c.gain()), QStringLiteral("Current sense gain (Require reboot)"));
 
     int checked = 0;
-    for (QWidget *w : c.editor->findChildren<QWidget *>()) {
-        const bool isControl = qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QSlider *>(w)
-            || qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w);
-        if (!isControl || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
-            continue;
-        ++checked;
-        QVERIFY2(!accessibleLabel(w).isEmpty(), qPrintable(w->objectName()));
-        QVERIFY2(w->focusPolicy() & Qt::TabFocus, qPrintable(w->objectName()));
-        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
-    }
+    editortest::verifyControlsNamedAndFocusable(c.editor, &checked);
+    if (QTest::currentTestFailed())
+        return;
     // Four check boxes, the combo box, ten spin boxes and eight sliders.
     QCOMPARE(checked, 23);
     QStringList items;

@@ -1,0 +1,80 @@
+#!/usr/bin/env python3
+"""Writes the seed inputs of the fuzz targets into the folders beside this
+script: plausible records as a controller holds them, the extremes, and
+profile files that are too short, exact and too long."""
+import os
+import struct
+
+here = os.path.dirname(os.path.abspath(__file__))
+
+
+def pad(record):
+    assert len(record) <= 64
+    return record + bytes(64 - len(record))
+
+
+effects = pad(struct.pack('<HHHBBBBbBBB', 900, 0, 50, 100, 0, 5, 100, -1, 100, 100, 100))
+effects_other = pad(struct.pack('<HHHBBBBbBBB', 1080, 250, 300, 80, 30, 10, 60, 1, 50, 70, 20))
+hardware = pad(struct.pack('<HHBBBBBBBBBBbbB', 4096, 60, 20, 1, 0, 2, 40, 100, 80, 50, 0, 8, -1, -1, 7))
+gpio = pad(bytes([1]) + bytes([2, 2, 1, 3, 4, 5, 6, 8, 7, 10]) + bytes([1, 2] * 16) + bytes([2, 1, 5, 7]))
+gpio_other = pad(bytes([0]) + bytes([1, 0, 0, 0, 0, 0, 0, 9, 0, 0]) + bytes([1] * 32) + bytes([0, 0, 1, 1]))
+adc = pad(struct.pack('<3H3H3B3B3B3B', 100, 200, 300, 4000, 4001, 4002, 5, 6, 7, 10, 20, 30, 90, 80, 70, 1, 0, 1))
+adc_other = pad(struct.pack('<3H3H3B3B3B3B', 0, 0, 0, 32767, 32767, 32767, 0, 0, 0, 0, 0, 0, 100, 100, 100, 0, 0, 0))
+ones = bytes([0xFF] * 64)
+zeros = bytes(64)
+
+seeds = {
+    'fuzz_controller_records': {
+        'effects-default-then-other': bytes([0]) + effects + effects_other,
+        'effects-extremes': bytes([0]) + zeros + ones,
+        'hardware-default-then-extremes': bytes([1]) + hardware + ones,
+        'gpio-all-modes-then-other': bytes([2]) + gpio + gpio_other,
+        'gpio-extremes': bytes([2]) + zeros + ones,
+        'adc-values-then-other': bytes([3]) + adc + adc_other,
+        'adc-extremes': bytes([3]) + ones + zeros,
+        'selector-only': bytes([2]),
+    },
+    'fuzz_effects_profile': {
+        'empty': b'',
+        'one-short': effects[:63],
+        'exact': effects,
+        'extremes': ones,
+        'long': effects_other + bytes(range(256)),
+    },
+    'fuzz_periphery_profile': {
+        'empty': b'',
+        'one-short': (adc + gpio)[:127],
+        'exact': adc + gpio,
+        'other': adc_other + gpio_other,
+        'extremes': ones + ones,
+        'long': adc + gpio + bytes(range(256)) * 4,
+    },
+}
+
+
+def manifest(wheel):
+    import json
+    return json.dumps({'wheel': wheel}).encode()
+
+
+seeds['fuzz_manifest'] = {
+    'newer-release': manifest({'release_type': 'R', 'release_major': 25, 'release_minor': 0, 'release_patch': 1}),
+    'own-version': manifest({'release_type': 'RC', 'release_major': 24, 'release_minor': 1, 'release_patch': 4}),
+    'newer-candidate': manifest({'release_type': 'RC', 'release_major': 24, 'release_minor': 1, 'release_patch': 5}),
+    'older': manifest({'release_type': 'R', 'release_major': 23, 'release_minor': 9, 'release_patch': 9}),
+    'huge-numbers': b'{"wheel":{"release_type":"R","release_major":1e300,"release_minor":-1e300,"release_patch":4294967296}}',
+    'fractions': b'{"wheel":{"release_type":"R","release_major":25.9,"release_minor":-0.5,"release_patch":0.0}}',
+    'wrong-types': b'{"wheel":{"release_type":25,"release_major":"25","release_minor":null,"release_patch":[1]}}',
+    'markdown-type': b'{"wheel":{"release_type":"R](http://x)![i](y","release_major":99,"release_minor":0,"release_patch":0}}',
+    'no-wheel': b'{"firmware":{"release_type":"R","release_major":25}}',
+    'array-root': b'[{"wheel":{"release_type":"R","release_major":25}}]',
+    'truncated': b'{"wheel":{"release_type":"R","release_ma',
+    'empty': b'',
+}
+
+for target, files in seeds.items():
+    folder = os.path.join(here, target)
+    os.makedirs(folder, exist_ok=True)
+    for name, content in files.items():
+        with open(os.path.join(folder, name), 'wb') as f:
+            f.write(content)
