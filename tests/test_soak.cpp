@@ -508,7 +508,7 @@ public:
         currentActivity = activity;
         trail.append(QStringLiteral("+%1 %2").arg(double(clock.nsecsElapsed() - last) / 1e6, 0, 'f', 1).arg(activity));
     }
-    // The gap now under way holds a profile save, which waits for the disk.
+    // The gap now under way holds a profile save or delete, which waits for the disk.
     void markDiskWrite() { diskWriteInGap = true; }
     // The gap now under way holds a click that brings a whole page to screen.
     void markPageSwitch() { pageSwitchInGap = true; }
@@ -1429,6 +1429,8 @@ void SoakTest::deleteProfile(QWidget *editor)
     act("delete profile " + name, [&] {
         pressKey(combo->lineEdit(), Qt::Key_A, Qt::ControlModifier);
         typeText(combo->lineEdit(), name);
+        // Removing a file waits for the file system like a save does.
+        watchdog->markDiskWrite();
         clickOn(editor->findChild<QPushButton *>("profile_delete_button"));
     });
     ++profileDeletes;
