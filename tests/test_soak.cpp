@@ -77,8 +77,11 @@ int envInt(const char *name, int fallback)
     return ok ? value : fallback;
 }
 
-// The stall bound is 16 ms in an ordinary build (twice that for a switch of
-// tab or page, see StallWatchdog). Under the address sanitizer, whose
+// The stall bound is 16 ms in an ordinary build: the GUI thread's own work in
+// one gap (its CPU time) stays within it, a whole gap, which also holds time
+// blocked in the kernel, within four times it, and a gap in which a tab or
+// page comes to screen within twice it (see StallWatchdog and the checks at
+// the end of the soak). Under the address sanitizer, whose
 // allocator serves every allocation Qt makes while it handles an event and
 // paints, the longest pieces of GUI work measured two to four times as long
 // as in the dev build (up to 32 ms after a change, 70 ms for a tab switch);
