@@ -1,4 +1,5 @@
 #include "app/datafolder.h"
+#include "app/firstpaint.h"
 #include "app/mainwindow.h"
 #include "app/terminationsignals.h"
 
@@ -13,7 +14,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // Lets the desktop match windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vellox.WheelSetup"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.vellox.WheelSetup")));
     if (inDataHome)
         enterDataFolder(userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath()));
 
@@ -25,6 +25,11 @@ int main(int argc, char *argv[])
     {
         MainWindow window;
         window.show();
+        // Looking the icon up in the desktop theme reads the theme's folders;
+        // the window appears first and takes the icon a moment later.
+        afterFirstPaint(&window, &window, [] {
+            QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("com.vellox.WheelSetup")));
+        });
         // The window keeps the 10-point font of its form; dialogs and
         // anything created later get the smaller application font.
         QFont font = QApplication::font();

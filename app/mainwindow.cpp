@@ -1,7 +1,11 @@
 #include "app/mainwindow.h"
 
 #include "app/appversion.h"
+#include "app/firstpaint.h"
 #include "device/settingsuibackgroundthread.h"
+#include "editors/fulleffectsettingswidget.h"
+#include "editors/fullhardwaresettingswidget.h"
+#include "editors/gpioextensionwidget.h"
 #include "ui_mainwindow.h"
 #include "update/addresses.h"
 #include "update/updatenotice.h"
@@ -21,6 +25,8 @@
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
+
+#include <utility>
 
 // A manifest request that transfers nothing for this long ends with an error.
 static constexpr int MANIFEST_TRANSFER_TIMEOUT_MS = 10000;
@@ -65,7 +71,7 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(idleTitle);
     hideAllTabs();
 
-    connectEditors();
+    connectCommandButtons();
     worker = new SettingsUiBackgroundThread();
     connectWorker();
 
@@ -92,12 +98,41 @@ MainWindow::~MainWindow()
     hid_exit();
 }
 
-void MainWindow::connectEditors()
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The tabs stay hidden until a controller connects, so the first frame
+    // needs none of the editors; building them costs more than the rest of
+    // the window.
+    if (!std::exchange(firstShowSeen, true))
+        afterFirstPaint(this, this, [this] { buildEditors(); });
+}
+
+void MainWindow::buildEditors()
+{
+    if (effectsEditor)
+        return;
+    effectsEditor = new FullEffectSettingsWidget(ui->effects_tab);
+    effectsEditor->setObjectName(QStringLiteral("effects_settings_widget"));
+    ui->verticalLayout_9->addWidget(effectsEditor);
+    peripheryEditor = new GpioExtensionWidget(ui->periphery_tab);
+    peripheryEditor->setObjectName(QStringLiteral("gpio_extension_widget"));
+    ui->verticalLayout->addWidget(peripheryEditor);
+    hardwareEditor = new FullHardwareSettingsWidget(ui->controller_tab);
+    hardwareEditor->setObjectName(QStringLiteral("hardware_settings_widget"));
+    ui->verticalLayout_8->addWidget(hardwareEditor);
+    connectEditors();
+}
+
+void MainWindow::connectCommandButtons()
 {
     connect(ui->save_effects_settings_button, &QPushButton::clicked, this, &MainWindow::saveEffectsSettings);
     connect(ui->reboot_button, &QPushButton::clicked, this, &MainWindow::rebootController);
     connect(ui->dfu_mode_button, &QPushButton::clicked, this, &MainWindow::switchToDfu);
+}
 
+void MainWindow::connectEditors()
+{
     const auto connectChanges = [this](auto *editor) {
         using Editor = std::remove_pointer_t<decltype(editor)>;
         connect(editor, &Editor::settingInt8Changed, this, &MainWindow::sendInt8Setting);
@@ -106,9 +141,9 @@ void MainWindow::connectEditors()
         connect(editor, &Editor::settingUInt16Changed, this, &MainWindow::sendUInt16Setting);
         connect(editor, &Editor::settingFloatChanged, this, &MainWindow::sendFloatSetting);
     };
-    connectChanges(ui->hardware_settings_widget);
-    connectChanges(ui->effects_settings_widget);
-    connectChanges(ui->gpio_extension_widget);
+    connectChanges(hardwareEditor);
+    connectChanges(effectsEditor);
+    connectChanges(peripheryEditor);
 }
 
 void MainWindow::connectWorker()
@@ -167,6 +202,7 @@ void MainWindow::connectDevice(FirmwareVersionTypeDef version)
     ++connectionSerial;
     const QString deviceTitle = QStringLiteral("Vellox Wheel (%1)").arg(versionText(version));
     deferToWorker(&SettingsUiBackgroundThread::readFirmwareVersion);
+    buildEditors();
     hideDeviceAccessHint();
     showAllTabs();
     setCommandButtonsEnabled(true);
@@ -226,7 +262,8 @@ void MainWindow::showAllTabs()
 void MainWindow::checkFirmwareVersion(FirmwareVersionTypeDef version)
 {
     showAllTabs();
-    ui->hardware_settings_widget->setAdvancedMode(advanced);
+    buildEditors();
+    hardwareEditor->setAdvancedMode(advanced);
     if (version == softwareVersion()) {
         readAllSettings();
         return;
@@ -278,27 +315,32 @@ void MainWindow::readAllSettings()
 
 void MainWindow::hardwareSettingsToUi(HardwareSettingsTypeDef settings)
 {
-    ui->hardware_settings_widget->setUiFromHardwareSettings(settings);
+    buildEditors();
+    hardwareEditor->setUiFromHardwareSettings(settings);
 }
 
 void MainWindow::adcSettingsToUi(AdcExtensionSettingsTypeDef settings)
 {
-    ui->gpio_extension_widget->setUiFromAdcSettings(settings, false);
+    buildEditors();
+    peripheryEditor->setUiFromAdcSettings(settings, false);
 }
 
 void MainWindow::gpioSettingsToUi(GpioExtensionSettingsTypeDef settings)
 {
-    ui->gpio_extension_widget->setUiFromGpioSettings(settings, false);
+    buildEditors();
+    peripheryEditor->setUiFromGpioSettings(settings, false);
 }
 
 void MainWindow::effectsSettingsToUi(EffectSettingsTypeDef settings)
 {
-    ui->effects_settings_widget->setUiFromEffectSettings(settings, false);
+    buildEditors();
+    effectsEditor->setUiFromEffectSettings(settings, false);
 }
 
 void MainWindow::uiToEffectsSettings(EffectSettingsTypeDef *settings)
 {
-    ui->effects_settings_widget->effectSettingsFromUi(settings);
+    buildEditors();
+    effectsEditor->effectSettingsFromUi(settings);
 }
 
 void MainWindow::saveEffectsSettings()

@@ -26,6 +26,9 @@ class QThread;
 class QTimer;
 QT_END_NAMESPACE
 
+class FullEffectSettingsWidget;
+class FullHardwareSettingsWidget;
+class GpioExtensionWidget;
 class SettingsUiBackgroundThread;
 
 // True when the command line asks for advanced mode: exactly "advanced" as the
@@ -49,6 +52,9 @@ public slots:
     // A calm, persistent line in the status bar: the controller is there but
     // this user may not open it. It goes away when the controller connects.
     void showDeviceAccessHint(const QString &path);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void hideAllTabs();
@@ -74,6 +80,10 @@ private slots:
 private:
     template <typename... Params, typename... Args>
     void deferToWorker(void (SettingsUiBackgroundThread::*request)(Params...), Args... args);
+    // Creates the three editors on their tabs, once: after the window's first
+    // frame, or earlier when a controller or a caller needs them.
+    void buildEditors();
+    void connectCommandButtons();
     void connectEditors();
     void connectWorker();
     void setCommandButtonsEnabled(bool enabled);
@@ -90,6 +100,10 @@ private:
     void hideDeviceAccessHint();
 
     Ui::MainWindow *ui;
+    FullEffectSettingsWidget *effectsEditor = nullptr;
+    GpioExtensionWidget *peripheryEditor = nullptr;
+    FullHardwareSettingsWidget *hardwareEditor = nullptr;
+    bool firstShowSeen = false;
     QString idleTitle;
     QNetworkReply *pendingManifestReply = nullptr;
     QNetworkAccessManager networkAccessManager;

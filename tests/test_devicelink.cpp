@@ -18,12 +18,6 @@ namespace sim = vellox::sim;
 
 namespace {
 
-int countCalls(sim::HidCall kind)
-{
-    const auto calls = sim::calls();
-    return static_cast<int>(std::count_if(calls.begin(), calls.end(), [kind](const auto &c) { return c.call == kind; }));
-}
-
 // Waits until the worker has run at least `count` enumerations since the log was cleared.
 bool waitForEnumerations(int count)
 {
@@ -171,6 +165,7 @@ void DeviceLinkTest::nothingIsSentOrLoggedWhileDisconnected()
     sim::unplug();
     MessageCapture messages;
     MainWindow window;
+    QVERIFY(showWithEditors(window));
     QVERIFY(waitForEnumerations(1));
     auto *effects = window.findChild<FullEffectSettingsWidget *>("effects_settings_widget");
     emit effects->settingUInt8Changed(SETTINGS_FIELD_TOTAL_EFFECT_SCALE, 0, 50);

@@ -369,6 +369,7 @@ void EffectEditorTest::everyControlIsNamedAndReachableByKeyboard()
     sim::reset();
     sim::unplug();
     MainWindow window;
+    QVERIFY(showWithEditors(window));
     const Controls c = controlsOf(window);
 
     // Each spin box is announced with the text of the label beside it.

@@ -360,6 +360,7 @@ void HardwareEditorTest::everyControlIsNamedAndReachableByKeyboard()
     sim::reset();
     sim::unplug();
     MainWindow window;
+    QVERIFY(showWithEditors(window));
     const Controls c = controlsOf(window);
 
     // Each spin box and the combo box are announced with the text of the label beside them.

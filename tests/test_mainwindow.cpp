@@ -3,8 +3,12 @@
 
 #include "app/mainwindow.h"
 #include "device/settingsuibackgroundthread.h"
+#include "editors/fulleffectsettingswidget.h"
+#include "editors/fullhardwaresettingswidget.h"
+#include "editors/gpioextensionwidget.h"
 #include "tests/testsupport.h"
 
+#include <QSpinBox>
 #include <QTest>
 
 using namespace testsupport;
@@ -18,6 +22,7 @@ private slots:
     void cleanup() { QVERIFY(noMisuse()); }
 
     void startsIdleAndWritesTheRecordSizes();
+    void editorsComeAfterTheFirstFrameOrWithTheController();
     void connectedTitleShowsTheControllerVersion_data();
     void connectedTitleShowsTheControllerVersion();
     void matchingFirmwareIsReadInOrder();
@@ -40,6 +45,76 @@ void MainWindowTest::startsIdleAndWritesTheRecordSizes()
     QCOMPARE(window.size(), QSize(690, 732));
     QCOMPARE(window.minimumSize(), QSize(600, 0));
     QCOMPARE(window.font().pointSize(), 10);
+}
+
+namespace {
+
+// Notes whether the window had editors when a widget of it was first painted.
+class FirstPaintProbe : public QObject
+{
+public:
+    explicit FirstPaintProbe(MainWindow &window)
+        : window(window)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~FirstPaintProbe() override { qApp->removeEventFilter(this); }
+
+    bool painted = false;
+    bool editorsAtFirstPaint = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!painted && event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->window() == &window) {
+            painted = true;
+            editorsAtFirstPaint = window.findChild<SettingsEditorWidget *>() != nullptr;
+        }
+        return false;
+    }
+
+private:
+    MainWindow &window;
+};
+
+} // namespace
+
+void MainWindowTest::editorsComeAfterTheFirstFrameOrWithTheController()
+{
+    sim::reset();
+    sim::unplug();
+    {
+        MainWindow window;
+        QVERIFY(!window.findChild<SettingsEditorWidget *>());
+        FirstPaintProbe probe(window);
+        window.show();
+        QTRY_COMPARE(window.findChildren<SettingsEditorWidget *>().size(), 3);
+        QVERIFY(probe.painted);
+        QVERIFY(!probe.editorsAtFirstPaint);
+        // Each on its own tab, in the window's font.
+        const auto *effects = window.findChild<FullEffectSettingsWidget *>("effects_settings_widget");
+        const auto *periphery = window.findChild<GpioExtensionWidget *>("gpio_extension_widget");
+        const auto *hardware = window.findChild<FullHardwareSettingsWidget *>("hardware_settings_widget");
+        QVERIFY(effects && periphery && hardware);
+        QCOMPARE(effects->parentWidget(), window.findChild<QWidget *>("effects_tab"));
+        QCOMPARE(periphery->parentWidget(), window.findChild<QWidget *>("periphery_tab"));
+        QCOMPARE(hardware->parentWidget(), window.findChild<QWidget *>("controller_tab"));
+        QCOMPARE(effects->font().pointSize(), 10);
+    }
+    {
+        // A window never shown builds them when a controller arrives, before
+        // its settings are loaded into them.
+        MainWindow window;
+        QTRY_VERIFY(countCalls(sim::HidCall::Enumerate) >= 1);
+        QVERIFY(!window.findChild<SettingsEditorWidget *>());
+        sim::plug();
+        QTRY_VERIFY(looksConnected(window));
+        QCOMPARE(window.findChildren<SettingsEditorWidget *>().size(), 3);
+        QTRY_COMPARE(featureReadIds(), (QList<int>{0x25, 0x21, 0xA2, 0xA1, 0x22}));
+        QTRY_COMPARE(window.findChild<QSpinBox *>("motion_range_axis0")->value(), 900);
+        QVERIFY(writtenFrames().isEmpty());
+    }
 }
 
 void MainWindowTest::connectedTitleShowsTheControllerVersion_data()

@@ -241,6 +241,7 @@ void PeripheryEditorTest::newEditorOpensOnlyThePinAndSpiPages()
     sim::reset();
     sim::unplug();
     MainWindow window;
+    QVERIFY(showWithEditors(window));
     auto *pages = control<QToolBox>(window, "gpio_tool_box");
     QCOMPARE(pages->count(), 4);
     QCOMPARE((QStringList{pages->itemText(0), pages->itemText(1), pages->itemText(2), pages->itemText(3)}),
@@ -593,6 +594,7 @@ void PeripheryEditorTest::everyControlHasANameAndTakesFocus()
     sim::reset();
     sim::unplug();
     MainWindow window;
+    QVERIFY(showWithEditors(window));
     GpioExtensionWidget *editor = editorOf(window);
 
     QStringList names;

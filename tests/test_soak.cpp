@@ -64,6 +64,7 @@
 namespace sim = vellox::sim;
 using testsupport::looksConnected;
 using testsupport::looksIdle;
+using testsupport::showWithEditors;
 using testsupport::toBytes;
 
 namespace {
@@ -837,14 +838,17 @@ void SoakTest::prepareControllerAndProfiles()
 
 void SoakTest::openWindow()
 {
+    // The controller arrives once everything listens: the window builds its
+    // editors after its first frame.
+    sim::unplug();
     window = std::make_unique<MainWindow>();
+    QVERIFY(showWithEditors(*window));
     effects = window->findChild<FullEffectSettingsWidget *>("effects_settings_widget");
     periphery = window->findChild<GpioExtensionWidget *>("gpio_extension_widget");
     hardware = window->findChild<FullHardwareSettingsWidget *>("hardware_settings_widget");
     QVERIFY(effects && periphery && hardware);
     watchWindow();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    sim::plug();
 }
 
 // Connections made after the window's own, so that each of these runs after

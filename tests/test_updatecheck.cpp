@@ -115,12 +115,6 @@ public slots:
     void openUrl(const QUrl &url) { opened.append(url); }
 };
 
-int countCalls(sim::HidCall kind)
-{
-    const auto calls = sim::calls();
-    return static_cast<int>(std::count_if(calls.begin(), calls.end(), [kind](const auto &c) { return c.call == kind; }));
-}
-
 // The device link has not started: the worker is still on the GUI thread and
 // has never looked for the controller.
 bool deviceLinkNotStarted(MainWindow &window)

@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "device/settingsuibackgroundthread.h"
+#include "editors/settingseditorwidget.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +13,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace testsupport {
 
@@ -55,6 +58,12 @@ QList<int> featureReadIds()
             ids.append(call.argument);
     }
     return ids;
+}
+
+int countCalls(vellox::sim::HidCall kind)
+{
+    const auto calls = vellox::sim::calls();
+    return static_cast<int>(std::count_if(calls.begin(), calls.end(), [kind](const auto &c) { return c.call == kind; }));
 }
 
 bool noMisuse()
@@ -152,6 +161,12 @@ bool looksIdle(MainWindow &window)
 {
     return window.windowTitle() == QLatin1String("Vellox Wheel Setup (RC.24.1.4)") && tabsVisible(window, false)
         && buttonsEnabled(window, false);
+}
+
+bool showWithEditors(MainWindow &window)
+{
+    window.show();
+    return QTest::qWaitFor([&window] { return window.findChild<SettingsEditorWidget *>() != nullptr; }, 5000);
 }
 
 std::unique_ptr<MainWindow> connectedWindow()

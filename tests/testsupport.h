@@ -34,6 +34,8 @@ QList<QByteArray> writtenFrames();
 QList<QByteArray> settingWrites();
 // The report ids of the feature reads made so far, in order.
 QList<int> featureReadIds();
+// How many calls of this kind the controller has seen so far.
+int countCalls(vellox::sim::HidCall kind);
 
 // Fails the current test when the simulator saw hidapi being misused.
 bool noMisuse();
@@ -51,6 +53,9 @@ public:
 // Resets the simulator and returns a window that has found the controller and
 // loaded its settings (the four records were read). Returns null on time-out.
 std::unique_ptr<MainWindow> connectedWindow();
+// Shows the window and waits for the editors it builds after its first frame.
+// False on time-out.
+bool showWithEditors(MainWindow &window);
 // True once the window shows the connected or loaded look.
 bool looksConnected(MainWindow &window);
 bool looksIdle(MainWindow &window);
