@@ -7,6 +7,9 @@
 //   - peak resident memory (VmHWM) once started: for the application after it
 //     has connected to the simulated controller and read its settings.
 // Prints the medians, their ratio and whether the target of 1.3 is met.
+// A reference is started alongside: a bare window of the application's size
+// showing one line of text. Its ratio to the floor is the least that showing
+// text in such a window costs; the application is also compared with it.
 // The application runs against the simulated controller (preloaded), with
 // the update check pointed at a closed local port.
 
@@ -163,10 +166,12 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-void printFigure(const char *figure, const char *unit, const std::vector<double> &app, const std::vector<double> &floor)
+void printFigure(const char *figure, const char *unit, const std::vector<double> &app, const std::vector<double> &floor,
+                 const std::vector<double> &reference)
 {
     const double value = median(app);
     const double base = median(floor);
+    const double textBase = median(reference);
     const double ratio = value / base;
     std::printf("%s: application %.1f %s (min %.1f, max %.1f), floor %.1f %s (min %.1f, max %.1f), "
                 "%.2fx the floor (target at most %.1fx): %s\n",
@@ -174,6 +179,9 @@ void printFigure(const char *figure, const char *unit, const std::vector<double>
                 *std::max_element(app.begin(), app.end()), base, unit,
                 *std::min_element(floor.begin(), floor.end()), *std::max_element(floor.begin(), floor.end()), ratio,
                 kTargetRatio, ratio <= kTargetRatio ? "met" : "NOT met");
+    std::printf("  reference, a bare window of the same size with one line of text: %.1f %s, %.2fx the floor; "
+                "the application is %.2fx the reference\n",
+                textBase, unit, textBase / base, value / textBase);
 }
 
 } // namespace
@@ -188,6 +196,7 @@ int main()
     const Program application{"application", VELLOX_APP_PATH, std::string(VELLOX_SIM_PATH) + ":" + VELLOX_PROBE_PATH,
                               true};
     const Program floor{"floor", VELLOX_FLOOR_PATH, VELLOX_PROBE_PATH, false};
+    const Program reference{"reference", VELLOX_TEXT_FLOOR_PATH, VELLOX_PROBE_PATH, false};
 
     char pattern[] = "/tmp/vellox-bench-startup-XXXXXX";
     if (!mkdtemp(pattern)) {
@@ -197,19 +206,24 @@ int main()
     const std::string root = pattern;
     const std::string appDir = root + "/application";
     const std::string floorDir = root + "/floor";
+    const std::string referenceDir = root + "/reference";
     std::filesystem::create_directories(appDir);
     std::filesystem::create_directories(floorDir);
+    std::filesystem::create_directories(referenceDir);
 
-    std::vector<double> appMs, floorMs, appMiB, floorMiB;
+    std::vector<double> appMs, floorMs, referenceMs, appMiB, floorMiB, referenceMiB;
     bool ok = true;
     // One start of each first, not counted: it fills the page cache.
     for (int run = -1; run < kRuns && ok; ++run) {
         const std::optional<Sample> f = startOnce(floor, floorDir);
         const std::optional<Sample> a = startOnce(application, appDir);
-        ok = f && a;
+        const std::optional<Sample> r = startOnce(reference, referenceDir);
+        ok = f && a && r;
         if (ok && run >= 0) {
             floorMs.push_back(f->msToWindow);
             floorMiB.push_back(f->hwmMiB);
+            referenceMs.push_back(r->msToWindow);
+            referenceMiB.push_back(r->hwmMiB);
             appMs.push_back(a->msToWindow);
             appMiB.push_back(a->hwmMiB);
         }
@@ -220,7 +234,7 @@ int main()
 
     std::printf("start-up, %d starts of each, alternating, platform %s%s%s:\n", kRuns,
                 platform ? platform : "(default)", display ? ", DISPLAY=" : "", display ? display : "");
-    printFigure("start to first shown window", "ms", appMs, floorMs);
-    printFigure("peak resident memory after start (VmHWM)", "MiB", appMiB, floorMiB);
+    printFigure("start to first shown window", "ms", appMs, floorMs, referenceMs);
+    printFigure("peak resident memory after start (VmHWM)", "MiB", appMiB, floorMiB, referenceMiB);
     return 0;
 }
