@@ -105,6 +105,7 @@ void MainWindowTest::editorsComeAfterTheFirstFrameOrWithTheController()
     {
         // A window never shown builds them when a controller arrives, before
         // its settings are loaded into them.
+        sim::clearLog();
         MainWindow window;
         QTRY_VERIFY(countCalls(sim::HidCall::Enumerate) >= 1);
         QVERIFY(!window.findChild<SettingsEditorWidget *>());
