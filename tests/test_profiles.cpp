@@ -10,7 +10,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,33 +29,6 @@ namespace {
 
 const QString effectsDir = QStringLiteral("wheel_effects_profiles");
 const QString peripheryDir = QStringLiteral("wheel_periphery_profiles");
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), content.size());
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Every file below the working directory with its content.
-QStringList tree()
-{
-    QStringList entries;
-    QDirIterator it(QDir::currentPath(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        entries.append(QDir::current().relativeFilePath(path) + "=" + readFile(path).toHex());
-    }
-    entries.sort();
-    return entries;
-}
 
 QStringList items(QComboBox *combo)
 {
@@ -256,7 +228,7 @@ void ProfilesTest::hostileNamesAndBrokenFilesDoNoHarm()
     writeFile(effectsDir + "/Short", QByteArray(10, 0x7F));
     writeFile("victim", QByteArray(64, 0x33));
     QVERIFY(openWindow());
-    const QStringList before = tree();
+    const QStringList before = fileTree(QDir::currentPath());
     EffectSettingsTypeDef shown;
     effects->effectSettingsFromUi(&shown);
 
@@ -272,7 +244,7 @@ void ProfilesTest::hostileNamesAndBrokenFilesDoNoHarm()
     pick(effects, "Short");
     pick(effects, "Missing");
 
-    QCOMPARE(tree(), before);
+    QCOMPARE(fileTree(QDir::currentPath()), before);
     QCOMPARE(hex(settledSettingWrites(*window)), QStringList{});
     EffectSettingsTypeDef after;
     effects->effectSettingsFromUi(&after);
@@ -290,12 +262,12 @@ void ProfilesTest::unusableProfileDirectoryIsNeverReplacedByTheWorkingDirectory(
     writeFile(effectsDir, "a file where the directory should be");
     writeFile("Race", QByteArray(64, 0x11));
     QVERIFY(openWindow());
-    const QStringList before = tree();
+    const QStringList before = fileTree(QDir::currentPath());
     QCOMPARE(profileCombo(effects)->count(), 0);
     clickButton(effects, "profile_save_button", "New");
     pick(effects, "Race");
     clickButton(effects, "profile_delete_button", "Race");
-    QCOMPARE(tree(), before);
+    QCOMPARE(fileTree(QDir::currentPath()), before);
     QCOMPARE(hex(settledSettingWrites(*window)), QStringList{});
 }
 

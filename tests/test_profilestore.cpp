@@ -2,43 +2,16 @@
 // profile directory, short and broken files, and atomic saves.
 
 #include "editors/profilestore.h"
+#include "tests/testsupport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), content.size());
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-// Every entry below a directory, recursively, with its content.
-QStringList snapshot(const QString &root)
-{
-    QStringList entries;
-    const QDir dir(root);
-    for (const QFileInfo &info : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                                   QDir::Name)) {
-        if (info.isDir() && !info.isSymLink())
-            entries += snapshot(info.absoluteFilePath());
-        else
-            entries.append(info.absoluteFilePath() + "=" + readFile(info.absoluteFilePath()).toHex());
-    }
-    return entries;
-}
-
-} // namespace
+using testsupport::fileTree;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 class ProfileStoreTest : public QObject
 {
@@ -100,7 +73,7 @@ void ProfileStoreTest::refusesNamesThatAreNotPlainFileNames()
     writeFile(workDir->filePath("victim"), QByteArray(128, 'v'));
     QVERIFY(QDir(workDir->path()).mkdir("sub"));
     writeFile(workDir->filePath("sub/victim"), QByteArray(128, 'v'));
-    const QStringList before = snapshot(workDir->path());
+    const QStringList before = fileTree(workDir->path());
 
     const QStringList hostile = {"", ".", "..", ".hidden", "../victim", "sub/victim", "..\\victim", "a\\b",
                                  workDir->filePath("victim"), "tab\there", "new\nline", QString(256, 'n'),
@@ -111,7 +84,7 @@ void ProfileStoreTest::refusesNamesThatAreNotPlainFileNames()
         QVERIFY(!store.load(name));
         QVERIFY(!store.remove(name));
     }
-    QCOMPARE(snapshot(workDir->path()), before);
+    QCOMPARE(fileTree(workDir->path()), before);
 
     for (const QString &name : {QString("Race"), QString("with space"), QString("ünïcödé"), QString(255, 'n'),
                                 QString("a..b"), QString("trailing.")}) {
@@ -162,7 +135,7 @@ void ProfileStoreTest::unusableDirectoryIsNeverReplacedByTheWorkingDirectory()
     // A plain file where the directory should be: nothing can be created.
     writeFile(workDir->filePath("wheel_effects_profiles"), "not a directory");
     writeFile(workDir->filePath("Race"), QByteArray(64, 'r'));
-    const QStringList before = snapshot(workDir->path());
+    const QStringList before = fileTree(workDir->path());
 
     ProfileStore store("wheel_effects_profiles", 64);
     QVERIFY(!store.isUsable());
@@ -170,7 +143,7 @@ void ProfileStoreTest::unusableDirectoryIsNeverReplacedByTheWorkingDirectory()
     QVERIFY(!store.load("Race"));
     QVERIFY(!store.save("New", QByteArray(64, 'n')));
     QVERIFY(!store.remove("Race"));
-    QCOMPARE(snapshot(workDir->path()), before);
+    QCOMPARE(fileTree(workDir->path()), before);
 }
 
 QTEST_GUILESS_MAIN(ProfileStoreTest)

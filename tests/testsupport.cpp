@@ -6,6 +6,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QMessageBox>
 #include <QMutex>
 #include <QMutexLocker>
@@ -58,6 +61,33 @@ QList<int> featureReadIds()
             ids.append(call.argument);
     }
     return ids;
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(content), content.size());
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList fileTree(const QString &root)
+{
+    const QDir base(root);
+    QStringList entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        entries.append(base.relativeFilePath(path) + "=" + readFile(path).toHex());
+    }
+    entries.sort();
+    return entries;
 }
 
 int countCalls(vellox::sim::HidCall kind)

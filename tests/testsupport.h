@@ -37,6 +37,15 @@ QList<int> featureReadIds();
 // How many calls of this kind the controller has seen so far.
 int countCalls(vellox::sim::HidCall kind);
 
+// Writes a whole file; fails the current test when it cannot.
+void writeFile(const QString &path, const QByteArray &content);
+// A file's content; empty when it cannot be read.
+QByteArray readFile(const QString &path);
+// Every entry below `root`, recursively (links are listed, not followed), as
+// "path relative to root=content in hex", sorted: equal lists mean nothing
+// below root was created, changed or removed.
+QStringList fileTree(const QString &root);
+
 // Fails the current test when the simulator saw hidapi being misused.
 bool noMisuse();
 
