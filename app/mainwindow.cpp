@@ -26,8 +26,6 @@
 #include <QThread>
 #include <QTimer>
 
-#include <utility>
-
 // A manifest request that transfers nothing for this long ends with an error.
 static constexpr int MANIFEST_TRANSFER_TIMEOUT_MS = 10000;
 
@@ -104,7 +102,7 @@ void MainWindow::showEvent(QShowEvent *event)
     // The tabs stay hidden until a controller connects, so the first frame
     // needs none of the editors; building them costs more than the rest of
     // the window.
-    if (!std::exchange(firstShowSeen, true))
+    if (!effectsEditor)
         afterFirstPaint(this, this, [this] { buildEditors(); });
 }
 

@@ -103,7 +103,6 @@ private:
     FullEffectSettingsWidget *effectsEditor = nullptr;
     GpioExtensionWidget *peripheryEditor = nullptr;
     FullHardwareSettingsWidget *hardwareEditor = nullptr;
-    bool firstShowSeen = false;
     QString idleTitle;
     QNetworkReply *pendingManifestReply = nullptr;
     QNetworkAccessManager networkAccessManager;
