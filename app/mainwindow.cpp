@@ -1,6 +1,6 @@
 #include "app/mainwindow.h"
 
-#include "app/appversion.h"
+#include "device/appversion.h"
 #include "app/firstpaint.h"
 #include "device/settingsuibackgroundthread.h"
 #include "editors/fulleffectsettingswidget.h"

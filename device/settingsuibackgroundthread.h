@@ -1,8 +1,8 @@
 #pragma once
 
 #include "device/devicereports.h"
-#include "editors/settingsfieldenum.h"
-#include "editors/settingsrecords.h"
+#include "settings/settingsfieldenum.h"
+#include "settings/settingsrecords.h"
 
 #include <QElapsedTimer>
 #include <QObject>

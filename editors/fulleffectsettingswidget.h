@@ -2,7 +2,7 @@
 
 #include "editors/profilecombobox.h"
 #include "editors/settingseditorwidget.h"
-#include "editors/settingsrecords.h"
+#include "settings/settingsrecords.h"
 
 #include <memory>
 

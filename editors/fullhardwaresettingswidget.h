@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editors/settingseditorwidget.h"
-#include "editors/settingsrecords.h"
+#include "settings/settingsrecords.h"
 
 QT_BEGIN_NAMESPACE
 namespace Ui {

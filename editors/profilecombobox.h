@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/profilestore.h"
+#include "settings/profilestore.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/settingsfieldenum.h"
+#include "settings/settingsfieldenum.h"
 
 #include <QWidget>
 

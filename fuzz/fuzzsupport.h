@@ -8,7 +8,7 @@
 #include "editors/fulleffectsettingswidget.h"
 #include "editors/gpioextensionwidget.h"
 #include "editors/settingseditorwidget.h"
-#include "editors/settingsrecords.h"
+#include "settings/settingsrecords.h"
 
 #include <QString>
 

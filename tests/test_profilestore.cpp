@@ -1,7 +1,7 @@
 // The profile files on disk: listing, names that must never leave the
 // profile directory, short and broken files, and atomic saves.
 
-#include "editors/profilestore.h"
+#include "settings/profilestore.h"
 #include "tests/testsupport.h"
 
 #include <QDir>

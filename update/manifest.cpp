@@ -1,6 +1,6 @@
 #include "update/manifest.h"
 
-#include "app/appversion.h"
+#include "device/appversion.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,6 +1,6 @@
-#include "editors/settingsrecords.h"
+#include "settings/settingsrecords.h"
 
-#include "editors/settingsfieldenum.h"
+#include "settings/settingsfieldenum.h"
 
 void registerSettingsMetaTypes()
 {

@@ -1,4 +1,4 @@
-#include "editors/profilestore.h"
+#include "settings/profilestore.h"
 
 #include <QFile>
 #include <QFileInfo>
