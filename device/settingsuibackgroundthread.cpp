@@ -1,6 +1,7 @@
 #include "device/settingsuibackgroundthread.h"
 
 #include "device/deviceaccess.h"
+#include "device/hotplugwatch.h"
 
 #include <hidapi.h>
 
@@ -37,18 +38,56 @@ SettingsUiBackgroundThread::~SettingsUiBackgroundThread()
 
 void SettingsUiBackgroundThread::start()
 {
-    if (!stopped)
-        pollTimer->start(POLL_INTERVAL_MS);
+    if (stopped)
+        return;
+    watchHotplug();
+    pollTimer->start(POLL_INTERVAL_MS);
 }
 
 void SettingsUiBackgroundThread::stop()
 {
     stopped = true;
     pollTimer->stop();
+    // Its event source belongs to this thread, so it ends here too.
+    delete hotplugWatch;
+    hotplugWatch = nullptr;
     if (device) {
         hid_close(device);
         device = nullptr;
+        devicePath.clear();
     }
+}
+
+void SettingsUiBackgroundThread::watchHotplug()
+{
+    if (hotplugWatch)
+        return;
+    hotplugWatch = HotplugWatch::create(this);
+    if (!hotplugWatch)
+        return;
+    connect(hotplugWatch, &HotplugWatch::controllerNodeAppeared, this,
+            &SettingsUiBackgroundThread::controllerNodeAppeared);
+    connect(hotplugWatch, &HotplugWatch::controllerNodeDisappeared, this,
+            &SettingsUiBackgroundThread::controllerNodeDisappeared);
+}
+
+// A node of the controller appeared: enumerate now rather than at the next
+// periodic enumeration. Finding and opening stay exactly as the poll does them.
+void SettingsUiBackgroundThread::controllerNodeAppeared()
+{
+    if (device || !pollTimer->isActive())
+        return;
+    enumerationTicks = ENUMERATION_PERIOD_TICKS;
+    pollDisconnected();
+}
+
+// The open node went away: the next failed heartbeat read is the last one.
+// The disconnect itself still happens only through a failed read, so a
+// mistaken hint costs nothing while the controller keeps answering.
+void SettingsUiBackgroundThread::controllerNodeDisappeared(const QString &path)
+{
+    if (device && path == devicePath)
+        heartbeatMisses = 1;
 }
 
 void SettingsUiBackgroundThread::checkDeviceConnections()
@@ -80,6 +119,7 @@ void SettingsUiBackgroundThread::countHeartbeatMiss()
         return;
     hid_close(device);
     device = nullptr;
+    devicePath.clear();
     emit deviceDisconnected();
 }
 
@@ -91,7 +131,8 @@ void SettingsUiBackgroundThread::pollDisconnected()
     }
     enumerationTicks = 0;
 
-    hid_device *handle = findAndOpenController();
+    QString path;
+    hid_device *handle = findAndOpenController(&path);
     if (!handle)
         return;
 
@@ -102,6 +143,7 @@ void SettingsUiBackgroundThread::pollDisconnected()
         return;
     }
     device = handle;
+    devicePath = path;
     // Start with a full miss budget so one late report right after connecting
     // does not count as the controller having left.
     heartbeatMisses = HEARTBEAT_MISS_LIMIT;
@@ -111,7 +153,7 @@ void SettingsUiBackgroundThread::pollDisconnected()
     emit deviceConnected(state.firmware_version);
 }
 
-hid_device *SettingsUiBackgroundThread::findAndOpenController()
+hid_device *SettingsUiBackgroundThread::findAndOpenController(QString *openedPath)
 {
     hid_device_info *devices = hid_enumerate(DEVICE_VENDOR_ID, DEVICE_PRODUCT_ID);
     const hid_device_info *chosen = devices;
@@ -124,6 +166,7 @@ hid_device *SettingsUiBackgroundThread::findAndOpenController()
         const int openError = errno;
         if (handle) {
             deniedPath.clear();
+            *openedPath = QString::fromLocal8Bit(chosen->path);
         } else if (deviceNodeAccessDenied(chosen->path, openError)) {
             const QString path = QString::fromLocal8Bit(chosen->path);
             if (path != deniedPath) {

@@ -12,6 +12,7 @@
 #include <optional>
 
 struct hid_device_;
+class HotplugWatch;
 class QTimer;
 
 // The one object that talks to the controller. Once the device link has
@@ -68,8 +69,11 @@ public slots:
 private:
     void pollConnected();
     void pollDisconnected();
+    void watchHotplug();
+    void controllerNodeAppeared();
+    void controllerNodeDisappeared(const QString &path);
     void countHeartbeatMiss();
-    hid_device_ *findAndOpenController();
+    hid_device_ *findAndOpenController(QString *openedPath);
     void sendCommand(uint8_t command);
     void sendFrame(const HidInOutReportTypeDef &frame);
     std::optional<HidInOutReportTypeDef> readFeatureReport(uint8_t reportId);
@@ -85,6 +89,10 @@ private:
     int enumerationTicks = ENUMERATION_PERIOD_TICKS;
     int heartbeatMisses = 0;
     QTimer *pollTimer = nullptr;
+    // Created by start() on the worker's thread; hints only, the poll decides.
+    HotplugWatch *hotplugWatch = nullptr;
+    // The node the controller was opened at, while connected.
+    QString devicePath;
     // Time since the last input report or the last miss counted for silence.
     QElapsedTimer heartbeatSilence;
     bool stopped = false;
