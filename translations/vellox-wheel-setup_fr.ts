@@ -646,17 +646,17 @@
     </message>
     <message>
         <source>Controller found at %1, but this user may not open it. See &quot;Controller found but not permitted&quot; in the README.</source>
-        <translation>Contrôleur trouvé sur %1, mais cet utilisateur n’a pas le droit de l’ouvrir. Voir « Controller found but not permitted » dans le README.</translation>
+        <translation>Contrôleur trouvé sur %1, mais cet utilisateur n’a pas le droit de l’ouvrir. Voir «&#xa0;Controller found but not permitted&#xa0;» dans le README.</translation>
     </message>
     <message>
         <source>Version mismatch!</source>
-        <translation>Versions incompatibles !</translation>
+        <translation>Versions incompatibles&#xa0;!</translation>
     </message>
     <message>
         <source>Changing settings with software not matching firmware version can cause unexpected device behaviour!
 <byte value="xd"/> **Consider using matching versions of Vellox Setup and firmware.**</source>
         <extracomment>Markdown: the text between ** is shown in bold.</extracomment>
-        <translation>Modifier les réglages avec un logiciel qui ne correspond pas à la version du firmware peut provoquer un comportement inattendu de l’appareil !
+        <translation>Modifier les réglages avec un logiciel qui ne correspond pas à la version du firmware peut provoquer un comportement inattendu de l’appareil&#xa0;!
 <byte value="xd"/> **Utilisez des versions correspondantes de Vellox Setup et du firmware.**</translation>
     </message>
     <message>
@@ -666,7 +666,7 @@
     <message>
         <source>**New version of Vellox Wheel Setup (%1) is available!**</source>
         <extracomment>Markdown: the text between ** is shown in bold; %1 is the version, e.g. RC.24.1.5.</extracomment>
-        <translation>**Une nouvelle version de Vellox Wheel Setup (%1) est disponible !**</translation>
+        <translation>**Une nouvelle version de Vellox Wheel Setup (%1) est disponible&#xa0;!**</translation>
     </message>
     <message>
         <source>Download and update</source>
@@ -682,7 +682,7 @@
     <name>ProfileComboBox</name>
     <message>
         <source>A profile name is a file name: it must not be empty, start with a dot, or contain / or \ or control characters.</source>
-        <translation>Un nom de profil est un nom de fichier : il ne doit pas être vide, commencer par un point, ni contenir / ou \ ou des caractères de contrôle.</translation>
+        <translation>Un nom de profil est un nom de fichier&#xa0;: il ne doit pas être vide, commencer par un point, ni contenir / ou \ ou des caractères de contrôle.</translation>
     </message>
     <message>
         <source>Profile name</source>
