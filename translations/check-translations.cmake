@@ -58,7 +58,7 @@ if(problems)
     message(FATAL_ERROR
         "The translations do not match the texts in the sources:\n${problems}"
         "Fix: run scripts/update-translations (or: cmake --build --preset dev --target update_translations), "
-        "then translate every unfinished message in translations/*.ts (Qt Linguist: linguist6, or an editor; "
+        "then translate every unfinished message in translations/*.ts (Qt Linguist from the package linguist-qt6, or any editor; "
         "remove type=\"unfinished\" once translated). Vanished or obsolete messages are texts that are gone: "
         "the update removes them.\n")
 endif()
