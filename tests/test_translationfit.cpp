@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/translations.h"
 #include "tests/testsupport.h"
+#include "update/updatenotice.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -182,6 +183,15 @@ void TranslationFitTest::translatedTextsFitAtTheMinimumWidth()
     QCOMPARE(saveAndReboot != QLatin1String("Save and reboot"), language != QLatin1String("en"));
     const QString disabled = window->findChild<QComboBox *>("gpioModeCombo_1")->itemText(0);
     QCOMPARE(disabled != QLatin1String("Disabled"), language != QLatin1String("en"));
+
+    // The update notice's texts, built in code with the version, too.
+    const update::UpdateNotice notice(QStringLiteral("title"), update::ManifestVersion{"RC", 24, 1, 5, true});
+    QStringList noticeButtons;
+    for (const QAbstractButton *button : notice.buttons())
+        noticeButtons.append(button->text());
+    QCOMPARE(noticeButtons.filter(QStringLiteral("RC.24.1.5")).size(), 1);
+    QCOMPARE(noticeButtons.contains(QStringLiteral("Skip version RC.24.1.5")), language == QLatin1String("en"));
+    QCOMPARE(notice.text().contains(QStringLiteral("New version")), language == QLatin1String("en"));
 
     const QStringList cuts = cutTextsOfWindow(*window);
     QVERIFY2(cuts.isEmpty(), qPrintable(QStringLiteral("%1 texts cut in %2 (shorten the translation):\n")
