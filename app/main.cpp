@@ -2,6 +2,7 @@
 #include "app/firstpaint.h"
 #include "app/mainwindow.h"
 #include "app/terminationsignals.h"
+#include "app/translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
 {
     const bool inDataHome = takeDataHomeOption(argc, argv);
     QApplication application(argc, argv);
+    installTranslations(application, QLocale(), translationFolders(QCoreApplication::applicationDirPath()));
     // Lets the desktop match windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vellox.WheelSetup"));
     if (inDataHome)

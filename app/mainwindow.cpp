@@ -48,7 +48,7 @@ QIcon windowIconFromWorkingDirectory()
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
-    , idleTitle(QStringLiteral("Vellox Wheel Setup (%1)").arg(versionText(softwareVersion())))
+    , idleTitle(tr("Vellox Wheel Setup (%1)").arg(versionText(softwareVersion())))
     , appIcon(windowIconFromWorkingDirectory())
     , appSettings(QDir::currentPath() + QStringLiteral("/vellox-wheel-setup.ini"), QSettings::IniFormat)
 {
@@ -198,7 +198,7 @@ void MainWindow::stopDeviceLink()
 void MainWindow::connectDevice(FirmwareVersionTypeDef version)
 {
     ++connectionSerial;
-    const QString deviceTitle = QStringLiteral("Vellox Wheel (%1)").arg(versionText(version));
+    const QString deviceTitle = tr("Vellox Wheel (%1)").arg(versionText(version));
     deferToWorker(&SettingsUiBackgroundThread::readFirmwareVersion);
     buildEditors();
     hideDeviceAccessHint();
@@ -270,10 +270,11 @@ void MainWindow::checkFirmwareVersion(FirmwareVersionTypeDef version)
     const quint64 serial = connectionSerial;
     QMessageBox warning;
     warning.setTextFormat(Qt::MarkdownText);
-    warning.setWindowTitle(QStringLiteral("Version mismatch!"));
-    warning.setText(QStringLiteral("Changing settings with software not matching firmware version can cause "
-                                   "unexpected device behaviour!\n\r **Consider using matching versions of Vellox "
-                                   "Setup and firmware.**"));
+    warning.setWindowTitle(tr("Version mismatch!"));
+    //: Markdown: the text between ** is shown in bold.
+    warning.setText(tr("Changing settings with software not matching firmware version can cause "
+                       "unexpected device behaviour!\n\r **Consider using matching versions of Vellox "
+                       "Setup and firmware.**"));
     warning.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     QPushButton *latestVersionButton = warning.addButton(tr("Latest version"), QMessageBox::ActionRole);
     warning.setIcon(QMessageBox::Warning);

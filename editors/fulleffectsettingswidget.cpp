@@ -12,6 +12,7 @@ FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
     // The form joins the mirrored slider pairs and the growing pairs' slots
     // first, so each slider already shows the value when it is reported.
     ui->setupUi(this);
+    nameComboBoxesAfterTheirLabels();
     profiles = std::make_unique<ProfileComboBox>(QStringLiteral("wheel_effects_profiles"),
                                                  qsizetype(sizeof(EffectSettingsTypeDef)), ui->profile_combo_box);
     connectChangeHandlers();

@@ -11,6 +11,7 @@ FullHardwareSettingsWidget::FullHardwareSettingsWidget(QWidget *parent)
     // through the slots below instead, because its slider starts shorter than
     // the spin box and a plain join would clamp a typed 200 back to 100.
     ui->setupUi(this);
+    nameComboBoxesAfterTheirLabels();
     connectChangeHandlers();
 }
 

@@ -106,6 +106,7 @@ GpioExtensionWidget::GpioExtensionWidget(QWidget *parent)
 {
     in_init = false;
     ui->setupUi(this);
+    nameComboBoxesAfterTheirLabels();
 
     // The tool box's page buttons take no keyboard focus of their own; without
     // it the pages could only be opened with the mouse.

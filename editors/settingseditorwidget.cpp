@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QSpinBox>
 
 void SettingsEditorWidget::emitInt8IfNotInInit(SettingsFieldEnum field, int8_t index, int8_t data)
@@ -67,4 +68,15 @@ void SettingsEditorWidget::reportDirection(QCheckBox *checkBox, SettingsFieldEnu
 {
     connect(checkBox, &QCheckBox::stateChanged, this,
             [this, field](int state) { emitInt8IfNotInInit(field, 0, state > 0 ? int8_t(1) : int8_t(-1)); });
+}
+
+// Qt's own name for a combo box is its current item, so that all the pin
+// and button combos would sound alike; their label says which one it is.
+void SettingsEditorWidget::nameComboBoxesAfterTheirLabels()
+{
+    for (const QLabel *label : findChildren<QLabel *>()) {
+        auto *combo = qobject_cast<QComboBox *>(label->buddy());
+        if (combo && combo->accessibleName().isEmpty())
+            combo->setAccessibleName(label->text());
+    }
 }

@@ -47,6 +47,9 @@ protected:
     void reportSwitch(QCheckBox *checkBox, SettingsFieldEnum field, int index = 0);
     // A direction as int8: 1 checked (inverted), -1 unchecked (normal).
     void reportDirection(QCheckBox *checkBox, SettingsFieldEnum field);
+    // Gives every combo box that a label names that label's text as its
+    // accessible name; call after setupUi, once the labels are translated.
+    void nameComboBoxesAfterTheirLabels();
 
     bool in_init = false;
 };

@@ -13,10 +13,15 @@ UpdateNotice::UpdateNotice(const QString &title, const ManifestVersion &version)
     const QString text = versionText(version);
     setWindowTitle(title);
     setTextFormat(Qt::MarkdownText);
-    setText(QStringLiteral("**New version of Vellox Wheel Setup (%1) is available!**").arg(text));
+    // The notice speaks for the main window: its texts share that context.
+    //: Markdown: the text between ** is shown in bold; %1 is the version, e.g. RC.24.1.5.
+    setText(QCoreApplication::translate("MainWindow", "**New version of Vellox Wheel Setup (%1) is available!**")
+                .arg(text));
     downloadButton =
         addButton(QCoreApplication::translate("MainWindow", "Download and update"), QMessageBox::ActionRole);
-    skipButton = addButton(QStringLiteral("Skip version ") + text, QMessageBox::ActionRole);
+    //: %1 is the version, e.g. RC.24.1.5.
+    skipButton = addButton(QCoreApplication::translate("MainWindow", "Skip version %1").arg(text),
+                           QMessageBox::ActionRole);
     setStandardButtons(QMessageBox::NoButton);
     setSizeGripEnabled(true);
     downloadButton->setFocus();

@@ -1,0 +1,692 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>FullEffectSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Save profile</source>
+        <translation>Profil speichern</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Delete profile</source>
+        <translation>Profil löschen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Motion range (degrees)</source>
+        <translation>Lenkwinkel (Grad)</translation>
+    </message>
+    <message>
+        <source>Total effect strength (%)</source>
+        <translation>Gesamtstärke der Effekte (%)</translation>
+    </message>
+    <message>
+        <source>Integrated spring strength (%)</source>
+        <translation>Stärke der internen Feder (%)</translation>
+    </message>
+    <message>
+        <source>Soft stop strength (%)</source>
+        <translation>Stärke des Soft-Stopps (%)</translation>
+    </message>
+    <message>
+        <source>Soft stop range (degrees)</source>
+        <translation>Bereich des Soft-Stopps (Grad)</translation>
+    </message>
+    <message>
+        <source>Soft stop dampening (%)</source>
+        <translation>Dämpfung des Soft-Stopps (%)</translation>
+    </message>
+    <message>
+        <source>Static dampening (%)</source>
+        <translation>Statische Dämpfung (%)</translation>
+    </message>
+    <message>
+        <source>DirectX FFB</source>
+        <translation>DirectX-FFB</translation>
+    </message>
+    <message>
+        <source>Invert constant force</source>
+        <translation>Konstante Kraft umkehren</translation>
+    </message>
+    <message>
+        <source>Direct X spring forces strength (%)</source>
+        <translation>Stärke der DirectX-Federkräfte (%)</translation>
+    </message>
+    <message>
+        <source>Direct X constant forces strength (%)</source>
+        <translation>Stärke der konstanten DirectX-Kräfte (%)</translation>
+    </message>
+    <message>
+        <source>Direct X periodic forces strength (%)</source>
+        <translation>Stärke der periodischen DirectX-Kräfte (%)</translation>
+    </message>
+</context>
+<context>
+    <name>FullHardwareSettingsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Enable forces (Require reboot)</source>
+        <translation>Kräfte einschalten (Neustart nötig)</translation>
+    </message>
+    <message>
+        <source>Invert joystick output</source>
+        <translation>Joystick-Ausgabe umkehren</translation>
+    </message>
+    <message>
+        <source>Invert force output</source>
+        <translation>Kraftausgabe umkehren</translation>
+    </message>
+    <message>
+        <source>Debug forces</source>
+        <translation>Kräfte debuggen</translation>
+    </message>
+    <message>
+        <source>Current sense gain (Require reboot)</source>
+        <translation>Strommessverstärkung (Neustart nötig)</translation>
+    </message>
+    <message>
+        <source>80V/V</source>
+        <translation>80V/V</translation>
+    </message>
+    <message>
+        <source>40V/V</source>
+        <translation>40V/V</translation>
+    </message>
+    <message>
+        <source>20V/V</source>
+        <translation>20V/V</translation>
+    </message>
+    <message>
+        <source>10V/V</source>
+        <translation>10V/V</translation>
+    </message>
+    <message>
+        <source>Encoder CPR</source>
+        <translation>Encoder-CPR</translation>
+    </message>
+    <message>
+        <source>Pole pairs</source>
+        <translation>Polpaare</translation>
+    </message>
+    <message>
+        <source>P gain</source>
+        <translation>P-Verstärkung</translation>
+    </message>
+    <message>
+        <source>I gain</source>
+        <translation>I-Verstärkung</translation>
+    </message>
+    <message>
+        <source>Power limit (%)</source>
+        <translation>Leistungsgrenze (%)</translation>
+    </message>
+    <message>
+        <source>Calibration magnitude (%)</source>
+        <translation>Kalibrierstärke (%)</translation>
+    </message>
+    <message>
+        <source>Calibration speed (%)</source>
+        <translation>Kalibriergeschwindigkeit (%)</translation>
+    </message>
+    <message>
+        <source>Braking resistor limit (%)</source>
+        <translation>Grenze des Bremswiderstands (%)</translation>
+    </message>
+    <message>
+        <source>Speed sample buffer size</source>
+        <translation>Puffergröße der Drehzahlmessung</translation>
+    </message>
+    <message>
+        <source>Position smoothing (%)</source>
+        <translation>Glättung der Position (%)</translation>
+    </message>
+</context>
+<context>
+    <name>GpioExtensionWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Save profile</source>
+        <translation>Profil speichern</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Delete profile</source>
+        <translation>Profil löschen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Enable reset center button on pin Z0 (Require reboot)</source>
+        <translation>Taste „Mitte zurücksetzen“ an Pin Z0 einschalten (Neustart nötig)</translation>
+    </message>
+    <message>
+        <source>GPIO (Require reboot)</source>
+        <translation>GPIO (Neustart nötig)</translation>
+    </message>
+    <message>
+        <source>GPIO modes</source>
+        <translation>GPIO-Modi</translation>
+    </message>
+    <message>
+        <source>Pin 1</source>
+        <translation>Pin 1</translation>
+    </message>
+    <message>
+        <source>Pin 2</source>
+        <translation>Pin 2</translation>
+    </message>
+    <message>
+        <source>Pin 3</source>
+        <translation>Pin 3</translation>
+    </message>
+    <message>
+        <source>Pin 4</source>
+        <translation>Pin 4</translation>
+    </message>
+    <message>
+        <source>Pin 5</source>
+        <translation>Pin 5</translation>
+    </message>
+    <message>
+        <source>Pin 6</source>
+        <translation>Pin 6</translation>
+    </message>
+    <message>
+        <source>Pin 7</source>
+        <translation>Pin 7</translation>
+    </message>
+    <message>
+        <source>Pin 8</source>
+        <translation>Pin 8</translation>
+    </message>
+    <message>
+        <source>Encoder Z0</source>
+        <translation>Encoder Z0</translation>
+    </message>
+    <message>
+        <source>Encoder Z1</source>
+        <translation>Encoder Z1</translation>
+    </message>
+    <message>
+        <source>SPI extension</source>
+        <translation>SPI-Erweiterung</translation>
+    </message>
+    <message>
+        <source>SPI extension mode</source>
+        <translation>Modus der SPI-Erweiterung</translation>
+    </message>
+    <message>
+        <source>SPI mode</source>
+        <translation>SPI-Modus</translation>
+    </message>
+    <message>
+        <source>Mode 0</source>
+        <translation>Modus 0</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>Modus 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>Modus 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>Modus 3</translation>
+    </message>
+    <message>
+        <source>Latch mode</source>
+        <translation>Latch-Modus</translation>
+    </message>
+    <message>
+        <source>Latch UP</source>
+        <translation>Latch HOCH</translation>
+    </message>
+    <message>
+        <source>Latch DOWN</source>
+        <translation>Latch RUNTER</translation>
+    </message>
+    <message>
+        <source>Latch delay (microseconds)</source>
+        <translation>Latch-Verzögerung (Mikrosekunden)</translation>
+    </message>
+    <message>
+        <source>SCK pulse length (microseconds)</source>
+        <translation>SCK-Pulslänge (Mikrosekunden)</translation>
+    </message>
+    <message>
+        <source>Button modes</source>
+        <translation>Tastenmodi</translation>
+    </message>
+    <message>
+        <source>Gpio buttons</source>
+        <translation>GPIO-Tasten</translation>
+    </message>
+    <message>
+        <source>Button 1</source>
+        <translation>Taste 1</translation>
+    </message>
+    <message>
+        <source>Button 2</source>
+        <translation>Taste 2</translation>
+    </message>
+    <message>
+        <source>Button 3</source>
+        <translation>Taste 3</translation>
+    </message>
+    <message>
+        <source>Button 4</source>
+        <translation>Taste 4</translation>
+    </message>
+    <message>
+        <source>Button 5</source>
+        <translation>Taste 5</translation>
+    </message>
+    <message>
+        <source>Button 6</source>
+        <translation>Taste 6</translation>
+    </message>
+    <message>
+        <source>Button 7</source>
+        <translation>Taste 7</translation>
+    </message>
+    <message>
+        <source>Button 8</source>
+        <translation>Taste 8</translation>
+    </message>
+    <message>
+        <source>Shift register 1</source>
+        <translation>Schieberegister 1</translation>
+    </message>
+    <message>
+        <source>Button 9</source>
+        <translation>Taste 9</translation>
+    </message>
+    <message>
+        <source>Button 10</source>
+        <translation>Taste 10</translation>
+    </message>
+    <message>
+        <source>Button 11</source>
+        <translation>Taste 11</translation>
+    </message>
+    <message>
+        <source>Button 12</source>
+        <translation>Taste 12</translation>
+    </message>
+    <message>
+        <source>Button 13</source>
+        <translation>Taste 13</translation>
+    </message>
+    <message>
+        <source>Button 14</source>
+        <translation>Taste 14</translation>
+    </message>
+    <message>
+        <source>Button 15</source>
+        <translation>Taste 15</translation>
+    </message>
+    <message>
+        <source>Button 16</source>
+        <translation>Taste 16</translation>
+    </message>
+    <message>
+        <source>Shift register 2</source>
+        <translation>Schieberegister 2</translation>
+    </message>
+    <message>
+        <source>Button 17</source>
+        <translation>Taste 17</translation>
+    </message>
+    <message>
+        <source>Button 18</source>
+        <translation>Taste 18</translation>
+    </message>
+    <message>
+        <source>Button 19</source>
+        <translation>Taste 19</translation>
+    </message>
+    <message>
+        <source>Button 20</source>
+        <translation>Taste 20</translation>
+    </message>
+    <message>
+        <source>Button 21</source>
+        <translation>Taste 21</translation>
+    </message>
+    <message>
+        <source>Button 22</source>
+        <translation>Taste 22</translation>
+    </message>
+    <message>
+        <source>Button 23</source>
+        <translation>Taste 23</translation>
+    </message>
+    <message>
+        <source>Button 24</source>
+        <translation>Taste 24</translation>
+    </message>
+    <message>
+        <source>Shift register 3</source>
+        <translation>Schieberegister 3</translation>
+    </message>
+    <message>
+        <source>Button 25</source>
+        <translation>Taste 25</translation>
+    </message>
+    <message>
+        <source>Button 26</source>
+        <translation>Taste 26</translation>
+    </message>
+    <message>
+        <source>Button 27</source>
+        <translation>Taste 27</translation>
+    </message>
+    <message>
+        <source>Button 28</source>
+        <translation>Taste 28</translation>
+    </message>
+    <message>
+        <source>Button 29</source>
+        <translation>Taste 29</translation>
+    </message>
+    <message>
+        <source>Button 30</source>
+        <translation>Taste 30</translation>
+    </message>
+    <message>
+        <source>Button 31</source>
+        <translation>Taste 31</translation>
+    </message>
+    <message>
+        <source>Button 32</source>
+        <translation>Taste 32</translation>
+    </message>
+    <message>
+        <source>Analog axes</source>
+        <translation>Analoge Achsen</translation>
+    </message>
+    <message>
+        <source>Lower dead zone</source>
+        <translation>Untere Totzone</translation>
+    </message>
+    <message>
+        <source>Upper dead zone</source>
+        <translation>Obere Totzone</translation>
+    </message>
+    <message>
+        <source>Smoothing (%)</source>
+        <translation>Glättung (%)</translation>
+    </message>
+    <message>
+        <source>Button low (%)</source>
+        <translation>Taste unten (%)</translation>
+    </message>
+    <message>
+        <source>Button high (%)</source>
+        <translation>Taste oben (%)</translation>
+    </message>
+    <message>
+        <source>Rx</source>
+        <translation>Rx</translation>
+    </message>
+    <message>
+        <source>Rx lower dead zone</source>
+        <translation>Untere Totzone Rx</translation>
+    </message>
+    <message>
+        <source>Rx upper dead zone</source>
+        <translation>Obere Totzone Rx</translation>
+    </message>
+    <message>
+        <source>Rx smoothing (%)</source>
+        <translation>Glättung Rx (%)</translation>
+    </message>
+    <message>
+        <source>Rx button low (%)</source>
+        <translation>Taste unten Rx (%)</translation>
+    </message>
+    <message>
+        <source>Rx button high (%)</source>
+        <translation>Taste oben Rx (%)</translation>
+    </message>
+    <message>
+        <source>Rx invert</source>
+        <translation>Rx umkehren</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Umkehren</translation>
+    </message>
+    <message>
+        <source>Ry</source>
+        <translation>Ry</translation>
+    </message>
+    <message>
+        <source>Ry lower dead zone</source>
+        <translation>Untere Totzone Ry</translation>
+    </message>
+    <message>
+        <source>Ry upper dead zone</source>
+        <translation>Obere Totzone Ry</translation>
+    </message>
+    <message>
+        <source>Ry smoothing (%)</source>
+        <translation>Glättung Ry (%)</translation>
+    </message>
+    <message>
+        <source>Ry button low (%)</source>
+        <translation>Taste unten Ry (%)</translation>
+    </message>
+    <message>
+        <source>Ry button high (%)</source>
+        <translation>Taste oben Ry (%)</translation>
+    </message>
+    <message>
+        <source>Ry invert</source>
+        <translation>Ry umkehren</translation>
+    </message>
+    <message>
+        <source>Rz</source>
+        <translation>Rz</translation>
+    </message>
+    <message>
+        <source>Rz lower dead zone</source>
+        <translation>Untere Totzone Rz</translation>
+    </message>
+    <message>
+        <source>Rz upper dead zone</source>
+        <translation>Obere Totzone Rz</translation>
+    </message>
+    <message>
+        <source>Rz smoothing (%)</source>
+        <translation>Glättung Rz (%)</translation>
+    </message>
+    <message>
+        <source>Rz button low (%)</source>
+        <translation>Taste unten Rz (%)</translation>
+    </message>
+    <message>
+        <source>Rz button high (%)</source>
+        <translation>Taste oben Rz (%)</translation>
+    </message>
+    <message>
+        <source>Rz invert</source>
+        <translation>Rz umkehren</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Generic button</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation>Analog</translation>
+    </message>
+    <message>
+        <source>SPI CS</source>
+        <translation>SPI CS</translation>
+    </message>
+    <message>
+        <source>SPI SCK</source>
+        <translation>SPI SCK</translation>
+    </message>
+    <message>
+        <source>SPI MISO</source>
+        <translation>SPI MISO</translation>
+    </message>
+    <message>
+        <source>Enable effects switch</source>
+        <translation>Schalter Effekte ein</translation>
+    </message>
+    <message>
+        <source>Reset center button</source>
+        <translation>Taste Mitte zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Braking PWM</source>
+        <translation>Brems-PWM</translation>
+    </message>
+    <message>
+        <source>Effect LED</source>
+        <translation>Effekt-LED</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>Neustart</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Inverted</source>
+        <translation>Umgekehrt</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Effects</source>
+        <translation>Effekte</translation>
+    </message>
+    <message>
+        <source>Periphery</source>
+        <translation>Peripherie</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Reset wheel center</source>
+        <translation>Lenkradmitte zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save and reboot</source>
+        <translation>Speichern und neu starten</translation>
+    </message>
+    <message>
+        <source>Switch to DFU mode</source>
+        <translation>In den DFU-Modus wechseln</translation>
+    </message>
+    <message>
+        <source>Reboot controller</source>
+        <translation>Controller neu starten</translation>
+    </message>
+    <message>
+        <source>Vellox Wheel Setup (%1)</source>
+        <translation>Vellox Wheel Setup (%1)</translation>
+    </message>
+    <message>
+        <source>Vellox Wheel (%1)</source>
+        <translation>Vellox Wheel (%1)</translation>
+    </message>
+    <message>
+        <source>Controller found at %1, but this user may not open it. See &quot;Controller found but not permitted&quot; in the README.</source>
+        <translation>Controller unter %1 gefunden, aber dieser Benutzer darf ihn nicht öffnen. Siehe „Controller found but not permitted“ in der README.</translation>
+    </message>
+    <message>
+        <source>Version mismatch!</source>
+        <translation>Versionen passen nicht zusammen!</translation>
+    </message>
+    <message>
+        <source>Changing settings with software not matching firmware version can cause unexpected device behaviour!
+<byte value="xd"/> **Consider using matching versions of Vellox Setup and firmware.**</source>
+        <extracomment>Markdown: the text between ** is shown in bold.</extracomment>
+        <translation>Einstellungen mit einer Software zu ändern, die nicht zur Firmware-Version passt, kann zu unerwartetem Verhalten des Geräts führen!
+<byte value="xd"/> **Verwenden Sie zueinander passende Versionen von Vellox Setup und Firmware.**</translation>
+    </message>
+    <message>
+        <source>Latest version</source>
+        <translation>Neueste Version</translation>
+    </message>
+    <message>
+        <source>**New version of Vellox Wheel Setup (%1) is available!**</source>
+        <extracomment>Markdown: the text between ** is shown in bold; %1 is the version, e.g. RC.24.1.5.</extracomment>
+        <translation>**Eine neue Version von Vellox Wheel Setup (%1) ist verfügbar!**</translation>
+    </message>
+    <message>
+        <source>Download and update</source>
+        <translation>Herunterladen und aktualisieren</translation>
+    </message>
+    <message>
+        <source>Skip version %1</source>
+        <extracomment>%1 is the version, e.g. RC.24.1.5.</extracomment>
+        <translation>Version %1 überspringen</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileComboBox</name>
+    <message>
+        <source>A profile name is a file name: it must not be empty, start with a dot, or contain / or \ or control characters.</source>
+        <translation>Ein Profilname ist ein Dateiname: Er darf nicht leer sein, nicht mit einem Punkt beginnen und weder / noch \ noch Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Profilname</translation>
+    </message>
+</context>
+</TS>
