@@ -21,6 +21,10 @@ foreach(required CHANGELOG PACKAGE VERSION RPM_RELEASE MAINTAINER GZIP DEB_CHANG
     endif()
 endforeach()
 
+if(NOT MAINTAINER MATCHES "^[^<>]+ <[^<> ]+@[^<> ]+>$")
+    message(FATAL_ERROR "release-notes.cmake: MAINTAINER reads 'Name <address>', not '${MAINTAINER}'")
+endif()
+
 # Characters that CMake's lists treat specially stand in as placeholders
 # while the text is handled line by line.
 set(semicolon_token "@SEMICOLON@")
