@@ -54,10 +54,10 @@ QString outOfRange(const SettingsField &field, QStringView text)
             if (isOfferedState(field, item))
                 offered.append(quoted(field.choices.at(item)));
         }
-        return tr("%1 is not offered for %2; it takes %3")
+        return tr("%1 is not offered for %2; it takes %3.")
             .arg(quoted(text), QLatin1String(field.key), offered.join(QStringLiteral(", ")));
     }
-    return tr("%1 is out of range for %2 (%3 to %4)")
+    return tr("%1 is out of range for %2 (%3 to %4).")
         .arg(quoted(text), QLatin1String(field.key))
         .arg(field.minimum)
         .arg(field.maximum);
@@ -169,7 +169,7 @@ std::variant<int, QString> parseFieldValue(const SettingsField &field, QStringVi
 {
     const QStringView value = text.trimmed();
     if (value.isEmpty())
-        return tr("%1 has no value").arg(QLatin1String(field.key));
+        return tr("%1 has no value.").arg(QLatin1String(field.key));
 
     std::optional<int> state;
     if (field.control == SettingsControl::Choice) {
@@ -188,8 +188,8 @@ std::variant<int, QString> parseFieldValue(const SettingsField &field, QStringVi
         if (field.control == SettingsControl::Choice)
             return outOfRange(field, value);
         if (isSwitchLike(field))
-            return tr("%1 takes \"on\" or \"off\", not %2").arg(QLatin1String(field.key), quoted(value));
-        return tr("%1 takes a number, not %2").arg(QLatin1String(field.key), quoted(value));
+            return tr("%1 takes \"on\" or \"off\", not %2.").arg(QLatin1String(field.key), quoted(value));
+        return tr("%1 takes a number, not %2.").arg(QLatin1String(field.key), quoted(value));
     }
     if (!isOfferedState(field, *state))
         return outOfRange(field, value);
