@@ -46,8 +46,7 @@ SettingsText parsed(const QByteArray &bytes, std::optional<SettingsTextKind> kin
 
 } // namespace
 
-class SettingsTextTest : public QObject
-{
+class SettingsTextTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -65,18 +64,19 @@ void SettingsTextTest::writesTheHeaderFirmwareAndOneLinePerField()
     ControllerSettings settings{};
     settings.effects = {900, 20, 30, 80, 10, 5, 60, -1, 100, 50, 25, {}};
     QCOMPARE(formatSettingsText(SettingsTextKind::Effects, "RC.24.1.4", settings),
-             effectsHeader + "# firmware: RC.24.1.4\n"
-                             "effects.invert_constant_force = off\n"
-                             "effects.direct_x_constant_strength = 50\n"
-                             "effects.direct_x_spring_strength = 100\n"
-                             "effects.direct_x_periodic_strength = 25\n"
-                             "effects.motion_range = 900\n"
-                             "effects.total_effect_scale = 80\n"
-                             "effects.integrated_spring = 10\n"
-                             "effects.soft_stop_strength = 60\n"
-                             "effects.soft_stop_range = 5\n"
-                             "effects.soft_stop_dampening = 30\n"
-                             "effects.static_dampening = 20\n");
+             effectsHeader
+                 + "# firmware: RC.24.1.4\n"
+                   "effects.invert_constant_force = off\n"
+                   "effects.direct_x_constant_strength = 50\n"
+                   "effects.direct_x_spring_strength = 100\n"
+                   "effects.direct_x_periodic_strength = 25\n"
+                   "effects.motion_range = 900\n"
+                   "effects.total_effect_scale = 80\n"
+                   "effects.integrated_spring = 10\n"
+                   "effects.soft_stop_strength = 60\n"
+                   "effects.soft_stop_range = 5\n"
+                   "effects.soft_stop_dampening = 30\n"
+                   "effects.static_dampening = 20\n");
 
     settings.gpio.gpio_mode[7] = GPIO_MODE_BRAKING_PWM;
     settings.gpio.gpio_mode[8] = GPIO_MODE_RESET_CENTER_BUTTON;
@@ -85,14 +85,15 @@ void SettingsTextTest::writesTheHeaderFirmwareAndOneLinePerField()
     settings.gpio.spi_latch_delay = 4;
     settings.adc.lower_dead_zone[1] = 300;
     settings.adc.analog_invert[2] = 7;
-    const QStringList lines =
-        QString::fromUtf8(formatSettingsText(SettingsTextKind::Periphery, "R.25.0.1", settings)).split('\n');
-    QCOMPARE(lines.mid(0, 3), (QStringList{QString::fromUtf8(peripheryHeader.chopped(1)), "# firmware: R.25.0.1",
-                                           "adc.rx.invert = off"}));
-    for (const char *line : {"adc.ry.lower_dead_zone = 300", "adc.rz.invert = on", "gpio.latch_mode = Latch DOWN",
-                             "gpio.spi_latch_delay = 4", "gpio.pin8.mode = Braking PWM",
-                             "gpio.encoder_z0.mode = Reset center button", "gpio.button9.mode = Inverted",
-                             "gpio.spi_extension_mode = Disabled", "gpio.button32.mode = Disabled"})
+    const QStringList lines
+        = QString::fromUtf8(formatSettingsText(SettingsTextKind::Periphery, "R.25.0.1", settings)).split('\n');
+    QCOMPARE(
+        lines.mid(0, 3),
+        (QStringList{QString::fromUtf8(peripheryHeader.chopped(1)), "# firmware: R.25.0.1", "adc.rx.invert = off"}));
+    for (const char *line :
+         {"adc.ry.lower_dead_zone = 300", "adc.rz.invert = on", "gpio.latch_mode = Latch DOWN",
+          "gpio.spi_latch_delay = 4", "gpio.pin8.mode = Braking PWM", "gpio.encoder_z0.mode = Reset center button",
+          "gpio.button9.mode = Inverted", "gpio.spi_extension_mode = Disabled", "gpio.button32.mode = Disabled"})
         QVERIFY2(lines.contains(line), line);
     // ADC before GPIO, 18 + 47 fields, no effects or hardware. The pulse
     // length the controller holds (0) is below what the window shows (1),
@@ -114,10 +115,10 @@ void SettingsTextTest::valuesTheWindowCannotShowAreWrittenAsComments()
 {
     ControllerSettings settings{};
     settings.gpio.gpio_mode[0] = GPIO_MODE_BRAKING_PWM; // kept in pin 1's list, not offered there
-    settings.gpio.gpio_mode[1] = 200;                   // beyond the items: no current item
-    settings.effects.motion_range = 12000;              // the spin box shows 9999
-    settings.effects.soft_stop_range = 0;               // the spin box shows 1
-    settings.hardware.encoder_direction = 5;            // shows normal
+    settings.gpio.gpio_mode[1] = 200; // beyond the items: no current item
+    settings.effects.motion_range = 12000; // the spin box shows 9999
+    settings.effects.soft_stop_range = 0; // the spin box shows 1
+    settings.hardware.encoder_direction = 5; // shows normal
     const QByteArray text = formatSettingsText(SettingsTextKind::All, "RC.24.1.4", settings);
     const QStringList lines = QString::fromUtf8(text).split('\n');
     QVERIFY(lines.contains("effects.motion_range = 9999"));
@@ -214,31 +215,31 @@ void SettingsTextTest::refusesBadTextNamingTheLine_data()
     const int effects = int(SettingsTextKind::Effects);
     const int periphery = int(SettingsTextKind::Periphery);
     const QByteArray p = peripheryHeader;
-    QTest::newRow("unknown key") << p + "gpio.pin1.mode = Disabled\ngpio.pin9.mode = Disabled\n" << any << 3
-                                 << "Unknown key \"gpio.pin9.mode\"";
-    QTest::newRow("number above range") << p + "\nadc.rx.smoothing = 101\n" << any << 3
-                                        << "\"101\" is out of range for adc.rx.smoothing (0 to 100)";
+    QTest::newRow("unknown key") << p + "gpio.pin1.mode = Disabled\ngpio.pin9.mode = Disabled\n"
+                                 << any << 3 << "Unknown key \"gpio.pin9.mode\"";
+    QTest::newRow("number above range") << p + "\nadc.rx.smoothing = 101\n"
+                                        << any << 3 << "\"101\" is out of range for adc.rx.smoothing (0 to 100)";
     QTest::newRow("number below range") << p + "gpio.spi_pulse_length = 0\n" << any << 2 << "(1 to 10)";
     QTest::newRow("negative number") << effectsHeader + "effects.motion_range = -1\n" << any << 2 << "out of range";
-    QTest::newRow("huge number") << effectsHeader + "effects.motion_range = 99999999999999\n" << any << 2
-                                 << "takes a number";
-    QTest::newRow("number with junk") << effectsHeader + "effects.motion_range = 90 0\n" << any << 2
-                                      << "takes a number";
-    QTest::newRow("choice not offered on the pin") << p + "gpio.pin1.mode = Braking PWM\n" << any << 2
-                                                   << "\"Braking PWM\" is not offered for gpio.pin1.mode";
+    QTest::newRow("huge number") << effectsHeader + "effects.motion_range = 99999999999999\n"
+                                 << any << 2 << "takes a number";
+    QTest::newRow("number with junk") << effectsHeader + "effects.motion_range = 90 0\n"
+                                      << any << 2 << "takes a number";
+    QTest::newRow("choice not offered on the pin") << p + "gpio.pin1.mode = Braking PWM\n"
+                                                   << any << 2 << "\"Braking PWM\" is not offered for gpio.pin1.mode";
     QTest::newRow("choice not offered, by number") << p + "gpio.encoder_z1.mode = 1\n" << any << 2 << "not offered";
     QTest::newRow("choice beyond the items") << p + "gpio.button1.mode = 3\n" << any << 2 << "not offered";
     QTest::newRow("choice in other case") << p + "gpio.latch_mode = latch up\n" << any << 2 << "not offered";
-    QTest::newRow("switch word") << effectsHeader + "effects.invert_constant_force = yes\n" << any << 2
-                                 << "takes \"on\" or \"off\"";
+    QTest::newRow("switch word") << effectsHeader + "effects.invert_constant_force = yes\n"
+                                 << any << 2 << "takes \"on\" or \"off\"";
     QTest::newRow("switch number") << p + "adc.rx.invert = 2\n" << any << 2 << "out of range";
     QTest::newRow("empty value") << p + "adc.rx.invert =  \n" << any << 2 << "has no value";
-    QTest::newRow("duplicate key") << p + "adc.rx.invert = on\n#\nadc.rx.invert = on\n" << any << 4
-                                   << "already set on line 2";
+    QTest::newRow("duplicate key") << p + "adc.rx.invert = on\n#\nadc.rx.invert = on\n"
+                                   << any << 4 << "already set on line 2";
     QTest::newRow("effects where periphery is expected") << effectsHeader + "effects.motion_range = 900\n"
                                                          << periphery << 1 << "These are effects settings";
-    QTest::newRow("all where effects is expected") << QByteArray("# Vellox Wheel Setup settings: all\n") << effects
-                                                   << 1 << "effects settings are expected";
+    QTest::newRow("all where effects is expected")
+        << QByteArray("# Vellox Wheel Setup settings: all\n") << effects << 1 << "effects settings are expected";
     QTest::newRow("key of another record") << effectsHeader + "effects.motion_range = 900\nhardware.p_gain = 5\n"
                                            << effects << 3 << "hardware.p_gain does not belong in effects settings";
     QTest::newRow("no header") << QByteArray("effects.motion_range = 900\n") << any << 1 << "The first line";
@@ -250,7 +251,10 @@ void SettingsTextTest::refusesBadTextNamingTheLine_data()
     QTest::newRow("key with blanks") << p + "adc rx invert = on\n" << any << 2 << "Unknown key";
     QTest::newRow("not UTF-8") << p + "# fine\nadc.rx.invert = o\xFF\n" << any << 3 << "not valid UTF-8";
     QTest::newRow("overlong UTF-8") << p + "# \xC0\xAF\n" << any << 2 << "not valid UTF-8";
-    QTest::newRow("byte order mark inside") << p + "\xEF\xBB\xBF" "adc.rx.invert = on\n" << any << 2 << "Unknown key";
+    QTest::newRow("byte order mark inside") << p
+            + "\xEF\xBB\xBF"
+              "adc.rx.invert = on\n" << any << 2
+                                            << "Unknown key";
     QByteArray oversized = p + "adc.rx.invert = on\n";
     oversized += QByteArray(MAX_SETTINGS_TEXT_SIZE - oversized.size() + 1, '\n');
     QTest::newRow("over 64 KiB") << oversized << any << 0 << "larger than 64 KiB";
@@ -302,7 +306,8 @@ void SettingsTextTest::tellsRawProfilesFromText()
     QCOMPARE(raw.settings.effects.motion_range, uint16_t(540));
     QCOMPARE(rawProfileBytes(SettingsTextKind::Periphery, raw.settings), periphery);
 
-    QVERIFY(std::holds_alternative<SettingsTextError>(readProfileFile(effects.left(63), SettingsTextKind::Effects, current)));
+    QVERIFY(std::holds_alternative<SettingsTextError>(
+        readProfileFile(effects.left(63), SettingsTextKind::Effects, current)));
     QVERIFY(std::holds_alternative<SettingsTextError>(readProfileFile(effects, SettingsTextKind::Periphery, current)));
     QVERIFY(std::holds_alternative<SettingsTextError>(readProfileFile(effects + "x", {}, current)));
     QVERIFY(std::holds_alternative<SettingsTextError>(readProfileFile(periphery, SettingsTextKind::All, current)));
