@@ -132,7 +132,7 @@ void SettingsTextTest::valuesTheWindowCannotShowAreWrittenAsComments()
     applySettingsText(parsed(text), &back);
     QCOMPARE(back.gpio.gpio_mode[0], uint8_t(GPIO_MODE_BRAKING_PWM));
     QCOMPARE(back.gpio.gpio_mode[1], uint8_t(200));
-    QCOMPARE(back.effects.motion_range, uint16_t(9999));
+    QCOMPARE(int(back.effects.motion_range), 9999);
     QCOMPARE(back.hardware.encoder_direction, int8_t(-1));
     QCOMPARE(parsed(text).values.size(), 91 - 2);
 }
@@ -294,7 +294,7 @@ void SettingsTextTest::tellsRawProfilesFromText()
         const auto file = std::get<ProfileFile>(readProfileFile(bytes, SettingsTextKind::Effects, current));
         QCOMPARE(file.kind, SettingsTextKind::Effects);
         QVERIFY(!file.isText);
-        QCOMPARE(file.settings.effects.motion_range, uint16_t(900));
+        QCOMPARE(int(file.settings.effects.motion_range), 900);
         QCOMPARE(file.settings.gpio.spi_mode, uint8_t(2));
     }
     QCOMPARE(std::get<ProfileFile>(readProfileFile(effects, {}, current)).kind, SettingsTextKind::Effects);
@@ -303,7 +303,7 @@ void SettingsTextTest::tellsRawProfilesFromText()
     const auto raw = std::get<ProfileFile>(readProfileFile(periphery + "x", {}, current));
     QCOMPARE(raw.kind, SettingsTextKind::Periphery);
     QCOMPARE(raw.settings.gpio.spi_mode, uint8_t(3));
-    QCOMPARE(raw.settings.effects.motion_range, uint16_t(540));
+    QCOMPARE(int(raw.settings.effects.motion_range), 540);
     QCOMPARE(rawProfileBytes(SettingsTextKind::Periphery, raw.settings), periphery);
 
     QVERIFY(std::holds_alternative<SettingsTextError>(
@@ -317,7 +317,7 @@ void SettingsTextTest::tellsRawProfilesFromText()
         readProfileFile(effectsHeader + "effects.total_effect_scale = 70\n", SettingsTextKind::Effects, current));
     QVERIFY(text.isText);
     QCOMPARE(text.settings.effects.total_effect_scale, uint8_t(70));
-    QCOMPARE(text.settings.effects.motion_range, uint16_t(540));
+    QCOMPARE(int(text.settings.effects.motion_range), 540);
     // A text of 128 bytes or more is still text, and of its own kind.
     const QByteArray long_ = effectsHeader + QByteArray(200, '\n');
     QCOMPARE(std::get<ProfileFile>(readProfileFile(long_, {}, current)).kind, SettingsTextKind::Effects);
