@@ -5,18 +5,6 @@
 
 #include <cstring>
 
-namespace {
-
-bool looksLikeText(const QByteArray &bytes)
-{
-    // The header, possibly behind a byte order mark.
-    const QByteArray bom("\xEF\xBB\xBF");
-    const QByteArray start = bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes;
-    return start.startsWith("# Vellox Wheel Setup settings:");
-}
-
-} // namespace
-
 qsizetype rawProfileSize(SettingsTextKind kind)
 {
     switch (kind) {
@@ -33,7 +21,7 @@ qsizetype rawProfileSize(SettingsTextKind kind)
 std::variant<ProfileFile, SettingsTextError>
 readProfileFile(const QByteArray &bytes, std::optional<SettingsTextKind> kind, const ControllerSettings &current)
 {
-    if (looksLikeText(bytes)) {
+    if (looksLikeSettingsText(bytes)) {
         std::variant<SettingsText, SettingsTextError> parsed = parseSettingsText(bytes, kind);
         if (auto *error = std::get_if<SettingsTextError>(&parsed))
             return *error;

@@ -88,6 +88,13 @@ DecodedLines decodeLines(const QByteArray &bytes)
 
 } // namespace
 
+bool looksLikeSettingsText(const QByteArray &bytes)
+{
+    const QByteArray bom("\xEF\xBB\xBF");
+    const QByteArray start = bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes;
+    return start.startsWith(QByteArray(HEADER_PREFIX.data(), HEADER_PREFIX.size()).trimmed());
+}
+
 QString kindName(SettingsTextKind kind)
 {
     switch (kind) {
@@ -209,7 +216,9 @@ std::variant<SettingsText, SettingsTextError> parseSettingsText(const QByteArray
                                  QCoreApplication::translate("SettingsText", "The line is not valid UTF-8 text.")};
     const QStringList &lines = decoded.lines;
 
-    const QStringView header = QStringView(lines.first()).trimmed();
+    // The header starts the text (behind a byte order mark, which the decoder
+    // drops), as looksLikeSettingsText() expects; blanks may only follow it.
+    const QStringView header = QStringView(lines.first());
     const std::optional<SettingsTextKind> kind
         = header.startsWith(HEADER_PREFIX) ? kindFromName(header.mid(HEADER_PREFIX.size()).trimmed()) : std::nullopt;
     if (!kind)

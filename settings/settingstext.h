@@ -27,6 +27,10 @@ bool kindCovers(SettingsTextKind kind, SettingsRecord record);
 // Texts larger than this are refused unread.
 constexpr qsizetype MAX_SETTINGS_TEXT_SIZE = 64 * 1024;
 
+// Whether the bytes start with the header (possibly behind a UTF-8 byte order
+// mark): they are meant as settings text, not as a raw profile.
+bool looksLikeSettingsText(const QByteArray &bytes);
+
 QByteArray formatSettingsText(SettingsTextKind kind, const QString &firmwareVersionText,
                               const ControllerSettings &settings);
 

@@ -245,6 +245,7 @@ void SettingsTextTest::refusesBadTextNamingTheLine_data()
     QTest::newRow("no header") << QByteArray("effects.motion_range = 900\n") << any << 1 << "The first line";
     QTest::newRow("header of no kind") << QByteArray("# Vellox Wheel Setup settings: hardware\n") << any << 1
                                        << "The first line";
+    QTest::newRow("blank before the header") << " " + p << any << 1 << "The first line";
     QTest::newRow("empty file") << QByteArray() << any << 1 << "The first line";
     QTest::newRow("line without equals") << p + "adc.rx.invert on\n" << any << 2 << "Expected \"key = value\"";
     QTest::newRow("line without key") << p + " = on\n" << any << 2 << "Expected \"key = value\"";

@@ -126,6 +126,7 @@ seeds['fuzz_settings_text'] = {
     'wrong-record': effects_text + b'hardware.p_gain = 5\n',
     'not-utf8': effects_text.replace(b'# firmware', b'# \xff firmware'),
     'no-header': effects_text.split(b'\n', 1)[1],
+    'blank-before-header': b'\xef\xbb\xbf\x0b' + periphery_text,
     'empty': b'',
 }
 
