@@ -2,22 +2,26 @@
 #include "settings/controllersettings.h"
 
 #include <cstring>
+#include <type_traits>
 
 namespace {
 
-const uint8_t *recordBytes(const ControllerSettings &settings, SettingsRecord record)
+// The bytes of one record, const or not as the settings are.
+template <typename Settings>
+auto *recordBytes(Settings &settings, SettingsRecord record)
 {
+    using Byte = std::conditional_t<std::is_const_v<Settings>, const uint8_t, uint8_t>;
     switch (record) {
     case SettingsRecord::Effects:
-        return reinterpret_cast<const uint8_t *>(&settings.effects);
+        return reinterpret_cast<Byte *>(&settings.effects);
     case SettingsRecord::Hardware:
-        return reinterpret_cast<const uint8_t *>(&settings.hardware);
+        return reinterpret_cast<Byte *>(&settings.hardware);
     case SettingsRecord::Adc:
-        return reinterpret_cast<const uint8_t *>(&settings.adc);
+        return reinterpret_cast<Byte *>(&settings.adc);
     case SettingsRecord::Gpio:
         break;
     }
-    return reinterpret_cast<const uint8_t *>(&settings.gpio);
+    return reinterpret_cast<Byte *>(&settings.gpio);
 }
 
 template <typename Value>
@@ -60,8 +64,7 @@ int recordValue(const ControllerSettings &settings, const SettingsField &field)
 
 void setRecordValue(ControllerSettings *settings, const SettingsField &field, int value)
 {
-    // The records are plain bytes; casting away the const of the shared lookup is safe here.
-    auto *bytes = const_cast<uint8_t *>(recordBytes(*settings, field.record)) + field.offset;
+    uint8_t *bytes = recordBytes(*settings, field.record) + field.offset;
     switch (field.type) {
     case SettingsValueType::Int8:
         return write<int8_t>(bytes, value);
