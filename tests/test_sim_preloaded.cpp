@@ -10,11 +10,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstddef>
+
 #include <dlfcn.h>
 #include <malloc.h>
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#include <sanitizer/allocator_interface.h>
+// The sanitizers' allocator, which stands in for malloc's (its header is not
+// installed with every compiler).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace {

@@ -799,6 +799,7 @@ private:
     qint64 plugAtMs = -1;
 
     QStringList problems;
+    QStringList residentAtReconnectsKb;
 
     // Counts for the report.
     qint64 changes = 0;
@@ -1255,6 +1256,9 @@ void SoakTest::controlledReconnect()
     }
     checkEditorsShowController(QStringLiteral("reconnect %1").arg(connects - 1));
     ++reconnectChecks;
+    // Right after the simulator's call record was cleared: the shape of the
+    // growth, warm-up or steady.
+    residentAtReconnectsKb << QString::number(memoryUse().residentKb);
 }
 
 void SoakTest::checkpoint()
@@ -1322,6 +1326,7 @@ void SoakTest::report()
     for (const auto &[kind, ns] : watchdog->largestByActivity)
         byActivity << QStringLiteral("%1 %2").arg(kind, ms(ns));
     lines << "  largest stall after each kind of action (ms): " + byActivity.join(", ");
+    lines << "  resident memory after each controlled reconnect (kB): " + residentAtReconnectsKb.join(", ");
     for (const QString &line : std::as_const(lines))
         qInfo("%s", qPrintable(line));
 }
