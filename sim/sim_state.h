@@ -29,6 +29,17 @@ namespace vellox::sim::detail {
 
 using Clock = std::chrono::steady_clock;
 
+// The call record, the written frames and the misuse list are read only
+// through the control API, which a preloaded process has no way to call.
+// There they would only grow, by about a hundred heartbeat reads a second,
+// so the preloaded build keeps none of them; its call log file and the
+// MISUSE lines in it stay.
+#ifdef VELLOX_SIM_FROM_ENVIRONMENT
+constexpr bool kKeepsRecord = false;
+#else
+constexpr bool kKeepsRecord = true;
+#endif
+
 // Feature reports the controller answers, in the order of State::live/saved.
 constexpr std::array<uint8_t, 5> kRecordIds = {0x21, 0x22, 0x25, 0xA1, 0xA2};
 int recordIndex(int reportId); // -1 for ids the controller does not know
@@ -42,6 +53,10 @@ struct State {
     // which kills all handles opened before.
     bool plugged = true;
     std::optional<Clock::time_point> returnAt; // comes back by itself at this time
+    // Pulled out every unplugEvery (0: never) and plugged in unplugFor later.
+    std::chrono::milliseconds unplugEvery{0};
+    std::chrono::milliseconds unplugFor{2000};
+    Clock::time_point nextUnplug;
     std::uint64_t generation = 1;
     std::vector<EnumerationEntry> entries;
     int rateHz = 1000;
@@ -77,7 +92,9 @@ void resetLocked(State &s);
 // by their owner unless opening is denied, in which case they have no
 // permissions at all.
 void syncNodeFilesLocked(const State &s);
-void refreshLocked(State &s); // brings the controller back after a reboot delay has passed
+// Brings the controller back after a reboot delay has passed, and takes it
+// off the bus when a periodic unplug is due.
+void refreshLocked(State &s);
 bool onBusLocked(State &s);
 bool aliveLocked(const State &s, const hid_device_ &dev);
 void leaveBusLocked(State &s, std::optional<Clock::time_point> returnAt);

@@ -172,6 +172,12 @@ void applyEnvironmentLocked(State &s)
         leaveBusLocked(s, std::nullopt);
     if (auto ms = envNumber("VELLOX_SIM_PLUG_AFTER_MS", 0, 3600000))
         leaveBusLocked(s, Clock::now() + std::chrono::milliseconds(*ms));
+    if (auto ms = envNumber("VELLOX_SIM_UNPLUGGED_FOR_MS", 0, 3600000))
+        s.unplugFor = std::chrono::milliseconds(*ms);
+    if (auto ms = envNumber("VELLOX_SIM_UNPLUG_EVERY_MS", 1, 86400000)) {
+        s.unplugEvery = std::chrono::milliseconds(*ms);
+        s.nextUnplug = Clock::now() + s.unplugEvery;
+    }
     if (const char *path = std::getenv("VELLOX_SIM_LOG"); path && *path) {
         if (s.logFd >= 0)
             ::close(s.logFd);
@@ -212,6 +218,8 @@ void resetLocked(State &s)
     ++s.generation; // handles from before stay dead
     s.plugged = true;
     s.returnAt.reset();
+    s.unplugEvery = std::chrono::milliseconds(0);
+    s.unplugFor = std::chrono::milliseconds(2000);
     s.entries = {EnumerationEntry{}};
     s.rateHz = 1000;
     s.inputVersion = kDefaultFirmware;
@@ -250,9 +258,16 @@ void syncNodeFilesLocked(const State &s)
 
 void refreshLocked(State &s)
 {
-    if (!s.plugged && s.returnAt && Clock::now() >= *s.returnAt) {
+    const auto now = Clock::now();
+    if (!s.plugged && s.returnAt && now >= *s.returnAt) {
         s.plugged = true;
         s.returnAt.reset();
+    }
+    if (s.unplugEvery.count() > 0 && now >= s.nextUnplug) {
+        s.nextUnplug = now + s.unplugEvery;
+        // Only a controller on the bus is pulled out; one in DFU mode stays gone.
+        if (s.plugged)
+            leaveBusLocked(s, now + s.unplugFor);
     }
 }
 
@@ -297,7 +312,8 @@ void writeLogLineLocked(State &s, const std::string &line)
 void addMisuseLocked(State &s, std::string line)
 {
     writeLogLineLocked(s, "MISUSE " + line);
-    s.misuse.push_back(std::move(line));
+    if (kKeepsRecord)
+        s.misuse.push_back(std::move(line));
 }
 
 hid_device_ *findHandleLocked(State &s, const void *dev)

@@ -108,7 +108,9 @@ Faults faults();
 // The path the enumeration reports for the node of its entry at this position.
 std::string nodePath(int entry = 0);
 
-// Call log, in the order the calls began.
+// Call log, in the order the calls began. It grows with every call until
+// clearLog() or reset(); the preloaded build keeps no log, frames or misuse
+// list in memory (nothing there could read them).
 std::vector<CallRecord> calls();
 // The frames of successful hid_write calls, in order.
 std::vector<Frame> writtenFrames();

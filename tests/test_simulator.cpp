@@ -684,6 +684,31 @@ private slots:
         std::this_thread::sleep_for(80ms); // well short of the default 300 ms
         QVERIFY(isPlugged());
     }
+
+    // The long-run bench pulls the cable of a preloaded simulator this way:
+    // every period the controller leaves the bus, kills open handles and
+    // comes back by itself, again and again.
+    void environmentUnplugsPeriodically()
+    {
+        qputenv("VELLOX_SIM_UNPLUG_EVERY_MS", "150");
+        qputenv("VELLOX_SIM_UNPLUGGED_FOR_MS", "100");
+        configureFromEnvironment();
+        qunsetenv("VELLOX_SIM_UNPLUG_EVERY_MS");
+        qunsetenv("VELLOX_SIM_UNPLUGGED_FOR_MS");
+
+        hid_device *dev = openController();
+        QVERIFY(dev);
+        for (int cycle = 0; cycle < 2; ++cycle) {
+            QVERIFY(waitFor([] { return !isPlugged(); }, 2s));
+            unsigned char buf[65];
+            QCOMPARE(hid_read_timeout(dev, buf, sizeof buf, 0), -1);
+            QVERIFY(waitFor([] { return isPlugged(); }, 2s));
+            hid_close(dev);
+            dev = openController();
+            QVERIFY(dev);
+        }
+        hid_close(dev);
+    }
 };
 
 QTEST_APPLESS_MAIN(SimulatorTest)
