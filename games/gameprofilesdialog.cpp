@@ -49,8 +49,8 @@ GameRuleDialog::GameRuleDialog(const GameRule &rule, const QStringList &runningP
     ui->game_combo->addItems(runningPrograms);
     ui->game_combo->setCurrentText(rule.game);
     ui->game_combo->lineEdit()->setPlaceholderText(tr("Program name, for example Race.exe"));
-    fillProfileChoice(ui->effects_combo, EFFECTS_FOLDER, EFFECTS_SIZE, tr("(leave as it is)"), rule.effectsProfile);
-    fillProfileChoice(ui->periphery_combo, PERIPHERY_FOLDER, PERIPHERY_SIZE, tr("(leave as it is)"),
+    fillProfileChoice(ui->effects_combo, EFFECTS_FOLDER, EFFECTS_SIZE, tr("(the settings from before the game)"), rule.effectsProfile);
+    fillProfileChoice(ui->periphery_combo, PERIPHERY_FOLDER, PERIPHERY_SIZE, tr("(the settings from before the game)"),
                       rule.peripheryProfile);
     ui->message_label->hide();
 }
