@@ -46,6 +46,8 @@ GameRuleDialog::GameRuleDialog(const GameRule &rule, const QStringList &runningP
     , store(std::move(store))
 {
     ui->setupUi(this);
+    connect(ui->button_box, &QDialogButtonBox::accepted, this, &GameRuleDialog::accept);
+    connect(ui->button_box, &QDialogButtonBox::rejected, this, &GameRuleDialog::reject);
     ui->game_combo->addItems(runningPrograms);
     ui->game_combo->setCurrentText(rule.game);
     ui->game_combo->lineEdit()->setPlaceholderText(tr("Program name, for example Race.exe"));
