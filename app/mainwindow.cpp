@@ -6,6 +6,7 @@
 #include "editors/fulleffectsettingswidget.h"
 #include "editors/fullhardwaresettingswidget.h"
 #include "editors/gpioextensionwidget.h"
+#include "games/cornerbutton.h"
 #include "games/gameprofiles.h"
 #include "games/gametray.h"
 #include "ui_mainwindow.h"
@@ -27,7 +28,6 @@
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
-#include <QToolButton>
 
 // A manifest request that transfers nothing for this long ends with an error.
 static constexpr int MANIFEST_TRANSFER_TIMEOUT_MS = 10000;
@@ -135,13 +135,10 @@ void MainWindow::setUpGameProfiles()
     connect(games, &GameProfiles::statusChanged, this, &MainWindow::showGameStatus);
     tray = new GameTray(games, this);
     // In the tab bar's corner, so it is there also while the tabs are hidden.
-    auto *button = new QToolButton(ui->main_tab_widget);
+    auto *button = new CornerButton(tr("Game profiles…"), ui->main_tab_widget);
     button->setObjectName(QStringLiteral("game_profiles_button"));
-    button->setText(tr("Game profiles…"));
     button->setAccessibleName(tr("Game profiles"));
-    button->setAutoRaise(true);
     connect(button, &QToolButton::clicked, games, &GameProfiles::showDialog);
-    ui->main_tab_widget->setCornerWidget(button, Qt::TopRightCorner);
 }
 
 bool MainWindow::hasTrayIcon() const
