@@ -133,6 +133,7 @@ void MainWindow::setUpGameProfiles()
             [this] { games->controllerLoaded(effectsEditor, peripheryEditor); });
     connect(this, &MainWindow::controllerLeft, games, &GameProfiles::controllerLost);
     connect(games, &GameProfiles::statusChanged, this, &MainWindow::showGameStatus);
+    games->announce();
     tray = new GameTray(games, this);
     // In the tab bar's corner, so it is there also while the tabs are hidden.
     auto *button = new CornerButton(tr("Game profiles…"), ui->main_tab_widget);

@@ -63,21 +63,16 @@ GameRules::Result GameProfiles::setDefaultProfiles(const QString &effectsProfile
 GameRules::Result GameProfiles::setWatchEnabled(bool enabled)
 {
     const GameRules::Result result = gameRules.setWatchEnabled(enabled);
-    if (result == GameRules::Result::Done) {
+    if (result == GameRules::Result::Done)
         rematch();
-        emit watchEnabledChanged(enabled);
-    }
     return result;
 }
 
 void GameProfiles::reloadRules()
 {
-    const bool wasEnabled = gameRules.watchEnabled();
     gameRules.reload();
     reapply = !applied.isEmpty();
     rematch();
-    if (wasEnabled != gameRules.watchEnabled())
-        emit watchEnabledChanged(gameRules.watchEnabled());
 }
 
 void GameProfiles::setHandledByWrapper(qint64 pid, bool handled)
@@ -106,7 +101,10 @@ bool GameProfiles::leftToWrapper(qint64 pid) const
 
 void GameProfiles::updateWatch()
 {
+    const bool wasOn = processWatch->isActive();
     processWatch->setActive(gameRules.watchEnabled() && !gameRules.rules().isEmpty());
+    if (processWatch->isActive() != wasOn)
+        emit watchEnabledChanged(processWatch->isActive());
 }
 
 void GameProfiles::processStarted(const RunningProcess &process)

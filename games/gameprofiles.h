@@ -56,6 +56,8 @@ public:
     void applyPeripheryProfile(const QString &name);
 
     void showDialog();
+    // Says again what the status bar should say.
+    void announce();
 
 public slots:
     // The controller's settings are in the editors.
@@ -67,7 +69,8 @@ signals:
     void statusChanged(const QString &text);
     // Something the user should hear about while the window may be hidden.
     void notice(const QString &message);
-    void watchEnabledChanged(bool enabled);
+    // The watch runs (it is switched on and there are rules) or stopped.
+    void watchEnabledChanged(bool watching);
 
 private:
     struct RunningGame {
@@ -92,7 +95,6 @@ private:
     // on success, else the user-readable reason.
     QString applyEffects(const QString &profile);
     QString applyPeriphery(const QString &profile);
-    void announce();
 
     QWidget *window;
     GameRules gameRules;

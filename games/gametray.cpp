@@ -90,7 +90,7 @@ void GameTray::showMessage(const QString &message)
 
 void GameTray::updateQuitOnClose()
 {
-    QApplication::setQuitOnLastWindowClosed(!(tray && profiles->rules().watchEnabled()));
+    QApplication::setQuitOnLastWindowClosed(!(tray && profiles->watch().isActive()));
 }
 
 void GameTray::showWindow()
@@ -105,7 +105,7 @@ void GameTray::showWindow()
 
 bool GameTray::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == window && event->type() == QEvent::Close && tray && profiles->rules().watchEnabled()
+    if (watched == window && event->type() == QEvent::Close && tray && profiles->watch().isActive()
         && !toldAboutTray) {
         toldAboutTray = true;
         showMessage(tr("Vellox Wheel Setup keeps running in the tray to switch game profiles. "

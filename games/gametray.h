@@ -11,7 +11,7 @@ class QWidget;
 
 // The tray icon, where the desktop has a tray: show the window, the game
 // profiles dialog, apply a stored profile, quit; and a message whenever game
-// profiles go on or come off. While the watch is on, closing the window
+// profiles go on or come off. While the watch runs, closing the window
 // leaves the tool running here (said once); otherwise closing ends it.
 class GameTray : public QObject
 {
