@@ -126,7 +126,7 @@ void measureCpu()
     stopSleepers(sleepers);
 
     const auto share = [](double seconds, int polls) { return 100.0 * seconds / polls / kIntervalSeconds; };
-    std::printf("watch CPU, %d processes (%zu sleepers started, %d named), polled every %.0f s, mean of %d polls: "
+    std::printf("watch CPU, %d processes (%zu sleepers started; %d start reports over the run), polled every %.0f s, mean of %d polls: "
                 "%.4f %% of one core (%.3f ms per poll; first poll %.3f ms)\n",
                 processes, sleepers.size(), found, kIntervalSeconds, kPolls, share(watchSeconds, kPolls),
                 1000.0 * watchSeconds / kPolls, 1000.0 * firstPoll);
@@ -172,9 +172,12 @@ void measureLatency()
     }
     MainWindow window;
     const bool loaded = QTest::qWaitFor(
-        [&] { return std::count_if(sim::calls().begin(), sim::calls().end(), [](const sim::CallRecord &c) {
-                  return c.call == sim::HidCall::GetFeatureReport && c.argument == 0x22;
-              }) > 0; },
+        [&] {
+            const std::vector<sim::CallRecord> calls = sim::calls();
+            return std::any_of(calls.begin(), calls.end(), [](const sim::CallRecord &c) {
+                return c.call == sim::HidCall::GetFeatureReport && c.argument == 0x22;
+            });
+        },
         10000);
     QTest::qWait(200);
     GameProfiles *games = window.gameProfiles();
@@ -220,6 +223,7 @@ void measureLatency()
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     measureCpu();
     measureLatency();
     return 0;
