@@ -89,6 +89,7 @@ private slots:
     void controllerArrivingDuringTheGameGetsItsProfiles();
     void brokenProfileSendsNothingAndSaysWhy();
     void dialogTakesRulesAndSurvivesHostileNames();
+    void gameUnderTheLaunchWrapperIsLeftToIt();
 
 private:
     // The settings writes since the last call, once all have arrived;
@@ -325,6 +326,25 @@ void GameProfilesTest::dialogTakesRulesAndSurvivesHostileNames()
     // The rule applies at once to the game that already runs.
     QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), race, 5000);
     QCOMPARE(hex(takeWrites()), hex({motionRange(1080), totalScale(70)}));
+}
+
+void GameProfilesTest::gameUnderTheLaunchWrapperIsLeftToIt()
+{
+    QCOMPARE(games->addRule({race, "Race", QString()}), GameRules::Result::Done);
+    games->setHandledByWrapper(950, true);
+    // wrapper 950 -> launcher script 951 -> the game 952
+    QVERIFY(proc->add(950, "vellox-wheel-se", "/usr/bin/vellox-wheel-setup"));
+    QVERIFY(proc->add(951, "sh", "/bin/sh", {}, 950));
+    QVERIFY(proc->add(952, "race.x86_64", "/games/race.x86_64", {}, 951));
+    QTRY_COMPARE_WITH_TIMEOUT(games->watch().lastSeen().size(), 3, 5000);
+    games->watch().pollNow();
+    QCOMPARE(games->runningGame(), QString());
+    QVERIFY(takeWrites().isEmpty());
+
+    // The wrapper is gone but its game still runs: now the watch takes it.
+    games->setHandledByWrapper(950, false);
+    QCOMPARE(games->appliedGame(), race);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
 }
 
 QTEST_MAIN(GameProfilesTest)
