@@ -9,9 +9,34 @@
 #include <QFont>
 #include <QIcon>
 
+#include <cstring>
+
+namespace {
+
+// Removes every "--background" from argv, so the remaining arguments keep
+// their positions, and says whether there was one.
+bool takeBackgroundOption(int &argc, char **argv)
+{
+    bool found = false;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--background") == 0)
+            found = true;
+        else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
+    argv[argc] = nullptr;
+    return found;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     const bool inDataHome = takeDataHomeOption(argc, argv);
+    // Started with the desktop: only the tray icon, where there is a tray.
+    const bool inBackground = takeBackgroundOption(argc, argv);
     QApplication application(argc, argv);
     installTranslations(application, QLocale(), translationFolders(QCoreApplication::applicationDirPath()));
     // Lets the desktop match windows to the installed entry and its icon.
@@ -26,7 +51,8 @@ int main(int argc, char *argv[])
     int exitCode = 0;
     {
         MainWindow window;
-        window.show();
+        if (!inBackground || !window.hasTrayIcon())
+            window.show();
         // Looking the icon up in the desktop theme reads the theme's folders;
         // the window appears first and takes the icon a moment later.
         afterFirstPaint(&window, &window, [] {

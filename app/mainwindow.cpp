@@ -6,6 +6,9 @@
 #include "editors/fulleffectsettingswidget.h"
 #include "editors/fullhardwaresettingswidget.h"
 #include "editors/gpioextensionwidget.h"
+#include "games/cornerbutton.h"
+#include "games/gameprofiles.h"
+#include "games/gametray.h"
 #include "ui_mainwindow.h"
 #include "update/addresses.h"
 #include "update/updatenotice.h"
@@ -72,6 +75,7 @@ MainWindow::MainWindow(QWidget *parent)
     connectCommandButtons();
     worker = new SettingsUiBackgroundThread();
     connectWorker();
+    setUpGameProfiles();
 
     // The device link starts once the update check has ended.
     checkUiVersion();
@@ -120,6 +124,27 @@ void MainWindow::buildEditors()
     hardwareEditor->setObjectName(QStringLiteral("hardware_settings_widget"));
     ui->verticalLayout_8->addWidget(hardwareEditor);
     connectEditors();
+}
+
+void MainWindow::setUpGameProfiles()
+{
+    games = new GameProfiles(appSettings.fileName(), this);
+    connect(this, &MainWindow::settingsLoaded, games,
+            [this] { games->controllerLoaded(effectsEditor, peripheryEditor); });
+    connect(this, &MainWindow::controllerLeft, games, &GameProfiles::controllerLost);
+    connect(games, &GameProfiles::statusChanged, this, &MainWindow::showGameStatus);
+    games->announce();
+    tray = new GameTray(games, this);
+    // In the tab bar's corner, so it is there also while the tabs are hidden.
+    auto *button = new CornerButton(tr("Game profiles…"), ui->main_tab_widget);
+    button->setObjectName(QStringLiteral("game_profiles_button"));
+    button->setAccessibleName(tr("Game profiles"));
+    connect(button, &QToolButton::clicked, games, &GameProfiles::showDialog);
+}
+
+bool MainWindow::hasTrayIcon() const
+{
+    return tray && tray->isShown();
 }
 
 void MainWindow::connectCommandButtons()
@@ -213,6 +238,7 @@ void MainWindow::disconnectDevice()
     hideAllTabs();
     setCommandButtonsEnabled(false);
     setWindowTitle(idleTitle);
+    emit controllerLeft();
 }
 
 void MainWindow::showDeviceAccessHint(const QString &path)
@@ -228,13 +254,39 @@ void MainWindow::showDeviceAccessHint(const QString &path)
     deviceAccessHint->setText(tr("Controller found at %1, but this user may not open it. "
                                  "See \"Controller found but not permitted\" in the README.")
                                   .arg(path));
-    statusBar()->show();
+    deviceAccessHint->show();
+    updateStatusBar();
 }
 
 void MainWindow::hideDeviceAccessHint()
 {
-    if (deviceAccessHint)
-        statusBar()->hide();
+    if (deviceAccessHint) {
+        deviceAccessHint->hide();
+        updateStatusBar();
+    }
+}
+
+void MainWindow::showGameStatus(const QString &text)
+{
+    if (!gameStatus && text.isEmpty())
+        return;
+    if (!gameStatus) {
+        gameStatus = new QLabel(this);
+        gameStatus->setObjectName(QStringLiteral("game_profiles_status"));
+        gameStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        statusBar()->addPermanentWidget(gameStatus);
+    }
+    gameStatus->setText(text);
+    gameStatus->setVisible(!text.isEmpty());
+    updateStatusBar();
+}
+
+// The status bar shows only while it has something to say.
+void MainWindow::updateStatusBar()
+{
+    const bool hint = deviceAccessHint && !deviceAccessHint->isHidden();
+    const bool game = gameStatus && !gameStatus->isHidden();
+    statusBar()->setVisible(hint || game);
 }
 
 void MainWindow::setCommandButtonsEnabled(bool enabled)
@@ -334,6 +386,8 @@ void MainWindow::effectsSettingsToUi(EffectSettingsTypeDef settings)
 {
     buildEditors();
     effectsEditor->setUiFromEffectSettings(settings, false);
+    // The effects record is the last of the reads after a connection.
+    emit settingsLoaded();
 }
 
 void MainWindow::uiToEffectsSettings(EffectSettingsTypeDef *settings)

@@ -28,6 +28,8 @@ QT_END_NAMESPACE
 
 class FullEffectSettingsWidget;
 class FullHardwareSettingsWidget;
+class GameProfiles;
+class GameTray;
 class GpioExtensionWidget;
 class SettingsUiBackgroundThread;
 
@@ -45,6 +47,16 @@ public:
 
     // The device-link worker; it lives on its own thread once the link has started.
     SettingsUiBackgroundThread *deviceLinkWorker() const { return worker; }
+    // Applies game profiles while games run; the command line reaches it too.
+    GameProfiles *gameProfiles() const { return games; }
+    // False where the desktop has no tray, so the window must stay the way in.
+    bool hasTrayIcon() const;
+
+signals:
+    // The four records read after a connection are in the editors.
+    void settingsLoaded();
+    // The controller left, or its settings are not to be shown.
+    void controllerLeft();
 
 public slots:
     void connectDevice(FirmwareVersionTypeDef version);
@@ -95,9 +107,12 @@ private:
     // Runs the box modally. False when the window was destroyed meanwhile;
     // the caller must then not touch the window.
     bool runMessageBox(QMessageBox &box);
+    void setUpGameProfiles();
     void startDeviceLink();
     void stopDeviceLink();
     void hideDeviceAccessHint();
+    void showGameStatus(const QString &text);
+    void updateStatusBar();
 
     Ui::MainWindow *ui;
     FullEffectSettingsWidget *effectsEditor = nullptr;
@@ -117,6 +132,9 @@ private:
     // Created with the status bar on first need, so a window that never needs
     // the hint has no status bar at all.
     QLabel *deviceAccessHint = nullptr;
+    QLabel *gameStatus = nullptr;
+    GameProfiles *games = nullptr;
+    GameTray *tray = nullptr;
     // The manifest body read so far; a body over the size limit is dropped.
     QByteArray manifestBody;
     bool manifestTooLarge = false;

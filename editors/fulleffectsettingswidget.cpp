@@ -135,10 +135,23 @@ void FullEffectSettingsWidget::readProfiles()
 void FullEffectSettingsWidget::applyProfile(QString name)
 {
     const std::optional<QByteArray> content = profiles->load(name);
+    if (content)
+        applyProfileContent(*content);
+}
+
+bool FullEffectSettingsWidget::applyStoredProfile(const QString &name)
+{
+    const std::optional<QByteArray> content = profiles->store().load(name);
     if (!content)
-        return;
+        return false;
+    applyProfileContent(*content);
+    return true;
+}
+
+void FullEffectSettingsWidget::applyProfileContent(const QByteArray &content)
+{
     EffectSettingsTypeDef settings;
-    std::memcpy(&settings, content->constData(), sizeof settings);
+    std::memcpy(&settings, content.constData(), sizeof settings);
     setUiFromEffectSettings(settings, true);
 }
 

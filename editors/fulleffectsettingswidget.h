@@ -29,6 +29,9 @@ public:
     void setUiFromEffectSettings(const EffectSettingsTypeDef &settings, bool sendChanges);
     // Writes the eleven fields from the controls; the reserved bytes stay as they are.
     void effectSettingsFromUi(EffectSettingsTypeDef *settings) const;
+    // Applies a stored profile exactly as picking it does. False, with
+    // nothing changed or sent, when it cannot be read in full.
+    bool applyStoredProfile(const QString &name);
 
 private slots:
     // Effects profiles: raw 64-byte records in "wheel_effects_profiles".
@@ -49,6 +52,8 @@ private slots:
 
 private:
     void connectChangeHandlers();
+    // content holds at least one record (the store never returns less).
+    void applyProfileContent(const QByteArray &content);
 
     Ui::FullEffectSettingsWidget *ui;
     std::unique_ptr<ProfileComboBox> profiles;

@@ -304,12 +304,25 @@ void GpioExtensionWidget::readProfiles()
 void GpioExtensionWidget::applyProfile(QString name)
 {
     const std::optional<QByteArray> content = profiles->load(name);
+    if (content)
+        applyProfileContent(*content);
+}
+
+bool GpioExtensionWidget::applyStoredProfile(const QString &name)
+{
+    const std::optional<QByteArray> content = profiles->store().load(name);
     if (!content)
-        return;
+        return false;
+    applyProfileContent(*content);
+    return true;
+}
+
+void GpioExtensionWidget::applyProfileContent(const QByteArray &content)
+{
     AdcExtensionSettingsTypeDef adc;
     GpioExtensionSettingsTypeDef gpio;
-    std::memcpy(&adc, content->constData(), sizeof adc);
-    std::memcpy(&gpio, content->constData() + sizeof adc, sizeof gpio);
+    std::memcpy(&adc, content.constData(), sizeof adc);
+    std::memcpy(&gpio, content.constData() + sizeof adc, sizeof gpio);
     setUiFromAdcSettings(adc, true);
     setUiFromGpioSettings(gpio, true);
 }

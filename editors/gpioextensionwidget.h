@@ -36,6 +36,9 @@ public:
     // reserved bytes come out zero.
     void gpioSettingsFromUi(GpioExtensionSettingsTypeDef *settings) const;
     void adcSettingsFromUi(AdcExtensionSettingsTypeDef *settings) const;
+    // Applies a stored profile exactly as picking it does. False, with
+    // nothing changed or sent, when it cannot be read in full.
+    bool applyStoredProfile(const QString &name);
 
 private slots:
     // Periphery profiles: the raw ADC record followed by the raw GPIO record,
@@ -52,6 +55,8 @@ private slots:
 
 private:
     void connectControls();
+    // content holds at least both records (the store never returns less).
+    void applyProfileContent(const QByteArray &content);
     void updateToolBoxPages();
 
     Ui::GpioExtensionWidget *ui;

@@ -1,0 +1,351 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Game profiles through the real window and the simulated controller, with
+// games that exist only in a fake /proc tree: the frames a game's start and
+// end send, two games at once, a controller that arrives while a game runs,
+// a broken profile, and the dialog with hostile process names.
+
+#include "app/mainwindow.h"
+#include "editors/fulleffectsettingswidget.h"
+#include "editors/gpioextensionwidget.h"
+#include "games/gameprofiles.h"
+#include "games/gameprofilesdialog.h"
+#include "tests/editortestsupport.h"
+#include "tests/fakeproc.h"
+#include "tests/testsupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstring>
+
+using namespace testsupport;
+using editortest::hex;
+namespace sim = vellox::sim;
+
+namespace {
+
+QByteArray motionRange(int value)
+{
+    return frame({0xA3, 0x14, SETTINGS_FIELD_MOTION_RANGE, 0, value & 0xFF, value >> 8});
+}
+
+QByteArray totalScale(int value)
+{
+    return frame({0xA3, 0x14, SETTINGS_FIELD_TOTAL_EFFECT_SCALE, 0, value});
+}
+
+QByteArray smoothing(int axis, int value)
+{
+    return frame({0xA3, 0x14, SETTINGS_FIELD_ANALOG_SMOOTHING, axis, value});
+}
+
+QByteArray buttonMode(int button, int value)
+{
+    return frame({0xA3, 0x14, SETTINGS_FIELD_BUTTON_MODE, button, value});
+}
+
+template <typename Record>
+QByteArray bytesOf(const Record &record)
+{
+    return QByteArray(reinterpret_cast<const char *>(&record), sizeof record);
+}
+
+template <typename Record>
+Record recordFrom(uint8_t reportId)
+{
+    Record record;
+    const sim::Record bytes = sim::record(reportId);
+    std::memcpy(&record, bytes.data(), sizeof record);
+    return record;
+}
+
+const QString race = QStringLiteral("race.x86_64");
+const QString drift = QStringLiteral("Drift Simulator 2024.exe");
+
+} // namespace
+
+class GameProfilesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void gameStartSendsTheProfilePickAndItsEndPutsTheSettingsBack();
+    void theGameStartedLastWinsUntilItEnds();
+    void controllerArrivingDuringTheGameGetsItsProfiles();
+    void brokenProfileSendsNothingAndSaysWhy();
+    void dialogTakesRulesAndSurvivesHostileNames();
+    void gameUnderTheLaunchWrapperIsLeftToIt();
+
+private:
+    // The settings writes since the last call, once all have arrived;
+    // fails the test when any frame asked the controller to save.
+    QList<QByteArray> takeWrites();
+    void startGame(qint64 pid, const QString &game);
+
+    std::unique_ptr<QTemporaryDir> workDir;
+    QString previousDir;
+    std::unique_ptr<FakeProc> proc;
+    std::unique_ptr<MainWindow> window;
+    GameProfiles *games = nullptr;
+    QByteArray effectsBefore, adcBefore, gpioBefore;
+};
+
+void GameProfilesTest::init()
+{
+    workDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(workDir->isValid());
+    previousDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workDir->path()));
+    QVERIFY(QDir().mkpath("wheel_effects_profiles") && QDir().mkpath("wheel_periphery_profiles"));
+
+    sim::reset();
+    // Profiles that differ from the controller's settings in known fields.
+    auto effects = recordFrom<EffectSettingsTypeDef>(0x22);
+    QCOMPARE(effects.motion_range, 900);
+    QCOMPARE(effects.total_effect_scale, 100);
+    effects.motion_range = 540;
+    effects.total_effect_scale = 70;
+    writeFile("wheel_effects_profiles/Race", bytesOf(effects));
+    effects.motion_range = 1080;
+    writeFile("wheel_effects_profiles/Drift", bytesOf(effects));
+    auto adc = recordFrom<AdcExtensionSettingsTypeDef>(0xA2);
+    auto gpio = recordFrom<GpioExtensionSettingsTypeDef>(0xA1);
+    QCOMPARE(adc.analog_smoothing[1], 0);
+    QCOMPARE(gpio.button_mode[2], 0);
+    adc.analog_smoothing[1] = 3;
+    gpio.button_mode[2] = 1;
+    writeFile("wheel_periphery_profiles/Rig", bytesOf(adc) + bytesOf(gpio));
+
+    effectsBefore = QByteArray(reinterpret_cast<const char *>(sim::record(0x22).data()), 64);
+    adcBefore = QByteArray(reinterpret_cast<const char *>(sim::record(0xA2).data()), 64);
+    gpioBefore = QByteArray(reinterpret_cast<const char *>(sim::record(0xA1).data()), 64);
+
+    window = connectedWindow();
+    QVERIFY(window);
+    window->show();
+    games = window->gameProfiles();
+    proc = std::make_unique<FakeProc>();
+    games->watch().setSource(std::make_unique<ProcFsSource>(proc->root()));
+    games->watch().setInterval(20);
+    sim::clearLog();
+}
+
+void GameProfilesTest::cleanup()
+{
+    window.reset();
+    QVERIFY(noMisuse());
+    proc.reset();
+    QDir::setCurrent(previousDir);
+    workDir.reset();
+}
+
+QList<QByteArray> GameProfilesTest::takeWrites()
+{
+    const QList<QByteArray> writes = editortest::settledSettingWrites(*window);
+    for (const QByteArray &written : writtenFrames())
+        [&] { QVERIFY2(!written.startsWith(QByteArray("\xA3\x02", 2)), "the save command was sent"); }();
+    sim::clearLog();
+    return writes;
+}
+
+void GameProfilesTest::startGame(qint64 pid, const QString &game)
+{
+    if (game == drift)
+        QVERIFY(proc->add(pid, "Drift Simulator", "/games/proton/files/bin/wine64-preloader",
+                          QByteArray("Z:\\games\\Drift\\Drift Simulator 2024.exe\0-dx11\0", 46)));
+    else
+        QVERIFY(proc->add(pid, game.toUtf8().left(15), "/games/" + game.toUtf8()));
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), game, 5000);
+}
+
+void GameProfilesTest::gameStartSendsTheProfilePickAndItsEndPutsTheSettingsBack()
+{
+    QCOMPARE(games->addRule({race, "Race", "Rig"}), GameRules::Result::Done);
+    QVERIFY(takeWrites().isEmpty());
+
+    startGame(500, race);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70), smoothing(1, 3), buttonMode(2, 1)}));
+    auto *effects = window->findChild<FullEffectSettingsWidget *>("effects_settings_widget");
+    QCOMPARE(effects->findChild<QSpinBox *>("motion_range_axis0")->value(), 540);
+    QCOMPARE(effects->findChild<QSpinBox *>("total_effect_scale_axis0")->value(), 70);
+    auto *status = window->findChild<QLabel *>("game_profiles_status");
+    QVERIFY(status && status->isVisible() && status->text().contains(race));
+
+    QVERIFY(proc->remove(500));
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), QString(), 5000);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(900), totalScale(100), smoothing(1, 0), buttonMode(2, 0)}));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0x22).data()), 64), effectsBefore);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0xA2).data()), 64), adcBefore);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0xA1).data()), 64), gpioBefore);
+    QVERIFY(!window->statusBar()->isVisible());
+
+    // The same frames as picking the profile in the window.
+    QLineEdit *edit = effects->findChild<QComboBox *>("profile_combo_box")->lineEdit();
+    QTest::keyClicks(edit, "Race");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+}
+
+void GameProfilesTest::theGameStartedLastWinsUntilItEnds()
+{
+    QCOMPARE(games->addRule({race, "Race", "Rig"}), GameRules::Result::Done);
+    QCOMPARE(games->addRule({drift, "Drift", QString()}), GameRules::Result::Done);
+
+    startGame(600, race);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70), smoothing(1, 3), buttonMode(2, 1)}));
+    // The Windows game is known by its .exe name, its short name being cut.
+    startGame(700, drift);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(1080), smoothing(1, 0), buttonMode(2, 0)}));
+
+    QVERIFY(proc->remove(700));
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), race, 5000);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), smoothing(1, 3), buttonMode(2, 1)}));
+
+    QVERIFY(proc->remove(600));
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), QString(), 5000);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(900), totalScale(100), smoothing(1, 0), buttonMode(2, 0)}));
+}
+
+void GameProfilesTest::controllerArrivingDuringTheGameGetsItsProfiles()
+{
+    QCOMPARE(games->addRule({race, "Race", QString()}), GameRules::Result::Done);
+    sim::unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksIdle(*window), 5000);
+    // Reachable while no controller is there.
+    QVERIFY(window->findChild<QToolButton *>("game_profiles_button")->isVisible());
+
+    QVERIFY(proc->add(800, "race.x86_64", "/games/race.x86_64"));
+    QTRY_COMPARE_WITH_TIMEOUT(games->runningGame(), race, 5000);
+    QCOMPARE(games->appliedGame(), QString());
+    QVERIFY(writtenFrames().isEmpty());
+
+    sim::clearLog();
+    sim::plug();
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), race, 5000);
+    // After the controller's own settings were read, not before.
+    QCOMPARE(featureReadIds(), (QList<int>{0x25, 0x21, 0xA2, 0xA1, 0x22}));
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+
+    QVERIFY(proc->remove(800));
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), QString(), 5000);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(900), totalScale(100)}));
+}
+
+void GameProfilesTest::brokenProfileSendsNothingAndSaysWhy()
+{
+    QCOMPARE(games->addRule({race, "Drift", "Rig"}), GameRules::Result::Done);
+    // Cut short after the rule was made.
+    writeFile("wheel_effects_profiles/Drift", QByteArray(10, 1));
+    QVERIFY(QFile::remove("wheel_periphery_profiles/Rig"));
+    QSignalSpy notices(games, &GameProfiles::notice);
+
+    startGame(900, race);
+    QVERIFY(takeWrites().isEmpty());
+    QStringList texts;
+    for (const QList<QVariant> &arguments : std::as_const(notices))
+        texts.append(arguments.at(0).toString());
+    QVERIFY2(texts.filter("\"Drift\" is missing or too short").size() == 1, qPrintable(texts.join('|')));
+    QVERIFY2(texts.filter("\"Rig\" is missing or too short").size() == 1, qPrintable(texts.join('|')));
+
+    QVERIFY(proc->remove(900));
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), QString(), 5000);
+    QVERIFY(takeWrites().isEmpty());
+}
+
+void GameProfilesTest::dialogTakesRulesAndSurvivesHostileNames()
+{
+    QVERIFY(proc->add(1000, "evil\nname", "/x/\xff\xfe"));
+    QVERIFY(proc->add(1001, QByteArray(15, 'L'), "/x/" + QByteArray(400, 'L')));
+    QVERIFY(proc->add(1002, "race.x86_64", "/games/race.x86_64"));
+    QCOMPARE(games->addRule({"other", "Race", QString()}), GameRules::Result::Done);
+    QTRY_COMPARE_WITH_TIMEOUT(games->watch().lastSeen().size(), 3, 5000);
+
+    window->findChild<QToolButton *>("game_profiles_button")->click();
+    auto *dialog = window->findChild<GameProfilesDialog *>();
+    QVERIFY(dialog && dialog->isVisible());
+    for (QWidget *control : dialog->findChildren<QWidget *>()) {
+        const bool isControl = qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control)
+            || qobject_cast<QTableWidget *>(control);
+        if (isControl && control->focusPolicy() & Qt::TabFocus)
+            QVERIFY2(!editortest::accessibleLabel(control).isEmpty(),
+                     qPrintable(control->objectName() + " " + control->metaObject()->className()));
+    }
+
+    // The rule dialog runs modally: answer it from inside its loop.
+    QStringList offered;
+    QTimer answer;
+    QElapsedTimer waiting;
+    waiting.start();
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto *ruleDialog = qobject_cast<GameRuleDialog *>(QApplication::activeModalWidget());
+        if (!ruleDialog) {
+            // Never leave a modal loop running when something went wrong.
+            if (waiting.elapsed() > 5000 && QApplication::activeModalWidget())
+                QApplication::activeModalWidget()->close();
+            return;
+        }
+        if (!offered.isEmpty()) {
+            qWarning() << "the rule dialog stayed open:" << ruleDialog->findChild<QLabel *>("message_label")->text();
+            ruleDialog->reject();
+            return;
+        }
+        auto *game = ruleDialog->findChild<QComboBox *>("game_combo");
+        for (int i = 0; i < game->count(); ++i)
+            offered.append(game->itemText(i));
+        game->setCurrentText(race);
+        auto *effects = ruleDialog->findChild<QComboBox *>("effects_combo");
+        effects->setCurrentIndex(effects->findText("Drift"));
+        ruleDialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    answer.start(10);
+    dialog->findChild<QPushButton *>("add_rule_button")->click();
+    answer.stop();
+    // Names no rule can take are not offered.
+    QCOMPARE(offered, (QStringList{"LLLLLLLLLLLLLLL", "race.x86_64"}));
+
+    auto *table = dialog->findChild<QTableWidget *>("rules_table");
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->item(1, 0)->text(), race);
+    QCOMPARE(table->item(1, 1)->text(), QString("Drift"));
+    QCOMPARE(GameRules(window->gameProfiles()->rules().iniPath()).rules().size(), 2);
+    // The rule applies at once to the game that already runs.
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), race, 5000);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(1080), totalScale(70)}));
+}
+
+void GameProfilesTest::gameUnderTheLaunchWrapperIsLeftToIt()
+{
+    QCOMPARE(games->addRule({race, "Race", QString()}), GameRules::Result::Done);
+    games->setHandledByWrapper(950, true);
+    // wrapper 950 -> launcher script 951 -> the game 952
+    QVERIFY(proc->add(950, "vellox-wheel-se", "/usr/bin/vellox-wheel-setup"));
+    QVERIFY(proc->add(951, "sh", "/bin/sh", {}, 950));
+    QVERIFY(proc->add(952, "race.x86_64", "/games/race.x86_64", {}, 951));
+    QTRY_COMPARE_WITH_TIMEOUT(games->watch().lastSeen().size(), 3, 5000);
+    games->watch().pollNow();
+    QCOMPARE(games->runningGame(), QString());
+    QVERIFY(takeWrites().isEmpty());
+
+    // The wrapper is gone but its game still runs: now the watch takes it.
+    games->setHandledByWrapper(950, false);
+    QCOMPARE(games->appliedGame(), race);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+}
+
+QTEST_MAIN(GameProfilesTest)
+#include "test_gameprofiles.moc"
