@@ -2,28 +2,32 @@
 #include "app/firstpaint.h"
 #include "app/mainwindow.h"
 #include "app/terminationsignals.h"
+#include "app/windowsettingstarget.h"
+#include "cli/application.h"
+#include "cli/instanceserver.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFont>
 #include <QIcon>
 
-int main(int argc, char *argv[])
+namespace {
+
+int runWindow(InstanceServer &server)
 {
-    const bool inDataHome = takeDataHomeOption(argc, argv);
-    QApplication application(argc, argv);
     // Lets the desktop match windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vellox.WheelSetup"));
-    if (inDataHome)
-        enterDataFolder(userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath()));
 
     TerminationSignalWatcher terminationSignals;
-    QObject::connect(&terminationSignals, &TerminationSignalWatcher::terminationRequested, &application,
+    QObject::connect(&terminationSignals, &TerminationSignalWatcher::terminationRequested, qApp,
                      &QCoreApplication::quit);
 
     int exitCode = 0;
     {
         MainWindow window;
+        // Later starts hand their requests to this window.
+        WindowSettingsTarget target(&window);
+        server.setTarget(&target);
         window.show();
         // Looking the icon up in the desktop theme reads the theme's folders;
         // the window appears first and takes the icon a moment later.
@@ -35,7 +39,21 @@ int main(int argc, char *argv[])
         QFont font = QApplication::font();
         font.setPixelSize(11);
         QApplication::setFont(font);
-        exitCode = application.exec();
+        exitCode = QApplication::exec();
+        server.stopListening();
+        server.setTarget(nullptr);
     }
     return exitCode;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const bool inDataHome = takeDataHomeOption(argc, argv);
+    const WindowHooks hooks{
+        [] { enterDataFolder(userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath())); },
+        runWindow,
+    };
+    return runApplication(argc, argv, inDataHome, hooks);
 }

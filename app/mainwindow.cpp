@@ -122,6 +122,24 @@ void MainWindow::buildEditors()
     connectEditors();
 }
 
+FullEffectSettingsWidget *MainWindow::effectsSettingsEditor()
+{
+    buildEditors();
+    return effectsEditor;
+}
+
+GpioExtensionWidget *MainWindow::peripherySettingsEditor()
+{
+    buildEditors();
+    return peripheryEditor;
+}
+
+FullHardwareSettingsWidget *MainWindow::hardwareSettingsEditor()
+{
+    buildEditors();
+    return hardwareEditor;
+}
+
 void MainWindow::connectCommandButtons()
 {
     connect(ui->save_effects_settings_button, &QPushButton::clicked, this, &MainWindow::saveEffectsSettings);

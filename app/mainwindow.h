@@ -45,6 +45,11 @@ public:
 
     // The device-link worker; it lives on its own thread once the link has started.
     SettingsUiBackgroundThread *deviceLinkWorker() const { return worker; }
+    // The editors, built on first need. Requests from later starts apply
+    // through them, so the window shows what they change.
+    FullEffectSettingsWidget *effectsSettingsEditor();
+    GpioExtensionWidget *peripherySettingsEditor();
+    FullHardwareSettingsWidget *hardwareSettingsEditor();
 
 public slots:
     void connectDevice(FirmwareVersionTypeDef version);

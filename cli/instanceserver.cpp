@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/instanceserver.h"
+
+#include "cli/settingstarget.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QTimer>
+
+#include <unistd.h>
+
+namespace {
+
+CommandAnswer errorAnswer(int status, const QString &message)
+{
+    CommandAnswer answer;
+    answer.status = status;
+    answer.err = QStringLiteral("vellox-wheel-setup: %1\n").arg(message).toUtf8();
+    return answer;
+}
+
+QString runtimeFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return QDir::isAbsolutePath(runtime) ? runtime : QDir::tempPath();
+}
+
+} // namespace
+
+InstanceServer::InstanceServer(QObject *parent)
+    : QObject(parent)
+    , server(new QLocalServer(this))
+{
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(server, &QLocalServer::newConnection, this, &InstanceServer::acceptClients);
+}
+
+InstanceServer::~InstanceServer() = default;
+
+QString InstanceServer::socketName()
+{
+    const QString name = QStringLiteral("vellox-wheel-setup-%1").arg(::getuid());
+    // Without a runtime folder Qt picks its own place in the temporary folder.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") ||
+        !QDir::isAbsolutePath(qEnvironmentVariable("XDG_RUNTIME_DIR")))
+        return name;
+    return QDir(qEnvironmentVariable("XDG_RUNTIME_DIR")).filePath(name);
+}
+
+bool InstanceServer::listen()
+{
+    const QString name = socketName();
+    if (server->listen(name))
+        return true;
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    if (probe.waitForConnected(1000))
+        return false;
+    // Nobody answers: a socket left behind by a crash.
+    QLocalServer::removeServer(name);
+    return server->listen(name);
+}
+
+void InstanceServer::stopListening()
+{
+    server->close();
+}
+
+void InstanceServer::acceptClients()
+{
+    while (QLocalSocket *socket = server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readClient(socket); });
+        auto *timeout = new QTimer(socket);
+        timeout->setSingleShot(true);
+        connect(timeout, &QTimer::timeout, socket, [socket] { socket->abort(); });
+        timeout->start(CLIENT_TIMEOUT_MS);
+        socket->setProperty("vellox_timeout", QVariant::fromValue<QObject *>(timeout));
+    }
+}
+
+void InstanceServer::readClient(QLocalSocket *socket)
+{
+    if (socket->property("vellox_request_read").toBool())
+        return;
+    const std::optional<qsizetype> size = instancemessage::payloadSize(socket->peek(4));
+    if (!size)
+        return;
+    const auto reply = [socket](const CommandAnswer &answer) {
+        socket->write(instancemessage::frame(instancemessage::encodeAnswer(answer)));
+        socket->disconnectFromServer();
+    };
+    if (*size > instancemessage::MAX_MESSAGE_SIZE) {
+        socket->setProperty("vellox_request_read", true);
+        reply(errorAnswer(exitstatus::BAD_INPUT, tr("Request larger than %1 bytes refused.")
+                                                     .arg(instancemessage::MAX_MESSAGE_SIZE)));
+        return;
+    }
+    if (socket->bytesAvailable() < 4 + *size)
+        return;
+    socket->setProperty("vellox_request_read", true);
+    if (auto *timeout = qobject_cast<QTimer *>(socket->property("vellox_timeout").value<QObject *>()))
+        timeout->stop();
+    socket->read(4);
+    const std::optional<instancemessage::Request> request = instancemessage::decodeRequest(socket->read(*size));
+    if (!request) {
+        reply(errorAnswer(exitstatus::BAD_INPUT, tr("Malformed request refused.")));
+        return;
+    }
+    QPointer<QLocalSocket> guarded(socket);
+    enqueue(*request, [guarded, reply](const CommandAnswer &answer) {
+        if (guarded)
+            reply(answer);
+    });
+}
+
+void InstanceServer::enqueue(const instancemessage::Request &request, std::function<void(const CommandAnswer &)> done)
+{
+    queue.enqueue(Pending{request, std::move(done)});
+    if (!running)
+        QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+}
+
+void InstanceServer::runNext()
+{
+    if (running)
+        return;
+    if (queue.isEmpty()) {
+        emit idle();
+        return;
+    }
+    Pending pending = queue.dequeue();
+    const auto parsed = parseCommandLine(pending.request.arguments);
+    if (const auto *error = std::get_if<CommandLineError>(&parsed)) {
+        pending.done(errorAnswer(exitstatus::BAD_INPUT, error->message));
+        QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+        return;
+    }
+    if (!target) {
+        pending.done(errorAnswer(exitstatus::FAILED, tr("The running instance takes no requests.")));
+        QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+        return;
+    }
+    const CommandRequest &request = std::get<CommandRequest>(parsed);
+    auto *executor = new CommandExecutor(target, this);
+    running = executor;
+    connect(executor, &CommandExecutor::finished, this, [this, executor, done = pending.done](const CommandAnswer &answer) {
+        done(answer);
+        running = nullptr;
+        executor->deleteLater();
+        QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+    });
+    if (pending.request.restore)
+        executor->restore(*pending.request.restore, request.waitSeconds);
+    else
+        executor->run(request, pending.request.workingDirectory);
+}
+
+std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &request, int timeoutMs)
+{
+    QLocalSocket socket;
+    socket.connectToServer(InstanceServer::socketName());
+    if (!socket.waitForConnected(1000))
+        return std::nullopt;
+    socket.write(instancemessage::frame(instancemessage::encodeRequest(request)));
+    const QDeadlineTimer deadline(timeoutMs);
+    while (socket.bytesToWrite() > 0 && socket.state() == QLocalSocket::ConnectedState)
+        socket.waitForBytesWritten(int(qMax<qint64>(1, deadline.remainingTime())));
+    QByteArray buffer;
+    while (!deadline.hasExpired()) {
+        buffer += socket.readAll();
+        if (const std::optional<qsizetype> size = instancemessage::payloadSize(buffer)) {
+            if (*size > instancemessage::MAX_MESSAGE_SIZE)
+                break;
+            if (buffer.size() >= 4 + *size)
+                return instancemessage::decodeAnswer(buffer.mid(4, *size));
+        }
+        if (socket.state() != QLocalSocket::ConnectedState && socket.bytesAvailable() == 0)
+            break;
+        socket.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
+    }
+    return errorAnswer(exitstatus::FAILED,
+                       QCoreApplication::translate("InstanceServer", "The running instance did not answer."));
+}
+
+struct InstanceElection::Lock {
+    QLockFile file{runtimeFolder() + QStringLiteral("/vellox-wheel-setup-%1.lock").arg(::getuid())};
+};
+
+InstanceElection::InstanceElection()
+    : lock(new Lock)
+{
+    // A lock left by a crashed process is taken over by QLockFile; a live
+    // one is held only for the moment of choosing.
+    lock->file.setStaleLockTime(5000);
+    lock->file.tryLock(5000);
+}
+
+InstanceElection::~InstanceElection()
+{
+    lock->file.unlock();
+    delete lock;
+}
