@@ -54,13 +54,13 @@ QString InstanceServer::socketName()
 bool InstanceServer::listen()
 {
     const QString name = socketName();
-    if (server->listen(name))
-        return true;
+    // Ask first: with access options set, listen() would put its socket in
+    // place of a live instance's.
     QLocalSocket probe;
     probe.connectToServer(name);
     if (probe.waitForConnected(1000))
         return false;
-    // Nobody answers: a socket left behind by a crash.
+    // Nobody answers: nothing there, or a socket left behind by a crash.
     QLocalServer::removeServer(name);
     return server->listen(name);
 }
