@@ -40,8 +40,7 @@ int runWindow(InstanceServer &server)
         font.setPixelSize(11);
         QApplication::setFont(font);
         exitCode = QApplication::exec();
-        server.stopListening();
-        server.setTarget(nullptr);
+        server.abandon();
     }
     return exitCode;
 }

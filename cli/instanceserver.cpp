@@ -70,6 +70,26 @@ void InstanceServer::stopListening()
     server->close();
 }
 
+void InstanceServer::abandon()
+{
+    stopListening();
+    target = nullptr;
+    const CommandAnswer gone =
+        errorAnswer(exitstatus::FAILED, tr("The running instance ended before it could carry the request out."));
+    if (running) {
+        // Its target is gone: it must not answer or touch anything anymore.
+        CommandExecutor *executor = running;
+        running = nullptr;
+        disconnect(executor, nullptr, this, nullptr);
+        delete executor;
+        if (currentDone)
+            currentDone(gone);
+    }
+    currentDone = nullptr;
+    while (!queue.isEmpty())
+        queue.dequeue().done(gone);
+}
+
 void InstanceServer::acceptClients()
 {
     while (QLocalSocket *socket = server->nextPendingConnection()) {
@@ -148,7 +168,10 @@ void InstanceServer::runNext()
     const CommandRequest &request = std::get<CommandRequest>(parsed);
     auto *executor = new CommandExecutor(target, this);
     running = executor;
-    connect(executor, &CommandExecutor::finished, this, [this, executor, done = pending.done](const CommandAnswer &answer) {
+    currentDone = pending.done;
+    connect(executor, &CommandExecutor::finished, this, [this, executor](const CommandAnswer &answer) {
+        const auto done = std::move(currentDone);
+        currentDone = nullptr;
         done(answer);
         running = nullptr;
         executor->deleteLater();

@@ -39,6 +39,9 @@ public:
     // instance is taken over. False when another instance is running.
     bool listen();
     void setTarget(SettingsTarget *settingsTarget) { target = settingsTarget; }
+    // The target is going away: the request under way and every queued one
+    // are answered with an error, and no new clients are taken.
+    void abandon();
 
     // Queues a request of this process itself (the command it was started
     // with); `done` gets the answer.
@@ -65,6 +68,7 @@ private:
     SettingsTarget *target = nullptr;
     QQueue<Pending> queue;
     QPointer<CommandExecutor> running;
+    std::function<void(const CommandAnswer &)> currentDone;
 };
 
 // Hands a request to the running instance and waits for its answer. Nothing
