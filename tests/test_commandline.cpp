@@ -49,11 +49,13 @@ private slots:
     void wrapperRestoresAfterCrash();
     void runningInstanceAnswersConcurrentCommands();
     void staleSocketIsTakenOver();
+    void absentOrRefusedController();
+    void exportImportRoundTrip();
 
 private:
     QProcessEnvironment environment() const;
     std::unique_ptr<QProcess> start(const QStringList &arguments) const;
-    Result run(const QStringList &arguments) const;
+    Result run(const QStringList &arguments, const QStringList &simulator = {}) const;
     QList<QByteArray> writes() const;
     QString socketPath() const { return runtime->filePath(QStringLiteral("vellox-wheel-setup-%1").arg(::getuid())); }
 
@@ -83,9 +85,15 @@ std::unique_ptr<QProcess> CommandLineTest::start(const QStringList &arguments) c
     return process;
 }
 
-Result CommandLineTest::run(const QStringList &arguments) const
+Result CommandLineTest::run(const QStringList &arguments, const QStringList &simulator) const
 {
-    const std::unique_ptr<QProcess> process = start(arguments);
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment env = environment();
+    for (const QString &setting : simulator)
+        env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+    process->setProcessEnvironment(env);
+    process->setWorkingDirectory(work->path());
+    process->start(QStringLiteral(VELLOX_APP_PATH), arguments);
     Result result;
     if (!process->waitForFinished(60000))
         return result;
@@ -295,6 +303,48 @@ void CommandLineTest::staleSocketIsTakenOver()
     const Result result = run({"--set", "effects.total_effect_scale=50"});
     QCOMPARE(result.status, 0);
     QCOMPARE(writes(), QList<QByteArray>{frame({0xA3, 0x14, 0x04, 0x00, 50})});
+}
+
+void CommandLineTest::absentOrRefusedController()
+{
+    const Result refused = run({"--profile", "effects:Rally"}, {"VELLOX_SIM_DENY_OPEN=1"});
+    QCOMPARE(refused.status, 4);
+    QVERIFY2(refused.err.contains("but this user may not open it. See \"Controller found but not permitted\" in the README."),
+             refused.err.constData());
+
+    const Result absent = run({"--wait", "1", "--show"}, {"VELLOX_SIM_UNPLUGGED=1"});
+    QCOMPARE(absent.status, 3);
+    QVERIFY(absent.out.isEmpty());
+
+    // The wrapper runs its command all the same, says so, and ends with its status.
+    const Result wrapped = run({"--wait", "0", "--profile", "effects:Rally", "--", "sh", "-c", "echo ran; exit 6"},
+                               {"VELLOX_SIM_UNPLUGGED=1"});
+    QCOMPARE(wrapped.status, 6);
+    QCOMPARE(wrapped.out, QByteArray("ran\n"));
+    QVERIFY(wrapped.err.contains("running the command without changing settings"));
+    QCOMPARE(writes(), QList<QByteArray>());
+}
+
+void CommandLineTest::exportImportRoundTrip()
+{
+    const Result exported = run({"--export", "effects:Rally", "--output", "rally.txt"});
+    QCOMPARE(exported.status, 0);
+    const QByteArray text = testsupport::readFile(work->filePath(QStringLiteral("rally.txt")));
+    QVERIFY(text.startsWith("# Vellox Wheel Setup settings: effects\n"));
+    QVERIFY(text.contains("\neffects.motion_range = 540\n"));
+
+    QCOMPARE(run({"--import", "rally.txt", "--name", "Copy"}).status, 0);
+    QCOMPARE(testsupport::readFile(work->filePath(QStringLiteral("wheel_effects_profiles/Copy"))),
+             testsupport::readFile(work->filePath(QStringLiteral("wheel_effects_profiles/Rally"))));
+
+    // A text that leaves out a field cannot become a stored profile; nothing is stored.
+    QByteArray partial = text;
+    partial.replace("effects.motion_range = 540\n", "");
+    testsupport::writeFile(work->filePath(QStringLiteral("partial.txt")), partial);
+    QCOMPARE(run({"--import", "partial.txt", "--name", "Partial"}).status, 2);
+    QCOMPARE(run({"--import", "rally.txt", "--name", "../escape"}).status, 2);
+    QVERIFY(!QFile::exists(work->filePath(QStringLiteral("wheel_effects_profiles/Partial"))));
+    QVERIFY(!QFile::exists(work->filePath(QStringLiteral("escape"))));
 }
 
 } // namespace
