@@ -41,7 +41,6 @@ struct CommandRequest {
     bool isWindow() const;
     // Applies settings: profiles, --set or --save.
     bool changesSettings() const { return !profiles.isEmpty() || !sets.isEmpty() || save; }
-    bool needsController() const { return list || show || changesSettings() || !command.isEmpty(); }
 };
 
 struct CommandLineError {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -43,17 +44,28 @@ InstanceServer::~InstanceServer() = default;
 
 QString InstanceServer::socketName()
 {
-    const QString name = QStringLiteral("vellox-wheel-setup-%1").arg(::getuid());
-    // Without a runtime folder Qt picks its own place in the temporary folder.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") ||
-        !QDir::isAbsolutePath(qEnvironmentVariable("XDG_RUNTIME_DIR")))
-        return name;
-    return QDir(qEnvironmentVariable("XDG_RUNTIME_DIR")).filePath(name);
+    return QDir(runtimeFolder()).filePath(QStringLiteral("vellox-wheel-setup-%1").arg(::getuid()));
 }
+
+namespace {
+
+// Without $XDG_RUNTIME_DIR the socket lies in the shared temporary folder,
+// where another user could have put one of the same name first.
+bool socketIsOurs(const QString &path)
+{
+    const QFileInfo info(path);
+    return !info.exists() || info.ownerId() == ::getuid();
+}
+
+} // namespace
 
 bool InstanceServer::listen()
 {
     const QString name = socketName();
+    if (!socketIsOurs(name)) {
+        qWarning("vellox-wheel-setup: %s belongs to another user; not using it", qPrintable(name));
+        return false;
+    }
     // Ask first: with access options set, listen() would put its socket in
     // place of a live instance's.
     QLocalSocket probe;
@@ -185,6 +197,11 @@ void InstanceServer::runNext()
 
 std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &request, int timeoutMs)
 {
+    if (!socketIsOurs(InstanceServer::socketName()))
+        return errorAnswer(exitstatus::FAILED, QCoreApplication::translate(
+                                                   "InstanceServer", "%1 belongs to another user; remove it or set "
+                                                                     "XDG_RUNTIME_DIR.")
+                                                   .arg(InstanceServer::socketName()));
     QLocalSocket socket;
     socket.connectToServer(InstanceServer::socketName());
     if (!socket.waitForConnected(1000))

@@ -32,7 +32,9 @@ public:
     explicit InstanceServer(QObject *parent = nullptr);
     ~InstanceServer() override;
 
-    // The socket's name: in $XDG_RUNTIME_DIR when set, from the user id.
+    // The socket's path: in $XDG_RUNTIME_DIR when set, else in the temporary
+    // folder (used only while the file there belongs to this user); named
+    // after the user id.
     static QString socketName();
 
     // Listens unless another instance answers; a socket left by a crashed

@@ -160,6 +160,10 @@ void CommandLineTest::badInputSendsNothing_data()
         << QByteArray("# Vellox Wheel Setup settings: effects\n") + QByteArray(70 * 1024, '#');
     QTest::newRow("device file") << QStringList{"--profile", "/dev/zero"} << none;
     QTest::newRow("folder") << QStringList{"--profile", "wheel_effects_profiles"} << none;
+    QTest::newRow("advanced not first") << QStringList{"--show", "advanced"} << none;
+    QTest::newRow("unknown format") << QStringList{"--show", "--format", "xml"} << none;
+    QTest::newRow("two actions") << QStringList{"--list", "--profile", "effects:Rally"} << none;
+    QTest::newRow("wait out of range") << QStringList{"--wait", "-1", "--profile", "effects:Rally"} << none;
     QTest::newRow("no command after --") << QStringList{"--profile", "effects:Rally", "--"} << none;
 }
 
