@@ -180,8 +180,7 @@ Clock::time_point lastWriteEnd()
 }
 
 // Runs `work` on a thread of its own while this thread's event loop serves.
-template <typename Work>
-void whileServing(Work work)
+template <typename Work> void whileServing(Work work)
 {
     QThread *thread = QThread::create(work);
     QEventLoop loop;
@@ -222,8 +221,8 @@ void measureThroughInstance(const QTemporaryDir &work, const QStringList &profil
             });
             QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         });
-        const QByteArray request = instancemessage::frame(instancemessage::encodeRequest(
-            {QStringList{"--profile", profiles.first()}, work.path(), std::nullopt}));
+        const QByteArray request = instancemessage::frame(
+            instancemessage::encodeRequest({QStringList{"--profile", profiles.first()}, work.path(), std::nullopt}));
         whileServing([&] {
             for (int i = 0; i < kRequests; ++i) {
                 QLocalSocket socket;
@@ -253,8 +252,8 @@ void measureThroughInstance(const QTemporaryDir &work, const QStringList &profil
         askRunningInstance({QStringList{"--show"}, work.path(), std::nullopt}, 30000);
         for (int i = 0; i < kRequests; ++i) {
             const Clock::time_point begin = Clock::now();
-            const auto answer = askRunningInstance(
-                {QStringList{"--profile", profiles.at(i % 2)}, work.path(), std::nullopt}, 30000);
+            const auto answer =
+                askRunningInstance({QStringList{"--profile", profiles.at(i % 2)}, work.path(), std::nullopt}, 30000);
             if (answer && answer->status == 0)
                 ++answered;
             times.push_back(ms(lastWriteEnd() - begin));

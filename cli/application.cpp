@@ -32,15 +32,10 @@ void printError(const QString &message)
     std::fprintf(stderr, "vellox-wheel-setup: %s\n", qPrintable(message));
 }
 
-QString translate(const char *text)
-{
-    return QCoreApplication::translate("Application", text);
-}
-
 // Becomes the running instance, or hands the request to the one that is.
 // Returns the answer when another instance carried the request out.
 std::optional<CommandAnswer> listenOrForward(InstanceServer &server, const instancemessage::Request &request,
-                                            int timeoutMs)
+                                             int timeoutMs)
 {
     for (int attempt = 0; attempt < 3; ++attempt) {
         {
@@ -54,7 +49,9 @@ std::optional<CommandAnswer> listenOrForward(InstanceServer &server, const insta
     }
     CommandAnswer answer;
     answer.status = exitstatus::FAILED;
-    answer.err = translate("vellox-wheel-setup: cannot reach or replace the running instance.\n").toUtf8();
+    answer.err = QCoreApplication::translate("Application",
+                                             "vellox-wheel-setup: cannot reach or replace the running instance.\n")
+                     .toUtf8();
     return answer;
 }
 
@@ -67,7 +64,7 @@ int wrapThroughInstance(const instancemessage::Request &request, const CommandAn
         applied.status != exitstatus::NO_PERMISSION)
         return applied.status;
     if (applied.status != exitstatus::DONE)
-        printError(translate("running the command without changing settings."));
+        printError(QCoreApplication::translate("Application", "running the command without changing settings."));
     const CommandRequest command = std::get<CommandRequest>(parseCommandLine(request.arguments));
     LaunchWrapper wrapper;
     int status = 0;
@@ -77,7 +74,8 @@ int wrapThroughInstance(const instancemessage::Request &request, const CommandAn
         status = commandStatus;
         QCoreApplication::exit(0);
     });
-    wrapper.start(command.command);
+    // Started from the event loop, so that a command that cannot start ends it too.
+    QMetaObject::invokeMethod(&wrapper, [&wrapper, &command] { wrapper.start(command.command); }, Qt::QueuedConnection);
     QCoreApplication::exec();
     if (applied.before) {
         instancemessage::Request restore = request;
@@ -85,7 +83,8 @@ int wrapThroughInstance(const instancemessage::Request &request, const CommandAn
         if (const std::optional<CommandAnswer> restored = askRunningInstance(restore, timeoutMs))
             print(*restored);
         else
-            printError(translate("the running instance has ended; the settings were not put back."));
+            printError(QCoreApplication::translate("Application",
+                                                   "the running instance has ended; the settings were not put back."));
     }
     return status;
 }
@@ -97,9 +96,8 @@ int runCommand(const CommandRequest &command, const QStringList &arguments)
     if (command.help || command.version || !command.exportProfile.isEmpty() || !command.importFile.isEmpty()) {
         CommandExecutor executor(nullptr);
         CommandAnswer result;
-        QObject::connect(&executor, &CommandExecutor::finished, [&result](const CommandAnswer &answer) {
-            result = answer;
-        });
+        QObject::connect(&executor, &CommandExecutor::finished,
+                         [&result](const CommandAnswer &answer) { result = answer; });
         executor.run(command, workingDirectory);
         print(result);
         return result.status;
@@ -130,22 +128,21 @@ int runCommand(const CommandRequest &command, const QStringList &arguments)
             QObject::connect(&server, &InstanceServer::idle, [] { QCoreApplication::exit(0); });
     };
     std::optional<ControllerSettings> before;
-    QObject::connect(&wrapper, &LaunchWrapper::finished,
-                     [&](int commandStatus, const QString &message) {
-                         if (!message.isEmpty())
-                             printError(message);
-                         status = commandStatus;
-                         if (!before) {
-                             finishWhenIdle();
-                             return;
-                         }
-                         instancemessage::Request restore = request;
-                         restore.restore = before;
-                         server.enqueue(restore, [&](const CommandAnswer &answer) {
-                             print(answer);
-                             finishWhenIdle();
-                         });
-                     });
+    QObject::connect(&wrapper, &LaunchWrapper::finished, [&](int commandStatus, const QString &message) {
+        if (!message.isEmpty())
+            printError(message);
+        status = commandStatus;
+        if (!before) {
+            finishWhenIdle();
+            return;
+        }
+        instancemessage::Request restore = request;
+        restore.restore = before;
+        server.enqueue(restore, [&](const CommandAnswer &answer) {
+            print(answer);
+            finishWhenIdle();
+        });
+    });
     server.enqueue(request, [&](const CommandAnswer &answer) {
         print(answer);
         status = answer.status;
@@ -155,7 +152,7 @@ int runCommand(const CommandRequest &command, const QStringList &arguments)
             return;
         }
         if (absent)
-            printError(translate("running the command without changing settings."));
+            printError(QCoreApplication::translate("Application", "running the command without changing settings."));
         before = answer.before;
         wrapper.start(command.command);
     });
@@ -175,7 +172,7 @@ int runApplication(int argc, char **argv, bool inDataHome, const WindowHooks &ho
     if (const auto *error = std::get_if<CommandLineError>(&parsed)) {
         QCoreApplication application(argc, argv);
         printError(error->message);
-        printError(translate("see --help for the options."));
+        printError(QCoreApplication::translate("Application", "see --help for the options."));
         return exitstatus::BAD_INPUT;
     }
     const CommandRequest &command = std::get<CommandRequest>(parsed);

@@ -45,8 +45,9 @@ ProfileStore storeFor(SettingsTextKind kind, const QString &workingDirectory)
 
 QString describe(const SettingsTextError &error)
 {
-    return error.line > 0 ? QCoreApplication::translate("CommandExecutor", "line %1: %2").arg(error.line).arg(error.message)
-                          : error.message;
+    return error.line > 0
+               ? QCoreApplication::translate("CommandExecutor", "line %1: %2").arg(error.line).arg(error.message)
+               : error.message;
 }
 
 QByteArray showJson(const QString &firmware, const ControllerSettings &settings)
@@ -100,9 +101,8 @@ CommandExecutor::CommandExecutor(SettingsTarget *settingsTarget, QObject *parent
     if (!target)
         return;
     connect(target, &SettingsTarget::ready, this, &CommandExecutor::onReady);
-    connect(target, &SettingsTarget::failed, this, [this](int status, const QString &message) {
-        finish(status, message);
-    });
+    connect(target, &SettingsTarget::failed, this,
+            [this](int status, const QString &message) { finish(status, message); });
     connect(target, &SettingsTarget::settled, this, &CommandExecutor::onSettled);
     connect(target, &SettingsTarget::listed, this, [this](const QStringList &lines) {
         for (const QString &line : lines)
@@ -167,7 +167,8 @@ bool CommandExecutor::loadInputs(const QString &workingDirectory)
             const ProfileStore store = storeFor(stored->kind, workingDirectory);
             const std::optional<QByteArray> bytes = store.load(stored->name);
             if (!bytes) {
-                finish(exitstatus::BAD_INPUT, tr("No usable profile \"%1\" in %2.").arg(stored->name, store.directoryPath()));
+                finish(exitstatus::BAD_INPUT,
+                       tr("No usable profile \"%1\" in %2.").arg(stored->name, store.directoryPath()));
                 return false;
             }
             profile.bytes = *bytes;
@@ -346,9 +347,8 @@ void CommandExecutor::runImport(const QString &workingDirectory)
         const bool named = std::any_of(text.values.cbegin(), text.values.cend(),
                                        [&field](const auto &value) { return value.first == &field; });
         if (!named) {
-            finish(exitstatus::BAD_INPUT,
-                   tr("%1: \"%2\" is missing; a stored profile needs every field of its kind.")
-                       .arg(request.importFile, QLatin1String(field.key)));
+            finish(exitstatus::BAD_INPUT, tr("%1: \"%2\" is missing; a stored profile needs every field of its kind.")
+                                              .arg(request.importFile, QLatin1String(field.key)));
             return;
         }
     }

@@ -20,7 +20,8 @@ struct OptionSpec {
 
 const OptionSpec OPTIONS[] = {
     {"list", nullptr,
-     QT_TRANSLATE_NOOP("CommandLine", "List the controllers found: node, firmware version, \"ok\" or \"no permission\".")},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "List the controllers found: node, firmware version, \"ok\" or \"no permission\".")},
     {"show", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print the controller's current settings, all four records.")},
     {"format", "text|json", QT_TRANSLATE_NOOP("CommandLine", "The form --show prints in (default: text).")},
     {"profile", "effects:NAME|periphery:NAME|FILE",
@@ -36,43 +37,44 @@ const OptionSpec OPTIONS[] = {
     {"name", "NAME", QT_TRANSLATE_NOOP("CommandLine", "The profile name for --import.")},
     {"wait", "SECONDS", QT_TRANSLATE_NOOP("CommandLine", "How long to wait for the controller (default: 5).")},
     {"data-home", nullptr,
-     QT_TRANSLATE_NOOP("CommandLine",
-                       "Work in $XDG_DATA_HOME/vellox-wheel-setup (profiles, INI file) instead of the current folder.")},
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "Work in $XDG_DATA_HOME/vellox-wheel-setup (profiles, INI file) instead of the current folder.")},
     {"version", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print the version and exit.")},
     {"help", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print this help and exit.")},
 };
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate(CONTEXT, text);
-}
-
 void declareOptions(QCommandLineParser &parser)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        tr("Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; "
-           "with options it runs as a command without a window.\n\n"
-           "Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within --wait; "
-           "4 controller found but this user may not open it; 5 the controller left during the operation; "
-           "with -- COMMAND, the command's own status (128 + signal number for a signal)."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; "
+        "with options it runs as a command without a window.\n\n"
+        "Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within --wait; "
+        "4 controller found but this user may not open it; 5 the controller left during the operation; "
+        "with -- COMMAND, the command's own status (128 + signal number for a signal)."));
     for (const OptionSpec &spec : OPTIONS) {
         QStringList names{QString::fromLatin1(spec.name)};
         if (qstrcmp(spec.name, "help") == 0)
             names.prepend(QStringLiteral("h"));
         if (spec.valueName)
-            parser.addOption(
-                QCommandLineOption(names, tr(spec.description), QString::fromLatin1(spec.valueName)));
+            parser.addOption(QCommandLineOption(names, QCoreApplication::translate(CONTEXT, spec.description),
+                                                QString::fromLatin1(spec.valueName)));
         else
-            parser.addOption(QCommandLineOption(names, tr(spec.description)));
+            parser.addOption(QCommandLineOption(names, QCoreApplication::translate(CONTEXT, spec.description)));
     }
-    parser.addPositionalArgument(QStringLiteral("advanced"),
-                                 tr("As the first argument: the window with the current-sense gain shown."),
-                                 QStringLiteral("[advanced]"));
+    parser.addPositionalArgument(
+        QStringLiteral("advanced"),
+        QCoreApplication::translate("CommandLine",
+                                    "As the first argument: the window with the current-sense gain shown."),
+        QStringLiteral("[advanced]"));
     parser.addPositionalArgument(
         QStringLiteral("-- COMMAND"),
-        tr("Apply the options, run COMMAND with its arguments, and when it ends put back the settings found "
-           "before. In a Steam launch option: vellox-wheel-setup --profile effects:Rally -- %command%"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Apply the options, run COMMAND with its arguments, and when it ends put back the settings found "
+            "before. In a Steam launch option: vellox-wheel-setup --profile effects:Rally -- %command%"),
         QStringLiteral("[-- COMMAND [ARGS...]]"));
 }
 
@@ -107,14 +109,17 @@ std::optional<QString> checkProfileReference(const QString &reference, bool file
     for (const char *kind : {"effects:", "periphery:"}) {
         if (reference.startsWith(QLatin1String(kind))) {
             if (reference.size() == qsizetype(qstrlen(kind)))
-                return tr("No profile name after \"%1\".").arg(QLatin1String(kind));
+                return QCoreApplication::translate("CommandLine", "No profile name after \"%1\".")
+                    .arg(QLatin1String(kind));
             return std::nullopt;
         }
     }
     if (!fileAllowed)
-        return tr("\"%1\" names no stored profile: use effects:NAME or periphery:NAME.").arg(reference);
+        return QCoreApplication::translate("CommandLine",
+                                           "\"%1\" names no stored profile: use effects:NAME or periphery:NAME.")
+            .arg(reference);
     if (reference.isEmpty())
-        return tr("An empty profile file name.");
+        return QCoreApplication::translate("CommandLine", "An empty profile file name.");
     return std::nullopt;
 }
 
@@ -135,7 +140,7 @@ std::variant<CommandRequest, CommandLineError> parseCommandLine(const QStringLis
         options = arguments.mid(0, separator);
         request.command = arguments.mid(separator + 1);
         if (request.command.isEmpty())
-            return CommandLineError{tr("No command after \"--\".")};
+            return CommandLineError{QCoreApplication::translate("CommandLine", "No command after \"--\".")};
     }
 
     QCommandLineParser parser;
@@ -150,7 +155,8 @@ std::variant<CommandRequest, CommandLineError> parseCommandLine(const QStringLis
         if (i == 0 && positional.at(i) == QLatin1String("advanced") && options.value(0) == QLatin1String("advanced"))
             request.advanced = true;
         else
-            return CommandLineError{tr("Unexpected argument \"%1\".").arg(positional.at(i))};
+            return CommandLineError{
+                QCoreApplication::translate("CommandLine", "Unexpected argument \"%1\".").arg(positional.at(i))};
     }
 
     request.help = parser.isSet(QStringLiteral("help"));
@@ -169,24 +175,29 @@ std::variant<CommandRequest, CommandLineError> parseCommandLine(const QStringLis
 
     for (const char *single : {"format", "export", "output", "import", "name", "wait"}) {
         if (parser.values(QLatin1String(single)).size() > 1)
-            return CommandLineError{tr("--%1 may be given once only.").arg(QLatin1String(single))};
+            return CommandLineError{
+                QCoreApplication::translate("CommandLine", "--%1 may be given once only.").arg(QLatin1String(single))};
     }
     if (parser.isSet(QStringLiteral("wait"))) {
         bool ok = false;
         request.waitSeconds = parser.value(QStringLiteral("wait")).toInt(&ok);
         if (!ok || request.waitSeconds < 0 || request.waitSeconds > 3600)
-            return CommandLineError{tr("--wait needs a whole number of seconds from 0 to 3600.")};
+            return CommandLineError{
+                QCoreApplication::translate("CommandLine", "--wait needs a whole number of seconds from 0 to 3600.")};
     }
     if (request.format != QLatin1String("text") && request.format != QLatin1String("json"))
-        return CommandLineError{tr("--format is text or json, not \"%1\".").arg(request.format)};
+        return CommandLineError{
+            QCoreApplication::translate("CommandLine", "--format is text or json, not \"%1\".").arg(request.format)};
     if (parser.isSet(QStringLiteral("format")) && !request.show)
-        return CommandLineError{tr("--format belongs to --show.")};
+        return CommandLineError{QCoreApplication::translate("CommandLine", "--format belongs to --show.")};
     if (parser.isSet(QStringLiteral("output")) && (request.exportProfile.isEmpty() || request.output.isEmpty()))
-        return CommandLineError{tr("--output FILE belongs to --export.")};
+        return CommandLineError{QCoreApplication::translate("CommandLine", "--output FILE belongs to --export.")};
     if (parser.isSet(QStringLiteral("import")) != parser.isSet(QStringLiteral("name")))
-        return CommandLineError{tr("--import FILE and --name NAME go together.")};
+        return CommandLineError{
+            QCoreApplication::translate("CommandLine", "--import FILE and --name NAME go together.")};
     if (parser.isSet(QStringLiteral("import")) && (request.importFile.isEmpty() || request.importName.isEmpty()))
-        return CommandLineError{tr("--import and --name need a file and a name.")};
+        return CommandLineError{
+            QCoreApplication::translate("CommandLine", "--import and --name need a file and a name.")};
     if (parser.isSet(QStringLiteral("export"))) {
         if (const auto problem = checkProfileReference(request.exportProfile, false))
             return CommandLineError{*problem};
@@ -197,16 +208,19 @@ std::variant<CommandRequest, CommandLineError> parseCommandLine(const QStringLis
     }
     for (const QString &set : std::as_const(request.sets)) {
         if (set.indexOf(QLatin1Char('=')) <= 0)
-            return CommandLineError{tr("--set needs KEY=VALUE, not \"%1\".").arg(set)};
+            return CommandLineError{
+                QCoreApplication::translate("CommandLine", "--set needs KEY=VALUE, not \"%1\".").arg(set)};
     }
 
     // One thing at a time: listing, showing, a profile file operation, or
     // applying (optionally around a command).
     const int actions = int(request.list) + int(request.show) + int(!request.exportProfile.isEmpty()) +
-                        int(!request.importFile.isEmpty()) + int(request.changesSettings() || !request.command.isEmpty());
+                        int(!request.importFile.isEmpty()) +
+                        int(request.changesSettings() || !request.command.isEmpty());
     if (actions > 1)
-        return CommandLineError{
-            tr("Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).")};
+        return CommandLineError{QCoreApplication::translate(
+            "CommandLine",
+            "Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).")};
     return request;
 }
 

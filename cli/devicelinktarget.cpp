@@ -143,8 +143,8 @@ void DeviceLinkTarget::failPrepare()
         emit failed(exitstatus::NO_CONTROLLER,
                     tr("The controller is connected but its settings could not be read in time."));
     else
-        emit failed(exitstatus::NO_CONTROLLER, tr("No controller found within %n second(s).", nullptr,
-                                                  (waitTimer->interval() + 999) / 1000));
+        emit failed(exitstatus::NO_CONTROLLER,
+                    tr("No controller found within %n second(s).", nullptr, (waitTimer->interval() + 999) / 1000));
 }
 
 void DeviceLinkTarget::send(const QVector<SettingsWrite> &writes)
@@ -166,9 +166,7 @@ void DeviceLinkTarget::send(const QVector<SettingsWrite> &writes)
             call = [target, field, index, value] { target->sendInt16SettingReport(field, index, int16_t(value)); };
             break;
         case SettingsValueType::UInt16:
-            call = [target, field, index, value] {
-                target->sendUInt16SettingReport(field, index, uint16_t(value));
-            };
+            call = [target, field, index, value] { target->sendUInt16SettingReport(field, index, uint16_t(value)); };
             break;
         }
         QMetaObject::invokeMethod(target, call, Qt::QueuedConnection);
@@ -235,7 +233,8 @@ void DeviceLinkTarget::listControllers()
             const QVector<ControllerListing> listings = listControllerNodes();
             QStringList lines;
             for (const ControllerListing &listing : listings) {
-                const QString state = listing.accessDenied ? QCoreApplication::translate("DeviceLinkTarget", "no permission")
+                const QString state = listing.accessDenied
+                                          ? QCoreApplication::translate("DeviceLinkTarget", "no permission")
                                       : listing.firmwareVersionText.isEmpty()
                                           ? QCoreApplication::translate("DeviceLinkTarget", "not readable")
                                           : QCoreApplication::translate("DeviceLinkTarget", "ok");
@@ -244,8 +243,7 @@ void DeviceLinkTarget::listControllers()
                 lines.append(QStringLiteral("%1 %2 %3").arg(listing.node, version, state));
             }
             QMetaObject::invokeMethod(
-                self, [self, lines] { emit self->listed(lines); },
-                Qt::QueuedConnection);
+                self, [self, lines] { emit self->listed(lines); }, Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
 }

@@ -18,16 +18,15 @@ static_assert(sizeof(ControllerSettings) == 256);
 
 QString recordsToBase64(const ControllerSettings &settings)
 {
-    return QString::fromLatin1(
-        QByteArray(reinterpret_cast<const char *>(&settings), RECORDS_SIZE).toBase64());
+    return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(&settings), RECORDS_SIZE).toBase64());
 }
 
 std::optional<ControllerSettings> recordsFromBase64(const QJsonValue &value)
 {
     if (!value.isString())
         return std::nullopt;
-    const auto decoded = QByteArray::fromBase64Encoding(value.toString().toLatin1(),
-                                                        QByteArray::AbortOnBase64DecodingErrors);
+    const auto decoded =
+        QByteArray::fromBase64Encoding(value.toString().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded || decoded.decoded.size() != RECORDS_SIZE)
         return std::nullopt;
     ControllerSettings settings;

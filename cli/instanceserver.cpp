@@ -128,8 +128,8 @@ void InstanceServer::readClient(QLocalSocket *socket)
     };
     if (*size > instancemessage::MAX_MESSAGE_SIZE) {
         socket->setProperty("vellox_request_read", true);
-        reply(errorAnswer(exitstatus::BAD_INPUT, tr("Request larger than %1 bytes refused.")
-                                                     .arg(instancemessage::MAX_MESSAGE_SIZE)));
+        reply(errorAnswer(exitstatus::BAD_INPUT,
+                          tr("Request larger than %1 bytes refused.").arg(instancemessage::MAX_MESSAGE_SIZE)));
         return;
     }
     if (socket->bytesAvailable() < 4 + *size)
@@ -198,10 +198,10 @@ void InstanceServer::runNext()
 std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &request, int timeoutMs)
 {
     if (!socketIsOurs(InstanceServer::socketName()))
-        return errorAnswer(exitstatus::FAILED, QCoreApplication::translate(
-                                                   "InstanceServer", "%1 belongs to another user; remove it or set "
-                                                                     "XDG_RUNTIME_DIR.")
-                                                   .arg(InstanceServer::socketName()));
+        return errorAnswer(exitstatus::FAILED,
+                           QCoreApplication::translate("InstanceServer", "%1 belongs to another user; remove it or set "
+                                                                         "XDG_RUNTIME_DIR.")
+                               .arg(InstanceServer::socketName()));
     QLocalSocket socket;
     socket.connectToServer(InstanceServer::socketName());
     if (!socket.waitForConnected(1000))

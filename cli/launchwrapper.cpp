@@ -9,7 +9,8 @@ namespace {
 
 void setTerminalSignals(void (*handler)(int))
 {
-    struct sigaction action {};
+    struct sigaction action {
+    };
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGINT, &action, nullptr);

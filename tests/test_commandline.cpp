@@ -5,6 +5,8 @@
 // command; a running instance answers many commands at once, each one's
 // frames together, and refuses malformed or oversized requests.
 
+#include "cli/commandexecutor.h"
+#include "cli/devicelinktarget.h"
 #include "settings/settingsrecords.h"
 #include "tests/testsupport.h"
 
@@ -51,6 +53,7 @@ private slots:
     void staleSocketIsTakenOver();
     void absentOrRefusedController();
     void exportImportRoundTrip();
+    void lostWritesAreNamed();
 
 private:
     QProcessEnvironment environment() const;
@@ -145,19 +148,18 @@ void CommandLineTest::badInputSendsNothing_data()
     QTest::newRow("unknown key after a good one")
         << QStringList{"--set", "effects.motion_range=540", "--set", "effects.no_such_field=1"} << none;
     QTest::newRow("out of range") << QStringList{"--set", "effects.total_effect_scale=101"} << none;
-    QTest::newRow("choice name for a number")
-        << QStringList{"--set", "effects.motion_range=Generic button"} << none;
+    QTest::newRow("choice name for a number") << QStringList{"--set", "effects.motion_range=Generic button"} << none;
     QTest::newRow("unknown choice") << QStringList{"--set", "gpio.pin1.mode=Rocket"} << none;
     QTest::newRow("missing stored profile")
         << QStringList{"--profile", "effects:Rally", "--profile", "periphery:Nope"} << none;
     QTest::newRow("stored name leaving its folder") << QStringList{"--profile", "effects:../Rally"} << none;
-    QTest::newRow("wrong kind of text")
-        << QStringList{"--profile", "effects:Rally", "--profile", "input"}
-        << QByteArray("# Vellox Wheel Setup settings: all\neffects.motion_range = 540\n");
+    QTest::newRow("wrong kind of text") << QStringList{"--profile", "effects:Rally", "--profile", "input"}
+                                        << QByteArray(
+                                               "# Vellox Wheel Setup settings: all\neffects.motion_range = 540\n");
     QTest::newRow("binary junk") << QStringList{"--profile", "input"} << QByteArray(100, '\xfe');
-    QTest::newRow("text over 64 KiB")
-        << QStringList{"--profile", "input"}
-        << QByteArray("# Vellox Wheel Setup settings: effects\n") + QByteArray(70 * 1024, '#');
+    QTest::newRow("text over 64 KiB") << QStringList{"--profile", "input"}
+                                      << QByteArray("# Vellox Wheel Setup settings: effects\n") +
+                                             QByteArray(70 * 1024, '#');
     QTest::newRow("device file") << QStringList{"--profile", "/dev/zero"} << none;
     QTest::newRow("folder") << QStringList{"--profile", "wheel_effects_profiles"} << none;
     QTest::newRow("advanced not first") << QStringList{"--show", "advanced"} << none;
@@ -182,8 +184,8 @@ void CommandLineTest::badInputSendsNothing()
 
 void CommandLineTest::appliesProfileThenSetsInOrder()
 {
-    const Result result = run({"--set", "hardware.p_gain=30", "--profile", "effects:Rally", "--set",
-                               "effects.motion_range=720"});
+    const Result result =
+        run({"--set", "hardware.p_gain=30", "--profile", "effects:Rally", "--set", "effects.motion_range=720"});
     QCOMPARE(result.status, 0);
     QCOMPARE(result.err, QByteArray());
     // The profile first (motion range, then total effect scale, as the
@@ -276,13 +278,22 @@ void CommandLineTest::runningInstanceAnswersConcurrentCommands()
     }
     QCOMPARE(seen.size(), 10);
 
+    // A second wrapper hands applying and restoring to the instance and runs
+    // its command itself.
+    const int lastScale = applied.at(18).at(4);
+    const Result wrapped = run({"--set", "effects.total_effect_scale=55", "--", "sh", "-c", "echo inner; exit 9"});
+    QCOMPARE(wrapped.status, 9);
+    QCOMPARE(wrapped.out, QByteArray("inner\n"));
+    QCOMPARE(writes().mid(22), (QList<QByteArray>{frame({0xA3, 0x14, 0x04, 0x00, 55}),
+                                                   frame({0xA3, 0x14, 0x04, 0x00, lastScale})}));
+
     instance->write("\n");
     instance->closeWriteChannel();
     QVERIFY(instance->waitForFinished(30000));
     QCOMPARE(instance->exitCode(), 0);
     // Back to the records found at the start: motion range, effect scale and
     // soft-stop range as the effects tab orders them.
-    const QList<QByteArray> restored = writes().mid(22);
+    const QList<QByteArray> restored = writes().mid(24);
     QCOMPARE(restored, (QList<QByteArray>{
                            frame({0xA3, 0x14, 0x05, 0x00, 0x84, 0x03}),
                            frame({0xA3, 0x14, 0x04, 0x00, defaults.total_effect_scale}),
@@ -313,7 +324,8 @@ void CommandLineTest::absentOrRefusedController()
 {
     const Result refused = run({"--profile", "effects:Rally"}, {"VELLOX_SIM_DENY_OPEN=1"});
     QCOMPARE(refused.status, 4);
-    QVERIFY2(refused.err.contains("but this user may not open it. See \"Controller found but not permitted\" in the README."),
+    QVERIFY2(refused.err.contains(
+                 "but this user may not open it. See \"Controller found but not permitted\" in the README."),
              refused.err.constData());
 
     const Result absent = run({"--wait", "1", "--show"}, {"VELLOX_SIM_UNPLUGGED=1"});
@@ -349,6 +361,31 @@ void CommandLineTest::exportImportRoundTrip()
     QCOMPARE(run({"--import", "rally.txt", "--name", "../escape"}).status, 2);
     QVERIFY(!QFile::exists(work->filePath(QStringLiteral("wheel_effects_profiles/Partial"))));
     QVERIFY(!QFile::exists(work->filePath(QStringLiteral("escape"))));
+}
+
+void CommandLineTest::lostWritesAreNamed()
+{
+    // In this process, on the simulator linked in: writes the controller
+    // does not take end the command with status 5 and are named.
+    sim::reset();
+    sim::Faults faults;
+    faults.failWrites = true;
+    sim::setFaults(faults);
+    std::optional<CommandAnswer> answer;
+    {
+        HeadlessDeviceLink link;
+        DeviceLinkTarget target(link.worker(), true);
+        CommandExecutor executor(&target);
+        connect(&executor, &CommandExecutor::finished, this, [&answer](const CommandAnswer &a) { answer = a; });
+        const auto request = std::get<CommandRequest>(
+            parseCommandLine({"--set", "effects.motion_range=540", "--set", "hardware.p_gain=30"}));
+        executor.run(request, work->path());
+        QTRY_VERIFY_WITH_TIMEOUT(answer.has_value(), 10000);
+    }
+    QCOMPARE(answer->status, 5);
+    QVERIFY2(answer->err.contains("may not have arrived: effects.motion_range, hardware.p_gain."),
+             answer->err.constData());
+    QVERIFY(testsupport::noMisuse());
 }
 
 } // namespace

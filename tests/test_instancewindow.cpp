@@ -39,8 +39,7 @@ CommandAnswer ask(const QStringList &arguments, const QString &directory)
     auto answer = std::async(std::launch::async, [&] {
         return askRunningInstance(instancemessage::Request{arguments, directory, std::nullopt}, 30000);
     });
-    if (!QTest::qWaitFor([&] { return answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
-                         30000))
+    if (!QTest::qWaitFor([&] { return answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 30000))
         qFatal("no answer from the running window");
     const std::optional<CommandAnswer> result = answer.get();
     if (!result)
@@ -75,18 +74,17 @@ void InstanceWindowTest::requestShowsInEditors()
     QTRY_COMPARE_WITH_TIMEOUT(motionRange->value(), 900, 10000);
     const qsizetype writesBefore = testsupport::settingWrites().size();
 
-    const CommandAnswer applied =
-        ask({"--profile", "effects:Rally", "--set", "hardware.p_gain=30"}, work.path());
+    const CommandAnswer applied = ask({"--profile", "effects:Rally", "--set", "hardware.p_gain=30"}, work.path());
     QCOMPARE(applied.err, QByteArray());
     QCOMPARE(applied.status, 0);
     QCOMPARE(motionRange->value(), 540);
     QCOMPARE(pGain->value(), 30);
     QTRY_COMPARE(testsupport::settingWrites().size(), writesBefore + 3);
     QCOMPARE(testsupport::settingWrites().mid(writesBefore), (QList<QByteArray>{
-                                                                  frame({0xA3, 0x14, 0x05, 0x00, 0x1C, 0x02}),
-                                                                  frame({0xA3, 0x14, 0x04, 0x00, 80}),
-                                                                  frame({0xA3, 0x14, 0x19, 0x00, 30}),
-                                                              }));
+                                                                 frame({0xA3, 0x14, 0x05, 0x00, 0x1C, 0x02}),
+                                                                 frame({0xA3, 0x14, 0x04, 0x00, 80}),
+                                                                 frame({0xA3, 0x14, 0x19, 0x00, 30}),
+                                                             }));
 
     // What the window shows now, typed by the user, is what --show reports.
     motionRange->setValue(600);
