@@ -67,3 +67,20 @@ void CreateFloatSettingsReport(HidInOutReportTypeDef *report, uint8_t fieldId, u
 {
     fillSettingsReport(report, fieldId, index, value);
 }
+
+void CreateSettingsReport(HidInOutReportTypeDef *report, const SettingsWrite &write)
+{
+    const auto field = static_cast<uint8_t>(write.field);
+    const auto index = static_cast<uint8_t>(write.index);
+    switch (write.type) {
+    case SettingsValueType::Int8:
+        return CreateInt8SettingsReport(report, field, index, static_cast<int8_t>(write.value));
+    case SettingsValueType::UInt8:
+        return CreateUInt8SettingsReport(report, field, index, static_cast<uint8_t>(write.value));
+    case SettingsValueType::Int16:
+        return CreateInt16SettingsReport(report, field, index, static_cast<int16_t>(write.value));
+    case SettingsValueType::UInt16:
+        break;
+    }
+    CreateUInt16SettingsReport(report, field, index, static_cast<uint16_t>(write.value));
+}

@@ -4,6 +4,8 @@
 // frame every transfer uses, report ids, command codes and the single-field
 // settings-write frame.
 
+#include "settings/controllersettings.h"
+
 #include <QMetaType>
 #include <QString>
 
@@ -75,5 +77,7 @@ void CreateInt16SettingsReport(HidInOutReportTypeDef *report, uint8_t fieldId, u
 void CreateUInt8SettingsReport(HidInOutReportTypeDef *report, uint8_t fieldId, uint8_t index, uint8_t value);
 void CreateUInt16SettingsReport(HidInOutReportTypeDef *report, uint8_t fieldId, uint8_t index, uint16_t value);
 void CreateFloatSettingsReport(HidInOutReportTypeDef *report, uint8_t fieldId, uint8_t index, float value);
+// The frame of one planned settings write, built by the builder of its type.
+void CreateSettingsReport(HidInOutReportTypeDef *report, const SettingsWrite &write);
 
 Q_DECLARE_METATYPE(FirmwareVersionTypeDef)

@@ -1,5 +1,6 @@
 #include "editors/gpioextensionwidget.h"
 
+#include "settings/settingsfields.h"
 #include "ui_gpioextensionwidget.h"
 
 #include <cstring>
@@ -177,14 +178,14 @@ void GpioExtensionWidget::prepareGpioComboBoxes()
     for (int element = 0; element < gpio_mode_combo_boxes.size(); ++element) {
         QComboBox *combo = gpio_mode_combo_boxes.at(element);
         combo->addItems(modes);
-        // The braking output exists on pin 8 only, analog inputs on pins 1 to
-        // 3 only, and the encoder pins cannot read a button.
-        if (element != 7)
-            hideItem(combo, GPIO_MODE_BRAKING_PWM);
-        if (element >= 3)
-            hideItem(combo, GPIO_MODE_ANALOG);
-        if (element >= ENCODER_Z0_ELEMENT)
-            hideItem(combo, GPIO_MODE_GENERIC_BUTTON);
+        // The field table says which modes a pin does not offer (the braking
+        // output exists on pin 8 only, analog inputs on pins 1 to 3 only, and
+        // the encoder pins cannot read a button); settings text refuses them too.
+        const SettingsField *field = findSettingsField(SETTINGS_FIELD_GPIO_MODE, element);
+        for (int mode = 0; field && mode < modes.size(); ++mode) {
+            if (field->hiddenChoices & (uint32_t(1) << mode))
+                hideItem(combo, mode);
+        }
     }
     ui->spiModeCombo_1->addItems({tr("Disabled"), tr("Custom")});
 }

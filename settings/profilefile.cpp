@@ -7,11 +7,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SettingsText", text);
-}
-
 bool looksLikeText(const QByteArray &bytes)
 {
     // The header, possibly behind a byte order mark.
@@ -35,9 +30,8 @@ qsizetype rawProfileSize(SettingsTextKind kind)
     return 0;
 }
 
-std::variant<ProfileFile, SettingsTextError> readProfileFile(const QByteArray &bytes,
-                                                            std::optional<SettingsTextKind> kind,
-                                                            const ControllerSettings &current)
+std::variant<ProfileFile, SettingsTextError>
+readProfileFile(const QByteArray &bytes, std::optional<SettingsTextKind> kind, const ControllerSettings &current)
 {
     if (looksLikeText(bytes)) {
         std::variant<SettingsText, SettingsTextError> parsed = parseSettingsText(bytes, kind);
@@ -55,18 +49,25 @@ std::variant<ProfileFile, SettingsTextError> readProfileFile(const QByteArray &b
     if (kind) {
         rawKind = *kind;
         if (rawKind == SettingsTextKind::All)
-            return SettingsTextError{0, tr("Settings of every record exist only as text.")};
+            return SettingsTextError{
+                0, QCoreApplication::translate("SettingsText", "Settings of every record exist only as text.")};
         if (bytes.size() < rawProfileSize(rawKind))
-            return SettingsTextError{0, tr("Neither settings text nor a raw %1 profile of at least %2 bytes.")
-                                            .arg(kindName(rawKind))
-                                            .arg(rawProfileSize(rawKind))};
+            return SettingsTextError{
+                0,
+                QCoreApplication::translate("SettingsText",
+                                            "Neither settings text nor a raw %1 profile of at least %2 bytes.")
+                    .arg(kindName(rawKind))
+                    .arg(rawProfileSize(rawKind))};
     } else if (bytes.size() == effectsSize) {
         rawKind = SettingsTextKind::Effects;
     } else if (bytes.size() >= peripherySize) {
         rawKind = SettingsTextKind::Periphery;
     } else {
-        return SettingsTextError{0, tr("Neither settings text nor a raw profile (64 bytes of effects, or 128 bytes "
-                                       "of periphery settings).")};
+        return SettingsTextError{
+            0,
+            QCoreApplication::translate("SettingsText",
+                                        "Neither settings text nor a raw profile (64 bytes of effects, or 128 bytes "
+                                        "of periphery settings).")};
     }
 
     ProfileFile file{rawKind, false, current};

@@ -192,6 +192,15 @@ const SettingsField *findSettingsField(QStringView key)
     return nullptr;
 }
 
+const SettingsField *findSettingsField(SettingsFieldEnum id, int index)
+{
+    for (const SettingsField &field : settingsFields()) {
+        if (field.id == id && field.index == index)
+            return &field;
+    }
+    return nullptr;
+}
+
 int shownState(const SettingsField &field, int recordValue)
 {
     switch (field.control) {

@@ -48,6 +48,8 @@ struct SettingsField {
 // a record in the order the window's editor sets its controls.
 const QVector<SettingsField> &settingsFields();
 const SettingsField *findSettingsField(QStringView key);
+// The field a settings write with this id and index sets; null for none.
+const SettingsField *findSettingsField(SettingsFieldEnum id, int index);
 
 // The state the window's control shows for this record value (see above).
 int shownState(const SettingsField &field, int recordValue);

@@ -14,11 +14,6 @@ constexpr QLatin1String FIRMWARE_PREFIX("# firmware:");
 constexpr QLatin1String ON("on");
 constexpr QLatin1String OFF("off");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SettingsText", text);
-}
-
 bool isSwitchLike(const SettingsField &field)
 {
     return field.control == SettingsControl::Switch || field.control == SettingsControl::Direction
@@ -54,10 +49,10 @@ QString outOfRange(const SettingsField &field, QStringView text)
             if (isOfferedState(field, item))
                 offered.append(quoted(field.choices.at(item)));
         }
-        return tr("%1 is not offered for %2; it takes %3")
+        return QCoreApplication::translate("SettingsText", "%1 is not offered for %2; it takes %3.")
             .arg(quoted(text), QLatin1String(field.key), offered.join(QStringLiteral(", ")));
     }
-    return tr("%1 is out of range for %2 (%3 to %4)")
+    return QCoreApplication::translate("SettingsText", "%1 is out of range for %2 (%3 to %4).")
         .arg(quoted(text), QLatin1String(field.key))
         .arg(field.minimum)
         .arg(field.maximum);
@@ -155,11 +150,14 @@ QByteArray formatSettingsText(SettingsTextKind kind, const QString &firmwareVers
             // applying the text leaves the field as the controller has it.
             text += QStringLiteral("# %1 = %2  # %3\n")
                         .arg(key, state < 0 ? QString::number(stored) : formatFieldValue(field, state),
-                             tr("not offered here; left as it is"));
+                             QCoreApplication::translate("SettingsText", "not offered here; left as it is"));
             continue;
         }
         if (field.control == SettingsControl::Number && state != stored)
-            text += QStringLiteral("# %1\n").arg(tr("the controller holds %1; the window shows %2").arg(stored).arg(state));
+            text += QStringLiteral("# %1\n").arg(
+                QCoreApplication::translate("SettingsText", "the controller holds %1; the window shows %2")
+                    .arg(stored)
+                    .arg(state));
         text += key + QStringLiteral(" = ") + formatFieldValue(field, state) + u'\n';
     }
     return text.toUtf8();
@@ -169,7 +167,7 @@ std::variant<int, QString> parseFieldValue(const SettingsField &field, QStringVi
 {
     const QStringView value = text.trimmed();
     if (value.isEmpty())
-        return tr("%1 has no value").arg(QLatin1String(field.key));
+        return QCoreApplication::translate("SettingsText", "%1 has no value.").arg(QLatin1String(field.key));
 
     std::optional<int> state;
     if (field.control == SettingsControl::Choice) {
@@ -188,8 +186,10 @@ std::variant<int, QString> parseFieldValue(const SettingsField &field, QStringVi
         if (field.control == SettingsControl::Choice)
             return outOfRange(field, value);
         if (isSwitchLike(field))
-            return tr("%1 takes \"on\" or \"off\", not %2").arg(QLatin1String(field.key), quoted(value));
-        return tr("%1 takes a number, not %2").arg(QLatin1String(field.key), quoted(value));
+            return QCoreApplication::translate("SettingsText", "%1 takes \"on\" or \"off\", not %2.")
+                .arg(QLatin1String(field.key), quoted(value));
+        return QCoreApplication::translate("SettingsText", "%1 takes a number, not %2.")
+            .arg(QLatin1String(field.key), quoted(value));
     }
     if (!isOfferedState(field, *state))
         return outOfRange(field, value);
@@ -200,22 +200,29 @@ std::variant<SettingsText, SettingsTextError> parseSettingsText(const QByteArray
                                                                 std::optional<SettingsTextKind> expectedKind)
 {
     if (bytes.size() > MAX_SETTINGS_TEXT_SIZE)
-        return SettingsTextError{0, tr("The settings text is larger than 64 KiB.")};
+        return SettingsTextError{
+            0, QCoreApplication::translate("SettingsText", "The settings text is larger than 64 KiB.")};
 
     const DecodedLines decoded = decodeLines(bytes);
     if (decoded.badLine > 0)
-        return SettingsTextError{decoded.badLine, tr("The line is not valid UTF-8 text.")};
+        return SettingsTextError{decoded.badLine,
+                                 QCoreApplication::translate("SettingsText", "The line is not valid UTF-8 text.")};
     const QStringList &lines = decoded.lines;
 
     const QStringView header = QStringView(lines.first()).trimmed();
-    const std::optional<SettingsTextKind> kind =
-        header.startsWith(HEADER_PREFIX) ? kindFromName(header.mid(HEADER_PREFIX.size()).trimmed()) : std::nullopt;
+    const std::optional<SettingsTextKind> kind
+        = header.startsWith(HEADER_PREFIX) ? kindFromName(header.mid(HEADER_PREFIX.size()).trimmed()) : std::nullopt;
     if (!kind)
-        return SettingsTextError{1, tr("The first line must be \"%1effects\", \"%1periphery\" or \"%1all\".")
-                                        .arg(HEADER_PREFIX)};
+        return SettingsTextError{
+            1,
+            QCoreApplication::translate("SettingsText",
+                                        "The first line must be \"%1effects\", \"%1periphery\" or \"%1all\".")
+                .arg(HEADER_PREFIX)};
     if (expectedKind && *kind != *expectedKind)
-        return SettingsTextError{1, tr("These are %1 settings; %2 settings are expected here.")
-                                        .arg(kindName(*kind), kindName(*expectedKind))};
+        return SettingsTextError{
+            1,
+            QCoreApplication::translate("SettingsText", "These are %1 settings; %2 settings are expected here.")
+                .arg(kindName(*kind), kindName(*expectedKind))};
 
     SettingsText text{*kind, QString(), {}};
     QHash<const SettingsField *, int> lineOf;
@@ -232,16 +239,21 @@ std::variant<SettingsText, SettingsTextError> parseSettingsText(const QByteArray
         const qsizetype equals = line.indexOf(u'=');
         const QStringView key = equals < 0 ? QStringView() : line.left(equals).trimmed();
         if (key.isEmpty())
-            return SettingsTextError{lineNumber, tr("Expected \"key = value\".")};
+            return SettingsTextError{lineNumber,
+                                     QCoreApplication::translate("SettingsText", "Expected \"key = value\".")};
         const SettingsField *field = findSettingsField(key);
         if (!field)
-            return SettingsTextError{lineNumber, tr("Unknown key %1.").arg(quoted(key))};
+            return SettingsTextError{lineNumber,
+                                     QCoreApplication::translate("SettingsText", "Unknown key %1.").arg(quoted(key))};
         if (!kindCovers(*kind, field->record))
-            return SettingsTextError{lineNumber, tr("%1 does not belong in %2 settings.")
-                                                     .arg(QLatin1String(field->key), kindName(*kind))};
+            return SettingsTextError{lineNumber,
+                                     QCoreApplication::translate("SettingsText", "%1 does not belong in %2 settings.")
+                                         .arg(QLatin1String(field->key), kindName(*kind))};
         if (const int earlier = lineOf.value(field); earlier > 0)
             return SettingsTextError{lineNumber,
-                                     tr("%1 is already set on line %2.").arg(QLatin1String(field->key)).arg(earlier)};
+                                     QCoreApplication::translate("SettingsText", "%1 is already set on line %2.")
+                                         .arg(QLatin1String(field->key))
+                                         .arg(earlier)};
         const std::variant<int, QString> value = parseFieldValue(*field, line.mid(equals + 1));
         if (const QString *error = std::get_if<QString>(&value))
             return SettingsTextError{lineNumber, *error};

@@ -72,6 +72,64 @@ seeds['fuzz_manifest'] = {
     'empty': b'',
 }
 
+effects_text = b"""# Vellox Wheel Setup settings: effects
+# firmware: RC.24.1.4
+effects.invert_constant_force = off
+effects.direct_x_constant_strength = 50
+effects.direct_x_spring_strength = 100
+effects.direct_x_periodic_strength = 25
+effects.motion_range = 900
+effects.total_effect_scale = 80
+effects.integrated_spring = 10
+effects.soft_stop_strength = 60
+effects.soft_stop_range = 5
+effects.soft_stop_dampening = 30
+effects.static_dampening = 20
+"""
+periphery_text = b"""# Vellox Wheel Setup settings: periphery
+# firmware: RC.24.1.4
+adc.rx.invert = on
+adc.rx.button_low = 10
+adc.ry.lower_dead_zone = 300
+adc.rz.upper_dead_zone = 32767
+adc.rz.smoothing = 7
+gpio.spi_extension_mode = Custom
+gpio.spi_mode = Mode 2
+gpio.latch_mode = Latch DOWN
+gpio.spi_latch_delay = 4
+gpio.spi_pulse_length = 10
+gpio.pin1.mode = Analog
+gpio.pin8.mode = Braking PWM
+gpio.encoder_z0.mode = Reset center button
+# gpio.pin2.mode = 200  # not offered here; left as it is
+gpio.button1.mode = Normal
+gpio.button32.mode = Inverted
+"""
+all_text = b"""# Vellox Wheel Setup settings: all
+# firmware: R.25.0.1
+effects.motion_range = 1080
+hardware.force_enable = on
+hardware.amplifier_gain = 40V/V
+hardware.encoder_direction = off
+hardware.encoder_cpr = 65535
+hardware.speed_sample_buffer_size = 2
+gpio.button9.mode = 2
+"""
+seeds['fuzz_settings_text'] = {
+    'effects': effects_text,
+    'periphery': periphery_text,
+    'all': all_text,
+    'crlf-bom-blanks': b'\xef\xbb\xbf' + periphery_text.replace(b'\n', b'  \r\n').replace(b' = ', b'=\t'),
+    'duplicate': effects_text + b'effects.motion_range = 540\n',
+    'out-of-range': effects_text.replace(b'= 900', b'= 10000'),
+    'not-offered': periphery_text.replace(b'pin1.mode = Analog', b'pin1.mode = Braking PWM'),
+    'wrong-record': effects_text + b'hardware.p_gain = 5\n',
+    'not-utf8': effects_text.replace(b'# firmware', b'# \xff firmware'),
+    'no-header': effects_text.split(b'\n', 1)[1],
+    'empty': b'',
+}
+
+
 def instance_message(kind, payload):
     return bytes([kind]) + struct.pack('>I', len(payload)) + payload
 
