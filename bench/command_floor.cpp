@@ -36,7 +36,8 @@ int main(int argc, char *argv[])
     int status = 0;
     if (hid_read_timeout(device, report, sizeof report, 1000) <= 0)
         status = 3;
-    for (unsigned char id : {0x21, 0xA2, 0xA1, 0x22}) {
+    const unsigned char recordIds[] = {0x21, 0xA2, 0xA1, 0x22};
+    for (const unsigned char id : recordIds) {
         report[0] = id;
         if (status == 0 && hid_get_feature_report(device, report, sizeof report) < 65)
             status = 1;

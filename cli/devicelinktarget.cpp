@@ -108,8 +108,11 @@ void DeviceLinkTarget::prepare(int waitMs)
         return;
     }
     waitTimer->start(waitMs);
-    if (ownsLink)
+    if (ownsLink) {
         QMetaObject::invokeMethod(worker, &SettingsUiBackgroundThread::start, Qt::QueuedConnection);
+        // Looks at once instead of one poll interval later.
+        QMetaObject::invokeMethod(worker, &SettingsUiBackgroundThread::checkDeviceConnections, Qt::QueuedConnection);
+    }
 }
 
 void DeviceLinkTarget::finishPrepare()

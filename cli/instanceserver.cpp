@@ -6,12 +6,14 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <QTimer>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -227,21 +229,21 @@ std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &
                        QCoreApplication::translate("InstanceServer", "The running instance did not answer."));
 }
 
-struct InstanceElection::Lock {
-    QLockFile file{runtimeFolder() + QStringLiteral("/vellox-wheel-setup-%1.lock").arg(::getuid())};
-};
-
 InstanceElection::InstanceElection()
-    : lock(new Lock)
 {
-    // A lock left by a crashed process is taken over by QLockFile; a live
-    // one is held only for the moment of choosing.
-    lock->file.setStaleLockTime(5000);
-    lock->file.tryLock(5000);
+    // flock() is let go of with the process, so a crash leaves no stale
+    // lock; unlike QLockFile it writes and syncs nothing.
+    const QByteArray path =
+        QFile::encodeName(runtimeFolder() + QStringLiteral("/vellox-wheel-setup-%1.lock").arg(::getuid()));
+    lockFd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (lockFd >= 0 && ::flock(lockFd, LOCK_EX) != 0) {
+        ::close(lockFd);
+        lockFd = -1;
+    }
 }
 
 InstanceElection::~InstanceElection()
 {
-    lock->file.unlock();
-    delete lock;
+    if (lockFd >= 0)
+        ::close(lockFd);
 }

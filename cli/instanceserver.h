@@ -88,6 +88,6 @@ public:
     InstanceElection &operator=(const InstanceElection &) = delete;
 
 private:
-    struct Lock;
-    Lock *lock;
+    // -1 when the lock could not be had; the choice then goes ahead unguarded.
+    int lockFd = -1;
 };
