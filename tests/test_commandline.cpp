@@ -73,9 +73,11 @@ QProcessEnvironment CommandLineTest::environment() const
     env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(VELLOX_SIM_PATH));
     env.insert(QStringLiteral("VELLOX_SIM_LOG"), work->filePath(QStringLiteral("sim.log")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime->path());
-    // The preloaded simulator comes before the sanitizer's runtime.
-    env.insert(QStringLiteral("ASAN_OPTIONS"),
-               env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":verify_asan_link_order=0"));
+    // The preloaded simulator comes before the sanitizer's runtime. The
+    // wrapped commands inherit the preload, and with it the sanitizer, whose
+    // own SIGSEGV handler would turn a crash into an abort.
+    env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS")) +
+                                                   QStringLiteral(":verify_asan_link_order=0:handle_segv=0"));
     return env;
 }
 
