@@ -152,21 +152,29 @@ void measureSeparateStart(const QTemporaryDir &work, const QString &profile)
         fail("cannot write the frames file");
     out.close();
     const std::vector<std::string> floor{VELLOX_COMMAND_FLOOR_PATH, framesPath.toStdString()};
+    const std::vector<std::string> qtFloor{VELLOX_COMMAND_QT_FLOOR_PATH, framesPath.toStdString()};
 
     const std::vector<std::string> environment = childEnvironment(work, QString());
     timedRun(floor, environment);
+    timedRun(qtFloor, environment);
     std::vector<double> appTimes;
     std::vector<double> floorTimes;
+    std::vector<double> qtFloorTimes;
     for (int i = 0; i < kRuns; ++i) {
         appTimes.push_back(timedRun(app, environment));
+        qtFloorTimes.push_back(timedRun(qtFloor, environment));
         floorTimes.push_back(timedRun(floor, environment));
     }
     const double a = median(appTimes);
     const double f = median(floorTimes);
+    const double q = median(qtFloorTimes);
     std::printf("--profile, every effects field different, no instance running, exec to exit (median of %d): "
-                "%.1f ms, %lld frames; floor (open, first input report, four records, same frames): %.1f ms; "
-                "%.2f x floor (target at most 2 x)\n",
-                kRuns, a, static_cast<long long>(frames.size() / 65), f, a / f);
+                "%.1f ms, %lld frames\n"
+                "  floor (open, first input report, four records, same frames), hidapi alone: %.1f ms; "
+                "%.2f x floor (target at most 2 x)\n"
+                "  the same floor linked with the application's Qt modules (Core, Gui, Widgets, Network): %.1f ms; "
+                "%.2f x\n",
+                kRuns, a, static_cast<long long>(frames.size() / 65), f, a / f, q, a / q);
 }
 
 Clock::time_point lastWriteEnd()
