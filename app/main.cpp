@@ -3,6 +3,9 @@
 #include "app/mainwindow.h"
 #include "app/terminationsignals.h"
 #include "app/translations.h"
+#include "app/windowsettingstarget.h"
+#include "cli/application.h"
+#include "cli/instanceserver.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,27 +33,24 @@ bool takeBackgroundOption(int &argc, char **argv)
     return found;
 }
 
-} // namespace
+// Started with the desktop: only the tray icon, where there is a tray.
+bool inBackground = false;
 
-int main(int argc, char *argv[])
+int runWindow(InstanceServer &server)
 {
-    const bool inDataHome = takeDataHomeOption(argc, argv);
-    // Started with the desktop: only the tray icon, where there is a tray.
-    const bool inBackground = takeBackgroundOption(argc, argv);
-    QApplication application(argc, argv);
-    installTranslations(application, QLocale(), translationFolders(QCoreApplication::applicationDirPath()));
     // Lets the desktop match windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vellox.WheelSetup"));
-    if (inDataHome)
-        enterDataFolder(userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath()));
 
     TerminationSignalWatcher terminationSignals;
-    QObject::connect(&terminationSignals, &TerminationSignalWatcher::terminationRequested, &application,
+    QObject::connect(&terminationSignals, &TerminationSignalWatcher::terminationRequested, qApp,
                      &QCoreApplication::quit);
 
     int exitCode = 0;
     {
         MainWindow window;
+        // Later starts hand their requests to this window.
+        WindowSettingsTarget target(&window);
+        server.setTarget(&target);
         if (!inBackground || !window.hasTrayIcon())
             window.show();
         // Looking the icon up in the desktop theme reads the theme's folders;
@@ -63,7 +63,24 @@ int main(int argc, char *argv[])
         QFont font = QApplication::font();
         font.setPixelSize(11);
         QApplication::setFont(font);
-        exitCode = application.exec();
+        exitCode = QApplication::exec();
+        server.abandon();
     }
     return exitCode;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const bool inDataHome = takeDataHomeOption(argc, argv);
+    inBackground = takeBackgroundOption(argc, argv);
+    const WindowHooks hooks{
+        [](QCoreApplication &application) {
+            installTranslations(application, QLocale(), translationFolders(QCoreApplication::applicationDirPath()));
+        },
+        [] { enterDataFolder(userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath())); },
+        runWindow,
+    };
+    return runApplication(argc, argv, inDataHome, hooks);
 }

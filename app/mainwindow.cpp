@@ -147,6 +147,24 @@ bool MainWindow::hasTrayIcon() const
     return tray && tray->isShown();
 }
 
+FullEffectSettingsWidget *MainWindow::effectsSettingsEditor()
+{
+    buildEditors();
+    return effectsEditor;
+}
+
+GpioExtensionWidget *MainWindow::peripherySettingsEditor()
+{
+    buildEditors();
+    return peripheryEditor;
+}
+
+FullHardwareSettingsWidget *MainWindow::hardwareSettingsEditor()
+{
+    buildEditors();
+    return hardwareEditor;
+}
+
 void MainWindow::connectCommandButtons()
 {
     connect(ui->save_effects_settings_button, &QPushButton::clicked, this, &MainWindow::saveEffectsSettings);

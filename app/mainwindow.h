@@ -57,6 +57,11 @@ signals:
     void settingsLoaded();
     // The controller left, or its settings are not to be shown.
     void controllerLeft();
+    // The editors, built on first need. Requests from later starts apply
+    // through them, so the window shows what they change.
+    FullEffectSettingsWidget *effectsSettingsEditor();
+    GpioExtensionWidget *peripherySettingsEditor();
+    FullHardwareSettingsWidget *hardwareSettingsEditor();
 
 public slots:
     void connectDevice(FirmwareVersionTypeDef version);

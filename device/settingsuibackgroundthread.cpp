@@ -180,10 +180,10 @@ hid_device *SettingsUiBackgroundThread::findAndOpenController(QString *openedPat
     return handle;
 }
 
-void SettingsUiBackgroundThread::sendFrame(const HidInOutReportTypeDef &frame)
+bool SettingsUiBackgroundThread::sendFrame(const HidInOutReportTypeDef &frame)
 {
     // The controller does not acknowledge; a write it does not take is lost.
-    hid_write(device, &frame.report_id, HID_REPORT_SIZE);
+    return hid_write(device, &frame.report_id, HID_REPORT_SIZE) >= 0;
 }
 
 void SettingsUiBackgroundThread::sendCommand(uint8_t command)
@@ -289,11 +289,14 @@ template <typename Value>
 void SettingsUiBackgroundThread::sendSetting(const char *typeName, SettingsReportBuilder<Value> build,
                                              SettingsFieldEnum field, int8_t index, Value data)
 {
-    if (!device)
+    if (!device) {
+        emit settingWriteFailed(field, index);
         return;
+    }
     HidInOutReportTypeDef frame;
     build(&frame, static_cast<uint8_t>(field), static_cast<uint8_t>(index), data);
-    sendFrame(frame);
+    if (!sendFrame(frame))
+        emit settingWriteFailed(field, index);
     qDebug() << "send" << typeName << "field" << static_cast<int>(field) << "axis" << static_cast<int>(index)
              << "value" << loggable(data);
 }

@@ -43,6 +43,9 @@ signals:
     // The controller is on the bus at this node, but this user may not open
     // it. Sent once per node until an open succeeds; the link keeps trying.
     void deviceAccessDenied(const QString &path);
+    // A settings write that did not reach the controller: none was connected,
+    // or the write failed. The window ignores it; commands report it.
+    void settingWriteFailed(SettingsFieldEnum field, int8_t index);
 
 public slots:
     void start();
@@ -75,7 +78,7 @@ private:
     void countHeartbeatMiss();
     hid_device_ *findAndOpenController(QString *openedPath);
     void sendCommand(uint8_t command);
-    void sendFrame(const HidInOutReportTypeDef &frame);
+    bool sendFrame(const HidInOutReportTypeDef &frame);
     std::optional<HidInOutReportTypeDef> readFeatureReport(uint8_t reportId);
     template <typename Record>
     std::optional<Record> readRecord(uint8_t reportId);

@@ -47,6 +47,37 @@ void FullHardwareSettingsWidget::setUiFromHardwareSettings(const HardwareSetting
     // control's range are clamped by the control; an unknown amplifier gain
     // leaves the combo box without a current item.
     in_init = true;
+    putIntoControls(settings);
+    in_init = false;
+}
+
+void FullHardwareSettingsWidget::applyHardwareSettings(const HardwareSettingsTypeDef &settings)
+{
+    putIntoControls(settings);
+}
+
+void FullHardwareSettingsWidget::hardwareSettingsFromUi(HardwareSettingsTypeDef *settings) const
+{
+    settings->force_enable = ui->force_enable->isChecked() ? 1 : 0;
+    settings->debug_forces = ui->debug_forces->isChecked() ? 1 : 0;
+    if (ui->amplifier_gain->currentIndex() >= 0)
+        settings->amplifier_gain = static_cast<uint8_t>(ui->amplifier_gain->currentIndex());
+    settings->power_limit = static_cast<uint8_t>(ui->power_limit->value());
+    settings->calibration_magnitude = static_cast<uint8_t>(ui->calibration_magnitude->value());
+    settings->calibration_speed = static_cast<uint8_t>(ui->calibration_speed->value());
+    settings->braking_limit = static_cast<uint8_t>(ui->braking_limit->value());
+    settings->speed_sample_buffer_size = static_cast<uint8_t>(ui->speed_sample_buffer_size->value());
+    settings->position_smoothing = static_cast<uint8_t>(ui->position_smoothing->value());
+    settings->encoder_direction = ui->axis0_encoder_direction->isChecked() ? 1 : -1;
+    settings->force_direction = ui->axis0_force_direction->isChecked() ? 1 : -1;
+    settings->encoder_cpr = static_cast<uint16_t>(ui->axis0_encoder_CPR->value());
+    settings->pole_pairs = static_cast<uint8_t>(ui->axis0_pole_pair->value());
+    settings->p_gain = static_cast<uint8_t>(ui->axis0_p_gain->value());
+    settings->i_gain = static_cast<uint16_t>(ui->axis0_i_gain->value());
+}
+
+void FullHardwareSettingsWidget::putIntoControls(const HardwareSettingsTypeDef &settings)
+{
     ui->force_enable->setChecked(settings.force_enable != 0);
     ui->debug_forces->setChecked(settings.debug_forces != 0);
     ui->amplifier_gain->setCurrentIndex(settings.amplifier_gain);
@@ -62,7 +93,6 @@ void FullHardwareSettingsWidget::setUiFromHardwareSettings(const HardwareSetting
     ui->axis0_pole_pair->setValue(settings.pole_pairs);
     ui->axis0_p_gain->setValue(settings.p_gain);
     ui->axis0_i_gain->setValue(settings.i_gain);
-    in_init = false;
 }
 
 void FullHardwareSettingsWidget::setAdvancedMode(bool advanced)

@@ -22,6 +22,12 @@ public:
 
     // Shows a record from the controller without reporting anything back.
     void setUiFromHardwareSettings(const HardwareSettingsTypeDef &settings);
+    // Puts a record into the controls as a user would: every control that
+    // changes reports itself once, in the same order loading sets them.
+    void applyHardwareSettings(const HardwareSettingsTypeDef &settings);
+    // Writes the fields from the controls; the reserved bytes, and a gain the
+    // combo box does not show, stay as they are.
+    void hardwareSettingsFromUi(HardwareSettingsTypeDef *settings) const;
     // Outside advanced mode the current-sense gain row is hidden.
     void setAdvancedMode(bool advanced);
 
@@ -33,6 +39,7 @@ private slots:
 
 private:
     void connectChangeHandlers();
+    void putIntoControls(const HardwareSettingsTypeDef &settings);
 
     Ui::FullHardwareSettingsWidget *ui;
 };

@@ -130,6 +130,26 @@ seeds['fuzz_settings_text'] = {
     'empty': b'',
 }
 
+
+def instance_message(kind, payload):
+    return bytes([kind]) + struct.pack('>I', len(payload)) + payload
+
+
+records = effects + hardware + adc + gpio
+seeds['fuzz_instance_request'] = {
+    'apply': instance_message(0, b'{"arguments":["--profile","effects:Rally","--set","hardware.p_gain=30"],"directory":"/home/u"}'),
+    'wrapper': instance_message(0, b'{"arguments":["--profile","effects:Rally","--","sh","-c","exit 3"],"directory":"/tmp"}'),
+    'restore': instance_message(0, b'{"arguments":["--wait","1"],"directory":"/","restore":"' + __import__('base64').b64encode(records) + b'"}'),
+    'restore-short': instance_message(0, b'{"arguments":[],"directory":"/","restore":"AAAA"}'),
+    'relative-directory': instance_message(0, b'{"arguments":["--show"],"directory":"home"}'),
+    'wrong-types': instance_message(0, b'{"arguments":"--show","directory":7}'),
+    'extra-key': instance_message(0, b'{"arguments":[],"directory":"/","run":"rm"}'),
+    'length-too-large': bytes([0]) + struct.pack('>I', 0xFFFFFFFF) + b'{}',
+    'truncated': instance_message(0, b'{"arguments":["--li')[:-3],
+    'answer': instance_message(1, b'{"out":"aGVsbG8K","err":"","status":0}'),
+    'answer-bad-status': instance_message(1, b'{"out":"","err":"","status":-1}'),
+}
+
 for target, files in seeds.items():
     folder = os.path.join(here, target)
     os.makedirs(folder, exist_ok=True)

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "cli/devicelinktarget.h"
+
+class MainWindow;
+
+// Requests from later starts, carried out by the running window: changes go
+// through the editors' own apply path with sending on, so the frames are the
+// ones the window sends for a profile pick and the editors show them.
+class WindowSettingsTarget : public DeviceLinkTarget
+{
+    Q_OBJECT
+
+public:
+    explicit WindowSettingsTarget(MainWindow *window, QObject *parent = nullptr);
+
+    ControllerSettings current() const override;
+    void applyEffects(const EffectSettingsTypeDef &target) override;
+    void applyHardware(const HardwareSettingsTypeDef &target) override;
+    void applyPeriphery(const AdcExtensionSettingsTypeDef &adc, const GpioExtensionSettingsTypeDef &gpio) override;
+    bool raiseWindow() override;
+
+private:
+    MainWindow *window;
+};

@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/commandline.h"
+
+#include "device/appversion.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+const char *const CONTEXT = "CommandLine";
+
+// Every option, declared once: --help, the man page and the completion file
+// follow this list.
+struct OptionSpec {
+    const char *name;
+    const char *valueName; // null for a switch
+    const char *description;
+};
+
+const OptionSpec OPTIONS[] = {
+    {"list", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "List the controllers found: node, firmware version, \"ok\" or \"no permission\".")},
+    {"show", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print the controller's current settings, all four records.")},
+    {"format", "text|json", QT_TRANSLATE_NOOP("CommandLine", "The form --show prints in (default: text).")},
+    {"profile", "effects:NAME|periphery:NAME|FILE",
+     QT_TRANSLATE_NOOP("CommandLine", "Apply a stored profile, or a text or raw profile file (repeatable).")},
+    {"set", "KEY=VALUE",
+     QT_TRANSLATE_NOOP("CommandLine", "Set one field (repeatable; after the profiles, in the order given).")},
+    {"save", nullptr, QT_TRANSLATE_NOOP("CommandLine", "After applying: save and reboot, as the button does.")},
+    {"export", "effects:NAME|periphery:NAME",
+     QT_TRANSLATE_NOOP("CommandLine", "Write a stored profile as text (to standard output, or --output FILE).")},
+    {"output", "FILE", QT_TRANSLATE_NOOP("CommandLine", "The file --export writes.")},
+    {"import", "FILE",
+     QT_TRANSLATE_NOOP("CommandLine", "Store a text profile under --name in its kind's profile folder (validated).")},
+    {"name", "NAME", QT_TRANSLATE_NOOP("CommandLine", "The profile name for --import.")},
+    {"wait", "SECONDS", QT_TRANSLATE_NOOP("CommandLine", "How long to wait for the controller (default: 5).")},
+    {"data-home", nullptr,
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "Work in $XDG_DATA_HOME/vellox-wheel-setup (profiles, INI file) instead of the current folder.")},
+    {"version", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print the version and exit.")},
+    {"help", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print this help and exit.")},
+};
+
+void declareOptions(QCommandLineParser &parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; "
+        "with options it runs as a command without a window.\n\n"
+        "Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within --wait; "
+        "4 controller found but this user may not open it; 5 the controller left during the operation; "
+        "with -- COMMAND, the command's own status (128 + signal number for a signal)."));
+    for (const OptionSpec &spec : OPTIONS) {
+        QStringList names{QString::fromLatin1(spec.name)};
+        if (qstrcmp(spec.name, "help") == 0)
+            names.prepend(QStringLiteral("h"));
+        if (spec.valueName)
+            parser.addOption(QCommandLineOption(names, QCoreApplication::translate(CONTEXT, spec.description),
+                                                QString::fromLatin1(spec.valueName)));
+        else
+            parser.addOption(QCommandLineOption(names, QCoreApplication::translate(CONTEXT, spec.description)));
+    }
+    parser.addPositionalArgument(
+        QStringLiteral("advanced"),
+        QCoreApplication::translate("CommandLine",
+                                    "As the first argument: the window with the current-sense gain shown."),
+        QStringLiteral("[advanced]"));
+    parser.addPositionalArgument(
+        QStringLiteral("-- COMMAND"),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Apply the options, run COMMAND with its arguments, and when it ends put back the settings found "
+            "before. In a Steam launch option: vellox-wheel-setup --profile effects:Rally -- %command%"),
+        QStringLiteral("[-- COMMAND [ARGS...]]"));
+}
+
+bool takesValue(const QString &argument)
+{
+    if (!argument.startsWith(QLatin1Char('-')) || argument.contains(QLatin1Char('=')))
+        return false;
+    QString name = argument;
+    while (name.startsWith(QLatin1Char('-')))
+        name.remove(0, 1);
+    for (const OptionSpec &spec : OPTIONS) {
+        if (spec.valueName && name == QLatin1String(spec.name))
+            return true;
+    }
+    return false;
+}
+
+// The first "--" that is not the value of an option ends the options.
+qsizetype commandSeparator(const QStringList &arguments)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("--"))
+            return i;
+        if (takesValue(arguments.at(i)))
+            ++i;
+    }
+    return -1;
+}
+
+std::optional<QString> checkProfileReference(const QString &reference, bool fileAllowed)
+{
+    for (const char *kind : {"effects:", "periphery:"}) {
+        if (reference.startsWith(QLatin1String(kind))) {
+            if (reference.size() == qsizetype(qstrlen(kind)))
+                return QCoreApplication::translate("CommandLine", "No profile name after \"%1\".")
+                    .arg(QLatin1String(kind));
+            return std::nullopt;
+        }
+    }
+    if (!fileAllowed)
+        return QCoreApplication::translate("CommandLine",
+                                           "\"%1\" names no stored profile: use effects:NAME or periphery:NAME.")
+            .arg(reference);
+    if (reference.isEmpty())
+        return QCoreApplication::translate("CommandLine", "An empty profile file name.");
+    return std::nullopt;
+}
+
+} // namespace
+
+bool CommandRequest::isWindow() const
+{
+    return !help && !version && !list && !show && !changesSettings() && exportProfile.isEmpty() &&
+           importFile.isEmpty() && command.isEmpty();
+}
+
+std::variant<CommandRequest, CommandLineError> parseCommandLine(const QStringList &arguments)
+{
+    CommandRequest request;
+    QStringList options = arguments;
+    const qsizetype separator = commandSeparator(arguments);
+    if (separator >= 0) {
+        options = arguments.mid(0, separator);
+        request.command = arguments.mid(separator + 1);
+        if (request.command.isEmpty())
+            return CommandLineError{QCoreApplication::translate("CommandLine", "No command after \"--\".")};
+    }
+
+    QCommandLineParser parser;
+    declareOptions(parser);
+    // The parser skips the first entry, the program name.
+    if (!parser.parse(QStringList{QStringLiteral("vellox-wheel-setup")} + options))
+        return CommandLineError{parser.errorText()};
+
+    const QStringList positional = parser.positionalArguments();
+    for (qsizetype i = 0; i < positional.size(); ++i) {
+        // "advanced" counts as the first argument only, as it always has.
+        if (i == 0 && positional.at(i) == QLatin1String("advanced") && options.value(0) == QLatin1String("advanced"))
+            request.advanced = true;
+        else
+            return CommandLineError{
+                QCoreApplication::translate("CommandLine", "Unexpected argument \"%1\".").arg(positional.at(i))};
+    }
+
+    request.help = parser.isSet(QStringLiteral("help"));
+    request.version = parser.isSet(QStringLiteral("version"));
+    request.list = parser.isSet(QStringLiteral("list"));
+    request.show = parser.isSet(QStringLiteral("show"));
+    request.save = parser.isSet(QStringLiteral("save"));
+    request.profiles = parser.values(QStringLiteral("profile"));
+    request.sets = parser.values(QStringLiteral("set"));
+    if (parser.isSet(QStringLiteral("format")))
+        request.format = parser.value(QStringLiteral("format"));
+    request.exportProfile = parser.value(QStringLiteral("export"));
+    request.output = parser.value(QStringLiteral("output"));
+    request.importFile = parser.value(QStringLiteral("import"));
+    request.importName = parser.value(QStringLiteral("name"));
+
+    for (const char *single : {"format", "export", "output", "import", "name", "wait"}) {
+        if (parser.values(QLatin1String(single)).size() > 1)
+            return CommandLineError{
+                QCoreApplication::translate("CommandLine", "--%1 may be given once only.").arg(QLatin1String(single))};
+    }
+    if (parser.isSet(QStringLiteral("wait"))) {
+        bool ok = false;
+        request.waitSeconds = parser.value(QStringLiteral("wait")).toInt(&ok);
+        if (!ok || request.waitSeconds < 0 || request.waitSeconds > 3600)
+            return CommandLineError{
+                QCoreApplication::translate("CommandLine", "--wait needs a whole number of seconds from 0 to 3600.")};
+    }
+    if (request.format != QLatin1String("text") && request.format != QLatin1String("json"))
+        return CommandLineError{
+            QCoreApplication::translate("CommandLine", "--format is text or json, not \"%1\".").arg(request.format)};
+    if (parser.isSet(QStringLiteral("format")) && !request.show)
+        return CommandLineError{QCoreApplication::translate("CommandLine", "--format belongs to --show.")};
+    if (parser.isSet(QStringLiteral("output")) && (request.exportProfile.isEmpty() || request.output.isEmpty()))
+        return CommandLineError{QCoreApplication::translate("CommandLine", "--output FILE belongs to --export.")};
+    if (parser.isSet(QStringLiteral("import")) != parser.isSet(QStringLiteral("name")))
+        return CommandLineError{
+            QCoreApplication::translate("CommandLine", "--import FILE and --name NAME go together.")};
+    if (parser.isSet(QStringLiteral("import")) && (request.importFile.isEmpty() || request.importName.isEmpty()))
+        return CommandLineError{
+            QCoreApplication::translate("CommandLine", "--import and --name need a file and a name.")};
+    if (parser.isSet(QStringLiteral("export"))) {
+        if (const auto problem = checkProfileReference(request.exportProfile, false))
+            return CommandLineError{*problem};
+    }
+    for (const QString &profile : std::as_const(request.profiles)) {
+        if (const auto problem = checkProfileReference(profile, true))
+            return CommandLineError{*problem};
+    }
+    for (const QString &set : std::as_const(request.sets)) {
+        if (set.indexOf(QLatin1Char('=')) <= 0)
+            return CommandLineError{
+                QCoreApplication::translate("CommandLine", "--set needs KEY=VALUE, not \"%1\".").arg(set)};
+    }
+
+    // One thing at a time: listing, showing, a profile file operation, or
+    // applying (optionally around a command).
+    const int actions = int(request.list) + int(request.show) + int(!request.exportProfile.isEmpty()) +
+                        int(!request.importFile.isEmpty()) +
+                        int(request.changesSettings() || !request.command.isEmpty());
+    if (actions > 1)
+        return CommandLineError{QCoreApplication::translate(
+            "CommandLine",
+            "Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).")};
+    return request;
+}
+
+QString commandLineHelp()
+{
+    QCommandLineParser parser;
+    declareOptions(parser);
+    QString text = parser.helpText();
+    // The usage line names the program as it was started; the installed name reads better.
+    const qsizetype options = text.indexOf(QLatin1String(" [options]"));
+    const qsizetype name = text.indexOf(QLatin1String(": ")) + 2;
+    if (options > name && name > 1 && !text.left(options).contains(QLatin1Char('\n')))
+        text.replace(name, options - name, QStringLiteral("vellox-wheel-setup"));
+    return text;
+}
+
+QString commandLineVersion()
+{
+    return QStringLiteral("vellox-wheel-setup %1\n").arg(versionText(softwareVersion()));
+}

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/instancemessage.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace instancemessage {
+
+namespace {
+
+constexpr qsizetype RECORDS_SIZE = sizeof(ControllerSettings);
+static_assert(sizeof(ControllerSettings) == 256);
+
+QString recordsToBase64(const ControllerSettings &settings)
+{
+    return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(&settings), RECORDS_SIZE).toBase64());
+}
+
+std::optional<ControllerSettings> recordsFromBase64(const QJsonValue &value)
+{
+    if (!value.isString())
+        return std::nullopt;
+    const auto decoded =
+        QByteArray::fromBase64Encoding(value.toString().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || decoded.decoded.size() != RECORDS_SIZE)
+        return std::nullopt;
+    ControllerSettings settings;
+    std::memcpy(&settings, decoded.decoded.constData(), RECORDS_SIZE);
+    return settings;
+}
+
+std::optional<QJsonObject> objectFrom(const QByteArray &payload)
+{
+    if (payload.size() > MAX_MESSAGE_SIZE)
+        return std::nullopt;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(payload, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    return document.object();
+}
+
+std::optional<QByteArray> bytesFromBase64(const QJsonValue &value)
+{
+    if (!value.isString())
+        return std::nullopt;
+    const auto decoded =
+        QByteArray::fromBase64Encoding(value.toString().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded)
+        return std::nullopt;
+    return decoded.decoded;
+}
+
+} // namespace
+
+QByteArray frame(const QByteArray &payload)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(quint32(payload.size()), bytes.data());
+    return bytes + payload;
+}
+
+std::optional<qsizetype> payloadSize(const QByteArray &buffer)
+{
+    if (buffer.size() < 4)
+        return std::nullopt;
+    return qsizetype(qFromBigEndian<quint32>(buffer.constData()));
+}
+
+QByteArray encodeRequest(const Request &request)
+{
+    QJsonObject object;
+    object.insert(QStringLiteral("arguments"), QJsonArray::fromStringList(request.arguments));
+    object.insert(QStringLiteral("directory"), request.workingDirectory);
+    if (request.restore)
+        object.insert(QStringLiteral("restore"), recordsToBase64(*request.restore));
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+std::optional<Request> decodeRequest(const QByteArray &payload)
+{
+    const std::optional<QJsonObject> object = objectFrom(payload);
+    if (!object)
+        return std::nullopt;
+    for (auto it = object->begin(); it != object->end(); ++it) {
+        if (it.key() != QLatin1String("arguments") && it.key() != QLatin1String("directory") &&
+            it.key() != QLatin1String("restore"))
+            return std::nullopt;
+    }
+    const QJsonValue arguments = object->value(QStringLiteral("arguments"));
+    const QJsonValue directory = object->value(QStringLiteral("directory"));
+    if (!arguments.isArray() || !directory.isString())
+        return std::nullopt;
+    Request request;
+    const QJsonArray array = arguments.toArray();
+    if (array.size() > MAX_ARGUMENTS)
+        return std::nullopt;
+    for (const QJsonValue &argument : array) {
+        if (!argument.isString())
+            return std::nullopt;
+        request.arguments.append(argument.toString());
+    }
+    request.workingDirectory = directory.toString();
+    if (!QDir::isAbsolutePath(request.workingDirectory) || request.workingDirectory.contains(QChar(0)))
+        return std::nullopt;
+    if (object->contains(QStringLiteral("restore"))) {
+        request.restore = recordsFromBase64(object->value(QStringLiteral("restore")));
+        if (!request.restore)
+            return std::nullopt;
+    }
+    return request;
+}
+
+QByteArray encodeAnswer(const CommandAnswer &answer)
+{
+    QJsonObject object;
+    object.insert(QStringLiteral("out"), QString::fromLatin1(answer.out.toBase64()));
+    object.insert(QStringLiteral("err"), QString::fromLatin1(answer.err.toBase64()));
+    object.insert(QStringLiteral("status"), answer.status);
+    if (answer.before)
+        object.insert(QStringLiteral("before"), recordsToBase64(*answer.before));
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+std::optional<CommandAnswer> decodeAnswer(const QByteArray &payload)
+{
+    const std::optional<QJsonObject> object = objectFrom(payload);
+    if (!object)
+        return std::nullopt;
+    const auto out = bytesFromBase64(object->value(QStringLiteral("out")));
+    const auto err = bytesFromBase64(object->value(QStringLiteral("err")));
+    const QJsonValue status = object->value(QStringLiteral("status"));
+    if (!out || !err || !status.isDouble())
+        return std::nullopt;
+    CommandAnswer answer;
+    answer.out = *out;
+    answer.err = *err;
+    answer.status = status.toInt(exitstatus::FAILED);
+    if (answer.status < 0 || answer.status > 255)
+        return std::nullopt;
+    if (object->contains(QStringLiteral("before"))) {
+        answer.before = recordsFromBase64(object->value(QStringLiteral("before")));
+        if (!answer.before)
+            return std::nullopt;
+    }
+    return answer;
+}
+
+} // namespace instancemessage

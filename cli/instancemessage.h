@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "cli/commandexecutor.h"
+#include "settings/controllersettings.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Messages on the per-user local socket: a 4-byte big-endian length, then
+// that many bytes of JSON. A second start sends one request and reads one
+// answer.
+namespace instancemessage {
+
+// Larger messages are refused unread.
+inline constexpr qsizetype MAX_MESSAGE_SIZE = 256 * 1024;
+inline constexpr int MAX_ARGUMENTS = 1024;
+
+struct Request {
+    QStringList arguments;
+    // Absolute; files and profile folders named in the request are found from here.
+    QString workingDirectory;
+    // The launch wrapper of a second start: first the apply request, whose
+    // answer carries the records found before, then the restore of those.
+    std::optional<ControllerSettings> restore;
+};
+
+QByteArray frame(const QByteArray &payload);
+// The payload's size from the first four bytes of a frame; nothing while
+// fewer are there.
+std::optional<qsizetype> payloadSize(const QByteArray &buffer);
+
+QByteArray encodeRequest(const Request &request);
+std::optional<Request> decodeRequest(const QByteArray &payload);
+QByteArray encodeAnswer(const CommandAnswer &answer);
+std::optional<CommandAnswer> decodeAnswer(const QByteArray &payload);
+
+} // namespace instancemessage

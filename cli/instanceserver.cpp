@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/instanceserver.h"
+
+#include "cli/settingstarget.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+CommandAnswer errorAnswer(int status, const QString &message)
+{
+    CommandAnswer answer;
+    answer.status = status;
+    answer.err = QStringLiteral("vellox-wheel-setup: %1\n").arg(message).toUtf8();
+    return answer;
+}
+
+QString runtimeFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return QDir::isAbsolutePath(runtime) ? runtime : QDir::tempPath();
+}
+
+} // namespace
+
+InstanceServer::InstanceServer(QObject *parent)
+    : QObject(parent)
+    , server(new QLocalServer(this))
+{
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(server, &QLocalServer::newConnection, this, &InstanceServer::acceptClients);
+}
+
+InstanceServer::~InstanceServer() = default;
+
+QString InstanceServer::socketName()
+{
+    return QDir(runtimeFolder()).filePath(QStringLiteral("vellox-wheel-setup-%1").arg(::getuid()));
+}
+
+namespace {
+
+// Without $XDG_RUNTIME_DIR the socket lies in the shared temporary folder,
+// where another user could have put one of the same name first.
+bool socketIsOurs(const QString &path)
+{
+    const QFileInfo info(path);
+    return !info.exists() || info.ownerId() == ::getuid();
+}
+
+} // namespace
+
+bool InstanceServer::listen()
+{
+    const QString name = socketName();
+    if (!socketIsOurs(name)) {
+        qWarning("vellox-wheel-setup: %s belongs to another user; not using it", qPrintable(name));
+        return false;
+    }
+    // Ask first: with access options set, listen() would put its socket in
+    // place of a live instance's.
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    if (probe.waitForConnected(1000))
+        return false;
+    // Nobody answers: nothing there, or a socket left behind by a crash.
+    QLocalServer::removeServer(name);
+    return server->listen(name);
+}
+
+void InstanceServer::stopListening()
+{
+    server->close();
+}
+
+void InstanceServer::abandon()
+{
+    stopListening();
+    target = nullptr;
+    const CommandAnswer gone =
+        errorAnswer(exitstatus::FAILED, tr("The running instance ended before it could carry the request out."));
+    if (running) {
+        // Its target is gone: it must not answer or touch anything anymore.
+        CommandExecutor *executor = running;
+        running = nullptr;
+        disconnect(executor, nullptr, this, nullptr);
+        delete executor;
+        if (currentDone)
+            currentDone(gone);
+    }
+    currentDone = nullptr;
+    while (!queue.isEmpty())
+        queue.dequeue().done(gone);
+}
+
+void InstanceServer::acceptClients()
+{
+    while (QLocalSocket *socket = server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readClient(socket); });
+        auto *timeout = new QTimer(socket);
+        timeout->setSingleShot(true);
+        connect(timeout, &QTimer::timeout, socket, [socket] { socket->abort(); });
+        timeout->start(CLIENT_TIMEOUT_MS);
+        socket->setProperty("vellox_timeout", QVariant::fromValue<QObject *>(timeout));
+    }
+}
+
+void InstanceServer::readClient(QLocalSocket *socket)
+{
+    if (socket->property("vellox_request_read").toBool())
+        return;
+    const std::optional<qsizetype> size = instancemessage::payloadSize(socket->peek(4));
+    if (!size)
+        return;
+    const auto reply = [socket](const CommandAnswer &answer) {
+        socket->write(instancemessage::frame(instancemessage::encodeAnswer(answer)));
+        socket->disconnectFromServer();
+    };
+    if (*size > instancemessage::MAX_MESSAGE_SIZE) {
+        socket->setProperty("vellox_request_read", true);
+        reply(errorAnswer(exitstatus::BAD_INPUT,
+                          tr("Request larger than %1 bytes refused.").arg(instancemessage::MAX_MESSAGE_SIZE)));
+        return;
+    }
+    if (socket->bytesAvailable() < 4 + *size)
+        return;
+    socket->setProperty("vellox_request_read", true);
+    if (auto *timeout = qobject_cast<QTimer *>(socket->property("vellox_timeout").value<QObject *>()))
+        timeout->stop();
+    socket->read(4);
+    const std::optional<instancemessage::Request> request = instancemessage::decodeRequest(socket->read(*size));
+    if (!request) {
+        reply(errorAnswer(exitstatus::BAD_INPUT, tr("Malformed request refused.")));
+        return;
+    }
+    QPointer<QLocalSocket> guarded(socket);
+    enqueue(*request, [guarded, reply](const CommandAnswer &answer) {
+        if (guarded)
+            reply(answer);
+    });
+}
+
+void InstanceServer::enqueue(const instancemessage::Request &request, std::function<void(const CommandAnswer &)> done)
+{
+    queue.enqueue(Pending{request, std::move(done)});
+    if (!running)
+        QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+}
+
+void InstanceServer::runNext()
+{
+    if (running)
+        return;
+    if (queue.isEmpty()) {
+        emit idle();
+        return;
+    }
+    Pending pending = queue.dequeue();
+    const auto parsed = parseCommandLine(pending.request.arguments);
+    if (const auto *error = std::get_if<CommandLineError>(&parsed)) {
+        pending.done(errorAnswer(exitstatus::BAD_INPUT, error->message));
+        QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+        return;
+    }
+    if (!target) {
+        pending.done(errorAnswer(exitstatus::FAILED, tr("The running instance takes no requests.")));
+        QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+        return;
+    }
+    const CommandRequest &request = std::get<CommandRequest>(parsed);
+    auto *executor = new CommandExecutor(target, this);
+    running = executor;
+    currentDone = pending.done;
+    connect(executor, &CommandExecutor::finished, this, [this, executor](const CommandAnswer &answer) {
+        const auto done = std::move(currentDone);
+        currentDone = nullptr;
+        done(answer);
+        running = nullptr;
+        executor->deleteLater();
+        QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+    });
+    if (pending.request.restore)
+        executor->restore(*pending.request.restore, request.waitSeconds);
+    else
+        executor->run(request, pending.request.workingDirectory);
+}
+
+std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &request, int timeoutMs)
+{
+    if (!socketIsOurs(InstanceServer::socketName()))
+        return errorAnswer(exitstatus::FAILED,
+                           QCoreApplication::translate("InstanceServer", "%1 belongs to another user; remove it or set "
+                                                                         "XDG_RUNTIME_DIR.")
+                               .arg(InstanceServer::socketName()));
+    QLocalSocket socket;
+    socket.connectToServer(InstanceServer::socketName());
+    if (!socket.waitForConnected(1000))
+        return std::nullopt;
+    socket.write(instancemessage::frame(instancemessage::encodeRequest(request)));
+    const QDeadlineTimer deadline(timeoutMs);
+    while (socket.bytesToWrite() > 0 && socket.state() == QLocalSocket::ConnectedState)
+        socket.waitForBytesWritten(int(qMax<qint64>(1, deadline.remainingTime())));
+    QByteArray buffer;
+    while (!deadline.hasExpired()) {
+        buffer += socket.readAll();
+        if (const std::optional<qsizetype> size = instancemessage::payloadSize(buffer)) {
+            if (*size > instancemessage::MAX_MESSAGE_SIZE)
+                break;
+            if (buffer.size() >= 4 + *size)
+                return instancemessage::decodeAnswer(buffer.mid(4, *size));
+        }
+        if (socket.state() != QLocalSocket::ConnectedState && socket.bytesAvailable() == 0)
+            break;
+        socket.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
+    }
+    return errorAnswer(exitstatus::FAILED,
+                       QCoreApplication::translate("InstanceServer", "The running instance did not answer."));
+}
+
+InstanceElection::InstanceElection()
+{
+    // flock() is let go of with the process, so a crash leaves no stale
+    // lock; unlike QLockFile it writes and syncs nothing.
+    const QByteArray path =
+        QFile::encodeName(runtimeFolder() + QStringLiteral("/vellox-wheel-setup-%1.lock").arg(::getuid()));
+    lockFd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (lockFd >= 0 && ::flock(lockFd, LOCK_EX) != 0) {
+        ::close(lockFd);
+        lockFd = -1;
+    }
+}
+
+InstanceElection::~InstanceElection()
+{
+    if (lockFd >= 0)
+        ::close(lockFd);
+}

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "cli/commandexecutor.h"
+#include "cli/instancemessage.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QQueue>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QLocalServer;
+class QLocalSocket;
+class SettingsTarget;
+
+// The per-user local socket of the running instance. Later starts hand their
+// requests to it; they are carried out one after another on the instance's
+// settings target, each one's writes together, and each is answered with
+// what the command would have printed and its exit status.
+class InstanceServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Clients that send nothing complete for this long are dropped.
+    static constexpr int CLIENT_TIMEOUT_MS = 10000;
+
+    explicit InstanceServer(QObject *parent = nullptr);
+    ~InstanceServer() override;
+
+    // The socket's path: in $XDG_RUNTIME_DIR when set, else in the temporary
+    // folder (used only while the file there belongs to this user); named
+    // after the user id.
+    static QString socketName();
+
+    // Listens unless another instance answers; a socket left by a crashed
+    // instance is taken over. False when another instance is running.
+    bool listen();
+    void setTarget(SettingsTarget *settingsTarget) { target = settingsTarget; }
+    // The target is going away: the request under way and every queued one
+    // are answered with an error, and no new clients are taken.
+    void abandon();
+
+    // Queues a request of this process itself (the command it was started
+    // with); `done` gets the answer.
+    void enqueue(const instancemessage::Request &request, std::function<void(const CommandAnswer &)> done);
+    // Stops taking new clients; queued requests are still carried out.
+    void stopListening();
+    bool isIdle() const { return !running && queue.isEmpty(); }
+
+signals:
+    // Every queued request has been answered.
+    void idle();
+
+private:
+    struct Pending {
+        instancemessage::Request request;
+        std::function<void(const CommandAnswer &)> done;
+    };
+
+    void acceptClients();
+    void readClient(QLocalSocket *socket);
+    void runNext();
+
+    QLocalServer *server;
+    SettingsTarget *target = nullptr;
+    QQueue<Pending> queue;
+    QPointer<CommandExecutor> running;
+    std::function<void(const CommandAnswer &)> currentDone;
+};
+
+// Hands a request to the running instance and waits for its answer. Nothing
+// when no instance listens.
+std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &request, int timeoutMs);
+
+// Serializes the choice of which process becomes the running instance, so two
+// starts at the same moment do not both listen.
+class InstanceElection
+{
+public:
+    InstanceElection();
+    ~InstanceElection();
+    InstanceElection(const InstanceElection &) = delete;
+    InstanceElection &operator=(const InstanceElection &) = delete;
+
+private:
+    // -1 when the lock could not be had; the choice then goes ahead unguarded.
+    int lockFd = -1;
+};

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "settings/controllersettings.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+// Where a command's settings go: the controller behind a device link of the
+// command's own, or the running window, whose editors show every change.
+// All calls and signals happen on the thread the target lives on.
+class SettingsTarget : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // Makes sure the controller is connected and its settings are known,
+    // waiting up to waitMs for it; then emits ready() or failed().
+    virtual void prepare(int waitMs) = 0;
+    virtual ControllerSettings current() const = 0;
+    virtual QString firmwareVersionText() const = 0;
+
+    // Each sends exactly what the window sends for the same pick or typing,
+    // and afterwards current() holds the result.
+    virtual void applyEffects(const EffectSettingsTypeDef &target) = 0;
+    virtual void applyHardware(const HardwareSettingsTypeDef &target) = 0;
+    virtual void applyPeriphery(const AdcExtensionSettingsTypeDef &adc, const GpioExtensionSettingsTypeDef &gpio) = 0;
+    virtual void saveAndReboot() = 0;
+
+    // Emits settled() once everything sent so far has reached the wire (or
+    // could not). `lostWrites` names the writes that may not have arrived.
+    virtual void settle() = 0;
+    // One line per controller on the bus; emits listed().
+    virtual void listControllers() = 0;
+    // A plain second start: show the window. False when there is none.
+    virtual bool raiseWindow() = 0;
+
+signals:
+    void ready();
+    void failed(int exitStatus, const QString &message);
+    void settled(bool controllerLeft, const QStringList &lostWrites);
+    void listed(const QStringList &lines);
+};

@@ -1,0 +1,399 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line as a user runs it: the real program with the simulated
+// controller preloaded, its exit status, and the frames on the wire. Bad
+// input sends nothing; the wrapper puts settings back after a crashing
+// command; a running instance answers many commands at once, each one's
+// frames together, and refuses malformed or oversized requests.
+
+#include "cli/commandexecutor.h"
+#include "cli/devicelinktarget.h"
+#include "settings/settingsrecords.h"
+#include "tests/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+using testsupport::frame;
+namespace sim = vellox::sim;
+
+namespace {
+
+struct Result {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    // First: once this process has started a program, the thread sanitizer
+    // refuses to let it start threads of its own.
+    void lostWritesAreNamed();
+    void badInputSendsNothing_data();
+    void badInputSendsNothing();
+    void appliesProfileThenSetsInOrder();
+    void wrapperRestoresAfterCrash();
+    void runningInstanceAnswersConcurrentCommands();
+    void staleSocketIsTakenOver();
+    void absentOrRefusedController();
+    void exportImportRoundTrip();
+
+private:
+    QProcessEnvironment environment() const;
+    std::unique_ptr<QProcess> start(const QStringList &arguments) const;
+    Result run(const QStringList &arguments, const QStringList &simulator = {}) const;
+    QList<QByteArray> writes() const;
+    QString socketPath() const { return runtime->filePath(QStringLiteral("vellox-wheel-setup-%1").arg(::getuid())); }
+
+    std::unique_ptr<QTemporaryDir> work;
+    std::unique_ptr<QTemporaryDir> runtime;
+    EffectSettingsTypeDef defaults;
+};
+
+QProcessEnvironment CommandLineTest::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(VELLOX_SIM_PATH));
+    env.insert(QStringLiteral("VELLOX_SIM_LOG"), work->filePath(QStringLiteral("sim.log")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime->path());
+    // The preloaded simulator comes before the sanitizer's runtime. The
+    // wrapped commands inherit the preload, and with it the sanitizer, whose
+    // own SIGSEGV handler would turn a crash into an abort.
+    env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS")) +
+                                                   QStringLiteral(":verify_asan_link_order=0:handle_segv=0"));
+    env.insert(QStringLiteral("TSAN_OPTIONS"), env.value(QStringLiteral("TSAN_OPTIONS")) + QStringLiteral(":handle_segv=0"));
+    return env;
+}
+
+std::unique_ptr<QProcess> CommandLineTest::start(const QStringList &arguments) const
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(environment());
+    process->setWorkingDirectory(work->path());
+    process->start(QStringLiteral(VELLOX_APP_PATH), arguments);
+    return process;
+}
+
+Result CommandLineTest::run(const QStringList &arguments, const QStringList &simulator) const
+{
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment env = environment();
+    for (const QString &setting : simulator)
+        env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
+    process->setProcessEnvironment(env);
+    process->setWorkingDirectory(work->path());
+    process->start(QStringLiteral(VELLOX_APP_PATH), arguments);
+    Result result;
+    if (!process->waitForFinished(60000))
+        return result;
+    result.out = process->readAllStandardOutput();
+    result.err = process->readAllStandardError();
+    result.status = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+    return result;
+}
+
+// The frames of successful writes in the simulator's log, in order.
+QList<QByteArray> CommandLineTest::writes() const
+{
+    QFile log(work->filePath(QStringLiteral("sim.log")));
+    QList<QByteArray> frames;
+    if (!log.open(QIODevice::ReadOnly))
+        return frames;
+    static const QRegularExpression write(QStringLiteral(" hid_write .* result=65 data=([0-9a-f ]+)$"));
+    for (const QByteArray &line : log.readAll().split('\n')) {
+        const QRegularExpressionMatch match = write.match(QString::fromLatin1(line));
+        if (match.hasMatch())
+            frames.append(QByteArray::fromHex(match.captured(1).toLatin1()));
+    }
+    return frames;
+}
+
+void CommandLineTest::init()
+{
+    work = std::make_unique<QTemporaryDir>();
+    runtime = std::make_unique<QTemporaryDir>();
+    QVERIFY(work->isValid() && runtime->isValid());
+    // The simulator linked into this test starts from the same records as the preloaded one.
+    sim::reset();
+    const sim::Record record = sim::record(0x22);
+    std::memcpy(&defaults, record.data(), sizeof defaults);
+
+    EffectSettingsTypeDef rally = defaults;
+    rally.motion_range = 540;
+    rally.total_effect_scale = 80;
+    QDir(work->path()).mkdir(QStringLiteral("wheel_effects_profiles"));
+    testsupport::writeFile(work->filePath(QStringLiteral("wheel_effects_profiles/Rally")),
+                           QByteArray(reinterpret_cast<const char *>(&rally), sizeof rally));
+}
+
+void CommandLineTest::badInputSendsNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("file");
+    const QByteArray none;
+    QTest::newRow("unknown key after a good one")
+        << QStringList{"--set", "effects.motion_range=540", "--set", "effects.no_such_field=1"} << none;
+    QTest::newRow("out of range") << QStringList{"--set", "effects.total_effect_scale=101"} << none;
+    QTest::newRow("choice name for a number") << QStringList{"--set", "effects.motion_range=Generic button"} << none;
+    QTest::newRow("unknown choice") << QStringList{"--set", "gpio.pin1.mode=Rocket"} << none;
+    QTest::newRow("missing stored profile")
+        << QStringList{"--profile", "effects:Rally", "--profile", "periphery:Nope"} << none;
+    QTest::newRow("stored name leaving its folder") << QStringList{"--profile", "effects:../Rally"} << none;
+    QTest::newRow("wrong kind of text") << QStringList{"--profile", "effects:Rally", "--profile", "input"}
+                                        << QByteArray(
+                                               "# Vellox Wheel Setup settings: all\neffects.motion_range = 540\n");
+    QTest::newRow("binary junk") << QStringList{"--profile", "input"} << QByteArray(100, '\xfe');
+    QTest::newRow("text over 64 KiB") << QStringList{"--profile", "input"}
+                                      << QByteArray("# Vellox Wheel Setup settings: effects\n") +
+                                             QByteArray(70 * 1024, '#');
+    QTest::newRow("device file") << QStringList{"--profile", "/dev/zero"} << none;
+    QTest::newRow("folder") << QStringList{"--profile", "wheel_effects_profiles"} << none;
+    QTest::newRow("advanced not first") << QStringList{"--show", "advanced"} << none;
+    QTest::newRow("unknown format") << QStringList{"--show", "--format", "xml"} << none;
+    QTest::newRow("two actions") << QStringList{"--list", "--profile", "effects:Rally"} << none;
+    QTest::newRow("wait out of range") << QStringList{"--wait", "-1", "--profile", "effects:Rally"} << none;
+    QTest::newRow("no command after --") << QStringList{"--profile", "effects:Rally", "--"} << none;
+}
+
+void CommandLineTest::badInputSendsNothing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, file);
+    if (!file.isEmpty())
+        testsupport::writeFile(work->filePath(QStringLiteral("input")), file);
+    const Result result = run(arguments);
+    QCOMPARE(result.status, 2);
+    QVERIFY2(result.err.startsWith("vellox-wheel-setup: "), result.err.constData());
+    QVERIFY(result.out.isEmpty());
+    QCOMPARE(writes(), QList<QByteArray>());
+}
+
+void CommandLineTest::appliesProfileThenSetsInOrder()
+{
+    const Result result =
+        run({"--set", "hardware.p_gain=30", "--profile", "effects:Rally", "--set", "effects.motion_range=720"});
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.err, QByteArray());
+    // The profile first (motion range, then total effect scale, as the
+    // effects tab sends them), then each --set in the order given.
+    QCOMPARE(writes(), (QList<QByteArray>{
+                           frame({0xA3, 0x14, 0x05, 0x00, 0x1C, 0x02}),
+                           frame({0xA3, 0x14, 0x04, 0x00, 80}),
+                           frame({0xA3, 0x14, 0x19, 0x00, 30}),
+                           frame({0xA3, 0x14, 0x05, 0x00, 0xD0, 0x02}),
+                       }));
+
+    const Result shown = run({"--show"});
+    QCOMPARE(shown.status, 0);
+    // Each start has a controller of its own: the simulator starts afresh.
+    QVERIFY(shown.out.contains("\neffects.motion_range = 900\n"));
+    QVERIFY(shown.out.contains("\nhardware.p_gain = "));
+}
+
+void CommandLineTest::wrapperRestoresAfterCrash()
+{
+    const Result result = run({"--profile", "effects:Rally", "--", "sh", "-c", "echo started; kill -SEGV $$"});
+    QCOMPARE(result.status, 128 + SIGSEGV);
+    QCOMPARE(result.out, QByteArray("started\n"));
+    QCOMPARE(writes(), (QList<QByteArray>{
+                           frame({0xA3, 0x14, 0x05, 0x00, 0x1C, 0x02}),
+                           frame({0xA3, 0x14, 0x04, 0x00, 80}),
+                           frame({0xA3, 0x14, 0x05, 0x00, 0x84, 0x03}),
+                           frame({0xA3, 0x14, 0x04, 0x00, 100}),
+                       }));
+    QCOMPARE(int(defaults.motion_range), 900);
+    QCOMPARE(int(defaults.total_effect_scale), 100);
+
+    // A command that cannot start still gets the settings put back.
+    QFile::remove(work->filePath(QStringLiteral("sim.log")));
+    const Result missing = run({"--profile", "effects:Rally", "--", "/nonexistent/command"});
+    QCOMPARE(missing.status, 127);
+    QCOMPARE(writes().size(), 4);
+    QCOMPARE(writes().last(), frame({0xA3, 0x14, 0x04, 0x00, 100}));
+}
+
+void CommandLineTest::runningInstanceAnswersConcurrentCommands()
+{
+    // The wrapper's command waits for a line on its standard input, which it
+    // shares with the wrapper: while it waits, the wrapper is the instance.
+    const std::unique_ptr<QProcess> instance = start({"--profile", "effects:Rally", "--", "sh", "-c", "read line"});
+    QTRY_COMPARE_WITH_TIMEOUT(writes().size(), 2, 20000);
+
+    // A malformed and an oversized request: an error answer each, nothing sent.
+    const auto ask = [this](const QByteArray &message) {
+        QLocalSocket socket;
+        socket.connectToServer(socketPath());
+        if (!socket.waitForConnected(5000))
+            return QByteArray("no connection");
+        socket.write(message);
+        QByteArray answer;
+        while (socket.waitForReadyRead(10000) || socket.bytesAvailable() > 0) {
+            answer += socket.readAll();
+            if (socket.state() != QLocalSocket::ConnectedState)
+                break;
+        }
+        return answer;
+    };
+    QByteArray malformed(4, '\0');
+    qToBigEndian(quint32(9), malformed.data());
+    QVERIFY(ask(malformed + "{not json").contains("\"status\":2"));
+    QByteArray oversized(4, '\0');
+    qToBigEndian(quint32(0x7FFFFFFF), oversized.data());
+    QVERIFY(ask(oversized + QByteArray(1024, '{')).contains("\"status\":2"));
+    QCOMPARE(writes().size(), 2);
+
+    // Ten commands at once, each setting two fields.
+    std::vector<std::unique_ptr<QProcess>> clients;
+    for (int i = 0; i < 10; ++i)
+        clients.push_back(start({"--set", QStringLiteral("effects.total_effect_scale=%1").arg(i + 1), "--set",
+                                 QStringLiteral("effects.soft_stop_range=%1").arg(i + 11)}));
+    for (auto &client : clients) {
+        QVERIFY(client->waitForFinished(60000));
+        QCOMPARE(client->exitCode(), 0);
+        QCOMPARE(client->readAllStandardError(), QByteArray());
+    }
+    const QList<QByteArray> applied = writes().mid(2);
+    QCOMPARE(applied.size(), 20);
+    QSet<int> seen;
+    for (int i = 0; i < applied.size(); i += 2) {
+        // Each command's two frames follow each other, in its order.
+        const int scale = applied.at(i).at(4);
+        QCOMPARE(applied.at(i), frame({0xA3, 0x14, 0x04, 0x00, scale}));
+        QCOMPARE(applied.at(i + 1), frame({0xA3, 0x14, 0x07, 0x00, scale + 10}));
+        seen.insert(scale);
+    }
+    QCOMPARE(seen.size(), 10);
+
+    // A second wrapper hands applying and restoring to the instance and runs
+    // its command itself.
+    const int lastScale = applied.at(18).at(4);
+    const Result wrapped = run({"--set", "effects.total_effect_scale=55", "--", "sh", "-c", "echo inner; exit 9"});
+    QCOMPARE(wrapped.status, 9);
+    QCOMPARE(wrapped.out, QByteArray("inner\n"));
+    QCOMPARE(writes().mid(22), (QList<QByteArray>{frame({0xA3, 0x14, 0x04, 0x00, 55}),
+                                                   frame({0xA3, 0x14, 0x04, 0x00, lastScale})}));
+
+    instance->write("\n");
+    instance->closeWriteChannel();
+    QVERIFY(instance->waitForFinished(30000));
+    QCOMPARE(instance->exitCode(), 0);
+    // Back to the records found at the start: motion range, effect scale and
+    // soft-stop range as the effects tab orders them.
+    const QList<QByteArray> restored = writes().mid(24);
+    QCOMPARE(restored, (QList<QByteArray>{
+                           frame({0xA3, 0x14, 0x05, 0x00, 0x84, 0x03}),
+                           frame({0xA3, 0x14, 0x04, 0x00, defaults.total_effect_scale}),
+                           frame({0xA3, 0x14, 0x07, 0x00, defaults.soft_stop_range}),
+                       }));
+}
+
+void CommandLineTest::staleSocketIsTakenOver()
+{
+    // A socket file nobody listens on, as a crashed instance leaves it.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    QVERIFY(fd >= 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = socketPath().toLocal8Bit();
+    QVERIFY(size_t(path.size()) < sizeof address.sun_path);
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ::close(fd);
+    QVERIFY(QFile::exists(socketPath()));
+
+    const Result result = run({"--set", "effects.total_effect_scale=50"});
+    QCOMPARE(result.status, 0);
+    QCOMPARE(writes(), QList<QByteArray>{frame({0xA3, 0x14, 0x04, 0x00, 50})});
+}
+
+void CommandLineTest::absentOrRefusedController()
+{
+    const Result refused = run({"--profile", "effects:Rally"}, {"VELLOX_SIM_DENY_OPEN=1"});
+    QCOMPARE(refused.status, 4);
+    QVERIFY2(refused.err.contains(
+                 "but this user may not open it. See \"Controller found but not permitted\" in the README."),
+             refused.err.constData());
+
+    const Result absent = run({"--wait", "1", "--show"}, {"VELLOX_SIM_UNPLUGGED=1"});
+    QCOMPARE(absent.status, 3);
+    QVERIFY(absent.out.isEmpty());
+
+    // The wrapper runs its command all the same, says so, and ends with its status.
+    const Result wrapped = run({"--wait", "0", "--profile", "effects:Rally", "--", "sh", "-c", "echo ran; exit 6"},
+                               {"VELLOX_SIM_UNPLUGGED=1"});
+    QCOMPARE(wrapped.status, 6);
+    QCOMPARE(wrapped.out, QByteArray("ran\n"));
+    QVERIFY(wrapped.err.contains("running the command without changing settings"));
+    QCOMPARE(writes(), QList<QByteArray>());
+}
+
+void CommandLineTest::exportImportRoundTrip()
+{
+    const Result exported = run({"--export", "effects:Rally", "--output", "rally.txt"});
+    QCOMPARE(exported.status, 0);
+    const QByteArray text = testsupport::readFile(work->filePath(QStringLiteral("rally.txt")));
+    QVERIFY(text.startsWith("# Vellox Wheel Setup settings: effects\n"));
+    QVERIFY(text.contains("\neffects.motion_range = 540\n"));
+
+    QCOMPARE(run({"--import", "rally.txt", "--name", "Copy"}).status, 0);
+    QCOMPARE(testsupport::readFile(work->filePath(QStringLiteral("wheel_effects_profiles/Copy"))),
+             testsupport::readFile(work->filePath(QStringLiteral("wheel_effects_profiles/Rally"))));
+
+    // A text that leaves out a field cannot become a stored profile; nothing is stored.
+    QByteArray partial = text;
+    partial.replace("effects.motion_range = 540\n", "");
+    testsupport::writeFile(work->filePath(QStringLiteral("partial.txt")), partial);
+    QCOMPARE(run({"--import", "partial.txt", "--name", "Partial"}).status, 2);
+    QCOMPARE(run({"--import", "rally.txt", "--name", "../escape"}).status, 2);
+    QVERIFY(!QFile::exists(work->filePath(QStringLiteral("wheel_effects_profiles/Partial"))));
+    QVERIFY(!QFile::exists(work->filePath(QStringLiteral("escape"))));
+}
+
+void CommandLineTest::lostWritesAreNamed()
+{
+    // In this process, on the simulator linked in: writes the controller
+    // does not take end the command with status 5 and are named.
+    sim::reset();
+    sim::Faults faults;
+    faults.failWrites = true;
+    sim::setFaults(faults);
+    std::optional<CommandAnswer> answer;
+    {
+        HeadlessDeviceLink link;
+        DeviceLinkTarget target(link.worker(), true);
+        CommandExecutor executor(&target);
+        connect(&executor, &CommandExecutor::finished, this, [&answer](const CommandAnswer &a) { answer = a; });
+        const auto request = std::get<CommandRequest>(
+            parseCommandLine({"--set", "effects.motion_range=540", "--set", "hardware.p_gain=30"}));
+        executor.run(request, work->path());
+        QTRY_VERIFY_WITH_TIMEOUT(answer.has_value(), 10000);
+    }
+    QCOMPARE(answer->status, 5);
+    QVERIFY2(answer->err.contains("may not have arrived: effects.motion_range, hardware.p_gain."),
+             answer->err.constData());
+    QVERIFY(testsupport::noMisuse());
+}
+
+} // namespace
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "test_commandline.moc"

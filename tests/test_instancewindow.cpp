@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A later start's request carried out by the running window: its editors show
+// the change, and the frames are the ones the window sends for the same pick
+// and typing. A plain second start shows the window.
+
+#include "app/mainwindow.h"
+#include "app/windowsettingstarget.h"
+#include "cli/instanceserver.h"
+#include "device/settingsuibackgroundthread.h"
+#include "editors/fulleffectsettingswidget.h"
+#include "editors/fullhardwaresettingswidget.h"
+#include "tests/testsupport.h"
+
+#include <QDir>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstring>
+#include <future>
+
+using testsupport::frame;
+namespace sim = vellox::sim;
+
+namespace {
+
+class InstanceWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void requestShowsInEditors();
+};
+
+// Asks from another thread, as a second process would, while this thread's
+// event loop serves the window and the socket.
+CommandAnswer ask(const QStringList &arguments, const QString &directory)
+{
+    auto answer = std::async(std::launch::async, [&] {
+        return askRunningInstance(instancemessage::Request{arguments, directory, std::nullopt}, 30000);
+    });
+    if (!QTest::qWaitFor([&] { return answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 30000))
+        qFatal("no answer from the running window");
+    const std::optional<CommandAnswer> result = answer.get();
+    if (!result)
+        qFatal("the running window did not listen");
+    return *result;
+}
+
+void InstanceWindowTest::requestShowsInEditors()
+{
+    QTemporaryDir runtime;
+    QTemporaryDir work;
+    QVERIFY(runtime.isValid() && work.isValid());
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+
+    sim::reset();
+    EffectSettingsTypeDef rally;
+    std::memcpy(&rally, sim::record(0x22).data(), sizeof rally);
+    rally.motion_range = 540;
+    rally.total_effect_scale = 80;
+    QVERIFY(QDir(work.path()).mkdir(QStringLiteral("wheel_effects_profiles")));
+    testsupport::writeFile(work.filePath(QStringLiteral("wheel_effects_profiles/Rally")),
+                           QByteArray(reinterpret_cast<const char *>(&rally), sizeof rally));
+
+    MainWindow window;
+    WindowSettingsTarget target(&window);
+    InstanceServer server;
+    QVERIFY(server.listen());
+    server.setTarget(&target);
+    auto *motionRange = window.effectsSettingsEditor()->findChild<QSpinBox *>(QStringLiteral("motion_range_axis0"));
+    auto *pGain = window.hardwareSettingsEditor()->findChild<QSpinBox *>(QStringLiteral("axis0_p_gain"));
+    QVERIFY(motionRange && pGain);
+    QTRY_COMPARE_WITH_TIMEOUT(motionRange->value(), 900, 10000);
+    const qsizetype writesBefore = testsupport::settingWrites().size();
+
+    const CommandAnswer applied = ask({"--profile", "effects:Rally", "--set", "hardware.p_gain=30"}, work.path());
+    QCOMPARE(applied.err, QByteArray());
+    QCOMPARE(applied.status, 0);
+    QCOMPARE(motionRange->value(), 540);
+    QCOMPARE(pGain->value(), 30);
+    QTRY_COMPARE(testsupport::settingWrites().size(), writesBefore + 3);
+    QCOMPARE(testsupport::settingWrites().mid(writesBefore), (QList<QByteArray>{
+                                                                 frame({0xA3, 0x14, 0x05, 0x00, 0x1C, 0x02}),
+                                                                 frame({0xA3, 0x14, 0x04, 0x00, 80}),
+                                                                 frame({0xA3, 0x14, 0x19, 0x00, 30}),
+                                                             }));
+
+    // What the window shows now, typed by the user, is what --show reports.
+    motionRange->setValue(600);
+    const CommandAnswer shown = ask({"--show"}, work.path());
+    QCOMPARE(shown.status, 0);
+    QVERIFY2(shown.out.contains("\neffects.motion_range = 600\n"), shown.out.constData());
+    QVERIFY(shown.out.contains("\nhardware.p_gain = 30\n"));
+
+    QVERIFY(!window.isVisible());
+    const CommandAnswer plain = ask({}, work.path());
+    QCOMPARE(plain.status, 0);
+    QVERIFY(window.isVisible());
+    QVERIFY(testsupport::noMisuse());
+    server.abandon();
+}
+
+} // namespace
+
+QTEST_MAIN(InstanceWindowTest)
+#include "test_instancewindow.moc"
