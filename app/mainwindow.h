@@ -51,17 +51,17 @@ public:
     GameProfiles *gameProfiles() const { return games; }
     // False where the desktop has no tray, so the window must stay the way in.
     bool hasTrayIcon() const;
+    // The editors, built on first need. Requests from later starts apply
+    // through them, so the window shows what they change.
+    FullEffectSettingsWidget *effectsSettingsEditor();
+    GpioExtensionWidget *peripherySettingsEditor();
+    FullHardwareSettingsWidget *hardwareSettingsEditor();
 
 signals:
     // The four records read after a connection are in the editors.
     void settingsLoaded();
     // The controller left, or its settings are not to be shown.
     void controllerLeft();
-    // The editors, built on first need. Requests from later starts apply
-    // through them, so the window shows what they change.
-    FullEffectSettingsWidget *effectsSettingsEditor();
-    GpioExtensionWidget *peripherySettingsEditor();
-    FullHardwareSettingsWidget *hardwareSettingsEditor();
 
 public slots:
     void connectDevice(FirmwareVersionTypeDef version);
