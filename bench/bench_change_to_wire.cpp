@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures, against the simulated controller:
 //   - how long a settings change takes from the editor's change signal to the
 //     frame reaching the controller, with the controller streaming input

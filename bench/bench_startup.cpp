@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up figures of the application against a bare QMainWindow program
 // linked with the same Qt modules (the floor), each started as a new process
 // several times, alternating:

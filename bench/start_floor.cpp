@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the start-up figures: a bare main window and nothing else,
 // linked with the same Qt modules as the application.
 

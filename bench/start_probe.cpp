@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preloaded into a program whose start is measured (the application and the
 // bare floor program alike). When the first top-level window has been exposed
 // and painted, it writes the CLOCK_MONOTONIC time in nanoseconds, as decimal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A reference beside the floor: a bare main window of the application's size
 // (690 x 732) that shows one push button with a line of text in the
 // application's fonts, and nothing else. What it costs over the floor is the

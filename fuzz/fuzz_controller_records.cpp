@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four settings records as the controller sends them, any 64 bytes, into
 // the three editors.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An effects profile file of any length and content, picked on the Effects
 // tab. A file shorter than a record must change nothing and report nothing;
 // any other is read for its first 64 bytes, which must report only effects

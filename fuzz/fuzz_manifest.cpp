@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A version manifest body of any content, read and decided on as the update
 // check does at start, against several releases the user may have skipped.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A periphery profile file of any length and content, picked on the Periphery
 // tab. A file shorter than the two records must change nothing and report
 // nothing; any other is read for its first 128 bytes (analog axes, then GPIO),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidapi entry points, answered by the simulated controller.
 //
 // Each call is bracketed by a Call object that does the bookkeeping shared by

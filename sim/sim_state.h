@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Internal state of the simulated controller, shared by the control API and
 // the hidapi entry points. Not for use outside sim/.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // State of the simulated controller and its control API.
 #include "sim/sim_state.h"
 

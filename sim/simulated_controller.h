@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Control interface of the simulated wheel controller.
 //
 // The simulator implements the hidapi functions the application calls

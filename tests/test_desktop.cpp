@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a Linux desktop needs from the tool: a hint when the controller is
 // there but may not be opened, a per-user data folder for menu starts, and an
 // orderly end on termination signals.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device link as the window drives it: frames on the wire, their debug
 // lines, finding the controller, the heartbeat, and the order of requests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Effects editor inside a connected window: what it shows of the
 // controller's effect record, and the frames each user change puts on the wire.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The firmware version warning: when it comes, what it says, and what each
 // answer does to the window and on the wire.
 

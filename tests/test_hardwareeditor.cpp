@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Controller editor inside a connected window: what it shows of the
 // controller's hardware record, and the frames each user change puts on the wire.
 

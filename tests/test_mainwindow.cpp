@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's looks, titles, start-up output, the order of the reads
 // after a connection, and an orderly end at any moment.
 

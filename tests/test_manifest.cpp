@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the version manifest, the announce decision and the addresses the
 // update check uses, as plain functions.
 

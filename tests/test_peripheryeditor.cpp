@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The periphery editor inside a connected window: what it shows for the GPIO
 // and ADC records the controller holds, which pages and groups it opens, what
 // each pin offers, and the exact settings writes its controls send.

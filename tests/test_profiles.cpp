@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profiles as the user works with them on the Effects and Periphery tabs:
 // listing, saving, picking (one write per differing field, ADC before GPIO),
 // deleting, and names or files that must not do harm.

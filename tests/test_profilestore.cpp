@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile files on disk: listing, names that must never leave the
 // profile directory, short and broken files, and atomic saves.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated controller stands in for the hardware in every other test, so
 // its bytes, timing and misuse detection have to be right.
 #include "sim/simulated_controller.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soak test: a scripted, seeded-random user works the real window through its
 // controls while the simulated controller is unplugged and replugged, reboots
 // after commands, fails or shortens feature reads, fails writes, answers slowly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update check as the window runs it, against a real HTTP server on
 // 127.0.0.1: the notice, the remembered skip, errors and time-outs, and the
 // device link that starts only once the check has ended.

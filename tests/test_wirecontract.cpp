@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame builders and version texts, without a controller.
 
 #include "device/devicereports.h"

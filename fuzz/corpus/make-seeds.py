@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the seed inputs of the fuzz targets into the folders beside this
 script: plausible records as a controller holds them, the extremes, and
 profile files that are too short, exact and too long."""
