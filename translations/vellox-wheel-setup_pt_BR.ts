@@ -2,6 +2,253 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Application</name>
+    <message>
+        <source>vellox-wheel-setup: cannot reach or replace the running instance.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>running the command without changing settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the running instance has ended; the settings were not put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>see --help for the options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandExecutor</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no such file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not a plain file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No controller found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A command holds the controller now; start the window when it has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No usable profile &quot;%1&quot; in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a profile is of kind effects or periphery.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown key &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vellox-wheel-setup: warning: the controller runs firmware %1, this tool is %2; settings may not mean the same to it.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any of the writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The controller left during the operation; these writes may not have arrived: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no usable profile name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is missing; a stored profile needs every field of its kind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot store the profile in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>List the controllers found: node, firmware version, &quot;ok&quot; or &quot;no permission&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the controller&apos;s current settings, all four records.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The form --show prints in (default: text).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply a stored profile, or a text or raw profile file (repeatable).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set one field (repeatable; after the profiles, in the order given).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After applying: save and reboot, as the button does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write a stored profile as text (to standard output, or --output FILE).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file --export writes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Store a text profile under --name in its kind&apos;s profile folder (validated).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile name for --import.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long to wait for the controller (default: 5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work in $XDG_DATA_HOME/vellox-wheel-setup (profiles, INI file) instead of the current folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; with options it runs as a command without a window.
+
+Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within --wait; 4 controller found but this user may not open it; 5 the controller left during the operation; with -- COMMAND, the command&apos;s own status (128 + signal number for a signal).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the first argument: the window with the current-sense gain shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply the options, run COMMAND with its arguments, and when it ends put back the settings found before. In a Steam launch option: vellox-wheel-setup --profile effects:Rally -- %command%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No profile name after &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no stored profile: use effects:NAME or periphery:NAME.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An empty profile file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No command after &quot;--&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 may be given once only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--wait needs a whole number of seconds from 0 to 3600.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format is text or json, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format belongs to --show.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--output FILE belongs to --export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--import FILE and --name NAME go together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--import and --name need a file and a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--set needs KEY=VALUE, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DeviceLinkTarget</name>
+    <message>
+        <source>The controller is connected but its settings could not be read in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>No controller found within %n second(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not readable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FullEffectSettingsWidget</name>
     <message>
         <source>Form</source>
@@ -161,6 +408,245 @@
     <message>
         <source>Position smoothing (%)</source>
         <translation>Suavização da posição (%)</translation>
+    </message>
+</context>
+<context>
+    <name>GameProfiles</name>
+    <message>
+        <source>The Effects profile &quot;%1&quot; is missing or too short; nothing was sent for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Periphery profile &quot;%1&quot; is missing or too short; nothing was sent for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation type="unfinished">Efeitos</translation>
+    </message>
+    <message>
+        <source>Periphery</source>
+        <translation type="unfinished">Periféricos</translation>
+    </message>
+    <message>
+        <source>%1 started: profiles applied: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings from before it started are back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ended: default profiles applied: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game profiles for %1 are on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is running; its profiles go on once the controller&apos;s settings are loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No controller is connected; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameProfilesDialog</name>
+    <message>
+        <source>Game profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rules: while a game runs, its profiles are on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effects profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periphery profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When no game is running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;ffects profile:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effects profile when no game is running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Periphery profile:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periphery profile when no game is running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Switch profiles when a game starts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;tart with the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(the settings from before)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The autostart entry %1 could not be changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameRuleDialog</name>
+    <message>
+        <source>Game rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Effects profile:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effects profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Periphery profile:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Periphery profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program name, for example Race.exe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(the settings from before the game)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameRules</name>
+    <message>
+        <source>A game is the name of its program: it must not be empty or contain / or \ or control characters, and it needs at least one profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Effects profile named &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Periphery profile named &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no rule for &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameTray</name>
+    <message>
+        <source>Vellox Wheel Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game profiles…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply a stored profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation type="unfinished">Efeitos</translation>
+    </message>
+    <message>
+        <source>Periphery</source>
+        <translation type="unfinished">Periféricos</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no stored profiles)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellox Wheel Setup keeps running in the tray to switch game profiles. Choose Quit in its menu to end it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -607,6 +1093,40 @@
     </message>
 </context>
 <context>
+    <name>InstanceServer</name>
+    <message>
+        <source>The running instance ended before it could carry the request out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Request larger than %1 bytes refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Malformed request refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The running instance takes no requests.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user; remove it or set XDG_RUNTIME_DIR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The running instance did not answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LaunchWrapper</name>
+    <message>
+        <source>cannot run %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Effects</source>
@@ -677,6 +1197,14 @@
         <extracomment>%1 is the version, e.g. RC.24.1.5.</extracomment>
         <translation>Pular a versão %1</translation>
     </message>
+    <message>
+        <source>Game profiles…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProfileComboBox</name>
@@ -687,6 +1215,81 @@
     <message>
         <source>Profile name</source>
         <translation>Nome do perfil</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsText</name>
+    <message>
+        <source>%1 is not offered for %2; it takes %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is out of range for %2 (%3 to %4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not offered here; left as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the controller holds %1; the window shows %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes &quot;on&quot; or &quot;off&quot;, not %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes a number, not %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings text is larger than 64 KiB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line is not valid UTF-8 text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first line must be &quot;%1effects&quot;, &quot;%1periphery&quot; or &quot;%1all&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These are %1 settings; %2 settings are expected here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected &quot;key = value&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown key %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not belong in %2 settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already set on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings of every record exist only as text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neither settings text nor a raw %1 profile of at least %2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neither settings text nor a raw profile (64 bytes of effects, or 128 bytes of periphery settings).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
