@@ -6,246 +6,250 @@
     <message>
         <source>vellox-wheel-setup: cannot reach or replace the running instance.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vellox-wheel-setup: Die laufende Instanz kann weder erreicht noch ersetzt werden.
+</translation>
     </message>
     <message>
         <source>running the command without changing settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Befehl wird ausgeführt, ohne die Einstellungen zu ändern.</translation>
     </message>
     <message>
         <source>the running instance has ended; the settings were not put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>die laufende Instanz wurde beendet; die Einstellungen wurden nicht wiederhergestellt.</translation>
     </message>
     <message>
         <source>see --help for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Optionen zeigt --help.</translation>
     </message>
 </context>
 <context>
     <name>CommandExecutor</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>%1: no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Datei nicht gefunden.</translation>
     </message>
     <message>
         <source>%1: not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine normale Datei.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: larger than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: größer als %2 Bytes.</translation>
     </message>
     <message>
         <source>No controller found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Controller gefunden.</translation>
     </message>
     <message>
         <source>A command holds the controller now; start the window when it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerade belegt ein Befehl den Controller; öffnen Sie das Fenster, wenn er beendet ist.</translation>
     </message>
     <message>
         <source>No usable profile &quot;%1&quot; in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein brauchbares Profil „%1“ in %2.</translation>
     </message>
     <message>
         <source>%1: a profile is of kind effects or periphery.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Ein Profil ist vom Typ effects oder periphery.</translation>
     </message>
     <message>
         <source>Unknown key &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Schlüssel „%1“.</translation>
     </message>
     <message>
         <source>vellox-wheel-setup: warning: the controller runs firmware %1, this tool is %2; settings may not mean the same to it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vellox-wheel-setup: Warnung: Auf dem Controller läuft Firmware %1, dieses Programm ist %2; Einstellungen bedeuten für ihn womöglich nicht dasselbe.
+</translation>
     </message>
     <message>
         <source>any of the writes</source>
-        <translation type="unfinished"></translation>
+        <translation>jeder der Schreibvorgänge</translation>
     </message>
     <message>
         <source>The controller left during the operation; these writes may not have arrived: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Controller wurde während des Vorgangs getrennt; diese Schreibvorgänge sind womöglich nicht angekommen: %1.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no usable profile name.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein brauchbarer Profilname.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is missing; a stored profile needs every field of its kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ fehlt; ein gespeichertes Profil braucht jedes Feld seines Typs.</translation>
     </message>
     <message>
         <source>Cannot store the profile in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil kann nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>List the controllers found: node, firmware version, &quot;ok&quot; or &quot;no permission&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gefundenen Controller auflisten: Knoten, Firmware-Version, „ok“ oder „keine Berechtigung“.</translation>
     </message>
     <message>
         <source>Print the controller&apos;s current settings, all four records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuellen Einstellungen des Controllers ausgeben, alle vier Datensätze.</translation>
     </message>
     <message>
         <source>The form --show prints in (default: text).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Format, in dem --show ausgibt (Standard: text).</translation>
     </message>
     <message>
         <source>Apply a stored profile, or a text or raw profile file (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein gespeichertes Profil oder eine Text- oder Rohprofildatei anwenden (wiederholbar).</translation>
     </message>
     <message>
         <source>Set one field (repeatable; after the profiles, in the order given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feld setzen (wiederholbar; nach den Profilen, in der angegebenen Reihenfolge).</translation>
     </message>
     <message>
         <source>After applying: save and reboot, as the button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Anwenden: speichern und neu starten, wie die Schaltfläche „Speichern und neu starten“.</translation>
     </message>
     <message>
         <source>Write a stored profile as text (to standard output, or --output FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein gespeichertes Profil als Text ausgeben (auf die Standardausgabe oder in --output FILE).</translation>
     </message>
     <message>
         <source>The file --export writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei, die --export schreibt.</translation>
     </message>
     <message>
         <source>Store a text profile under --name in its kind&apos;s profile folder (validated).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Textprofil unter --name im Profilordner seines Typs speichern (mit Prüfung).</translation>
     </message>
     <message>
         <source>The profile name for --import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Profilname für --import.</translation>
     </message>
     <message>
         <source>How long to wait for the controller (default: 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange auf den Controller gewartet wird (Standard: 5).</translation>
     </message>
     <message>
         <source>Work in $XDG_DATA_HOME/vellox-wheel-setup (profiles, INI file) instead of the current folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>In $XDG_DATA_HOME/vellox-wheel-setup (Profile, INI-Datei) statt im aktuellen Ordner arbeiten.</translation>
     </message>
     <message>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version ausgeben und beenden.</translation>
     </message>
     <message>
         <source>Print this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe ausgeben und beenden.</translation>
     </message>
     <message>
         <source>Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; with options it runs as a command without a window.
 
 Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within --wait; 4 controller found but this user may not open it; 5 the controller left during the operation; with -- COMMAND, the command&apos;s own status (128 + signal number for a signal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest und bearbeitet die Einstellungen eines Vellox-Wheel-Controllers. Ohne Optionen öffnet es das Fenster; mit Optionen läuft es als Befehl ohne Fenster.
+
+Exit-Status: 0 erledigt; 2 falscher Aufruf oder falsche Eingabe (nichts gesendet); 3 kein Controller innerhalb von --wait; 4 Controller gefunden, aber dieser Benutzer darf ihn nicht öffnen; 5 der Controller wurde während des Vorgangs getrennt; mit -- COMMAND der eigene Status des Befehls (128 + Signalnummer bei einem Signal).</translation>
     </message>
     <message>
         <source>As the first argument: the window with the current-sense gain shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als erstes Argument: das Fenster mit sichtbarer Strommessverstärkung.</translation>
     </message>
     <message>
         <source>Apply the options, run COMMAND with its arguments, and when it ends put back the settings found before. In a Steam launch option: vellox-wheel-setup --profile effects:Rally -- %command%</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen anwenden, COMMAND mit seinen Argumenten ausführen und nach dessen Ende die vorher vorgefundenen Einstellungen wiederherstellen. In einer Steam-Startoption: vellox-wheel-setup --profile effects:Rally -- %command%</translation>
     </message>
     <message>
         <source>No profile name after &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Profilname nach „%1“.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no stored profile: use effects:NAME or periphery:NAME.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ bezeichnet kein gespeichertes Profil: Verwenden Sie effects:NAME oder periphery:NAME.</translation>
     </message>
     <message>
         <source>An empty profile file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein leerer Profildateiname.</translation>
     </message>
     <message>
         <source>No command after &quot;--&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Befehl nach „--“.</translation>
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <source>--%1 may be given once only.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 darf nur einmal angegeben werden.</translation>
     </message>
     <message>
         <source>--wait needs a whole number of seconds from 0 to 3600.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait erwartet eine ganze Zahl von Sekunden von 0 bis 3600.</translation>
     </message>
     <message>
         <source>--format is text or json, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format ist text oder json, nicht „%1“.</translation>
     </message>
     <message>
         <source>--format belongs to --show.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format gehört zu --show.</translation>
     </message>
     <message>
         <source>--output FILE belongs to --export.</source>
-        <translation type="unfinished"></translation>
+        <translation>--output FILE gehört zu --export.</translation>
     </message>
     <message>
         <source>--import FILE and --name NAME go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--import FILE und --name NAME gehören zusammen.</translation>
     </message>
     <message>
         <source>--import and --name need a file and a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--import und --name brauchen eine Datei und einen Namen.</translation>
     </message>
     <message>
         <source>--set needs KEY=VALUE, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--set erwartet KEY=VALUE, nicht „%1“.</translation>
     </message>
     <message>
         <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwenden Sie eine der Optionen --list, --show, --export, --import oder die Optionen zum Anwenden (mit oder ohne -- COMMAND).</translation>
     </message>
 </context>
 <context>
     <name>DeviceLinkTarget</name>
     <message>
         <source>The controller is connected but its settings could not be read in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Controller ist angeschlossen, aber seine Einstellungen konnten nicht rechtzeitig gelesen werden.</translation>
     </message>
     <message numerus="yes">
         <source>No controller found within %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kein Controller innerhalb von %n Sekunde gefunden.</numerusform>
+            <numerusform>Kein Controller innerhalb von %n Sekunden gefunden.</numerusform>
         </translation>
     </message>
     <message>
         <source>no permission</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Berechtigung</translation>
     </message>
     <message>
         <source>not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
     <message>
         <source>ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
 </context>
 <context>
@@ -414,239 +418,239 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>GameProfiles</name>
     <message>
         <source>The Effects profile &quot;%1&quot; is missing or too short; nothing was sent for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Effektprofil „%1“ fehlt oder ist zu kurz; dafür wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>The Periphery profile &quot;%1&quot; is missing or too short; nothing was sent for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Peripherieprofil „%1“ fehlt oder ist zu kurz; dafür wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 „%2“</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished">Effekte</translation>
+        <translation>Effekte</translation>
     </message>
     <message>
         <source>Periphery</source>
-        <translation type="unfinished">Peripherie</translation>
+        <translation>Peripherie</translation>
     </message>
     <message>
         <source>%1 started: profiles applied: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gestartet: Profile angewendet: %2.</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before it started are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beendet: Die Einstellungen von vor dem Start sind wiederhergestellt.</translation>
     </message>
     <message>
         <source>%1 ended: default profiles applied: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beendet: Standardprofile angewendet: %2.</translation>
     </message>
     <message>
         <source>Game profiles for %1 are on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielprofile für %1 sind aktiv.</translation>
     </message>
     <message>
         <source>%1 is running; its profiles go on once the controller&apos;s settings are loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 läuft; seine Profile werden angewendet, sobald die Einstellungen des Controllers geladen sind.</translation>
     </message>
     <message>
         <source>No controller is connected; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Controller angeschlossen; es wurde nichts gesendet.</translation>
     </message>
 </context>
 <context>
     <name>GameProfilesDialog</name>
     <message>
         <source>Game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielprofile</translation>
     </message>
     <message>
         <source>&amp;Rules: while a game runs, its profiles are on</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regeln: Solange ein Spiel läuft, gelten seine Profile</translation>
     </message>
     <message>
         <source>Game rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Regeln für Spiele</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel</translation>
     </message>
     <message>
         <source>Effects profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Effektprofil</translation>
     </message>
     <message>
         <source>Periphery profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Peripherieprofil</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu…</translation>
     </message>
     <message>
         <source>Add rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Än&amp;dern…</translation>
     </message>
     <message>
         <source>Edit rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel ändern</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Remove rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel löschen</translation>
     </message>
     <message>
         <source>When no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn kein Spiel läuft</translation>
     </message>
     <message>
         <source>E&amp;ffects profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ffektprofil:</translation>
     </message>
     <message>
         <source>Effects profile when no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Effektprofil, wenn kein Spiel läuft</translation>
     </message>
     <message>
         <source>&amp;Periphery profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Peripherieprofil:</translation>
     </message>
     <message>
         <source>Periphery profile when no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Peripherieprofil, wenn kein Spiel läuft</translation>
     </message>
     <message>
         <source>&amp;Switch profiles when a game starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile beim Spielstart &amp;wechseln</translation>
     </message>
     <message>
         <source>S&amp;tart with the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Desktop &amp;starten</translation>
     </message>
     <message>
         <source>(the settings from before)</source>
-        <translation type="unfinished"></translation>
+        <translation>(vorherige Einstellungen)</translation>
     </message>
     <message>
         <source>The autostart entry %1 could not be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Autostart-Eintrag %1 konnte nicht geändert werden.</translation>
     </message>
 </context>
 <context>
     <name>GameRuleDialog</name>
     <message>
         <source>Game rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel für ein Spiel</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel:</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel</translation>
     </message>
     <message>
         <source>&amp;Effects profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effektprofil:</translation>
     </message>
     <message>
         <source>Effects profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Effektprofil</translation>
     </message>
     <message>
         <source>&amp;Periphery profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Peripherieprofil:</translation>
     </message>
     <message>
         <source>Periphery profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Peripherieprofil</translation>
     </message>
     <message>
         <source>Program name, for example Race.exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmname, zum Beispiel Race.exe</translation>
     </message>
     <message>
         <source>(the settings from before the game)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Einstellungen von vor dem Spiel)</translation>
     </message>
 </context>
 <context>
     <name>GameRules</name>
     <message>
         <source>A game is the name of its program: it must not be empty or contain / or \ or control characters, and it needs at least one profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spiel wird durch den Namen seines Programms angegeben: Dieser darf nicht leer sein und weder / noch \ noch Steuerzeichen enthalten; außerdem braucht das Spiel mindestens ein Profil.</translation>
     </message>
     <message>
         <source>There is no Effects profile named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Effektprofil namens „%1“.</translation>
     </message>
     <message>
         <source>There is no Periphery profile named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt kein Peripherieprofil namens „%1“.</translation>
     </message>
     <message>
         <source>There is no rule for &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Regel für „%1“.</translation>
     </message>
     <message>
         <source>The settings file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>GameTray</name>
     <message>
         <source>Vellox Wheel Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellox Wheel Setup</translation>
     </message>
     <message>
         <source>Show the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster anzeigen</translation>
     </message>
     <message>
         <source>Game profiles…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielprofile…</translation>
     </message>
     <message>
         <source>Apply a stored profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichertes Profil anwenden</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished">Effekte</translation>
+        <translation>Effekte</translation>
     </message>
     <message>
         <source>Periphery</source>
-        <translation type="unfinished">Peripherie</translation>
+        <translation>Peripherie</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>(no stored profiles)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine gespeicherten Profile)</translation>
     </message>
     <message>
         <source>Vellox Wheel Setup keeps running in the tray to switch game profiles. Choose Quit in its menu to end it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellox Wheel Setup läuft im Infobereich weiter, um Spielprofile zu wechseln. Wählen Sie dort im Menü „Beenden“, um es zu beenden.</translation>
     </message>
 </context>
 <context>
@@ -1096,34 +1100,34 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>InstanceServer</name>
     <message>
         <source>The running instance ended before it could carry the request out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die laufende Instanz wurde beendet, bevor sie die Anfrage ausführen konnte.</translation>
     </message>
     <message>
         <source>Request larger than %1 bytes refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfrage größer als %1 Bytes abgelehnt.</translation>
     </message>
     <message>
         <source>Malformed request refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerhafte Anfrage abgelehnt.</translation>
     </message>
     <message>
         <source>The running instance takes no requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die laufende Instanz nimmt keine Anfragen an.</translation>
     </message>
     <message>
         <source>%1 belongs to another user; remove it or set XDG_RUNTIME_DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört einem anderen Benutzer; entfernen Sie es oder setzen Sie XDG_RUNTIME_DIR.</translation>
     </message>
     <message>
         <source>The running instance did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die laufende Instanz hat nicht geantwortet.</translation>
     </message>
 </context>
 <context>
     <name>LaunchWrapper</name>
     <message>
         <source>cannot run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht ausgeführt werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1199,11 +1203,11 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     </message>
     <message>
         <source>Game profiles…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielprofile…</translation>
     </message>
     <message>
         <source>Game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielprofile</translation>
     </message>
 </context>
 <context>
@@ -1221,75 +1225,75 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>SettingsText</name>
     <message>
         <source>%1 is not offered for %2; it takes %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird für %2 nicht angeboten; möglich sind %3.</translation>
     </message>
     <message>
         <source>%1 is out of range for %2 (%3 to %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb des Bereichs von %2 (%3 bis %4).</translation>
     </message>
     <message>
         <source>not offered here; left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>hier nicht angeboten; bleibt unverändert</translation>
     </message>
     <message>
         <source>the controller holds %1; the window shows %2</source>
-        <translation type="unfinished"></translation>
+        <translation>im Controller steht %1; das Fenster zeigt %2</translation>
     </message>
     <message>
         <source>%1 has no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen Wert.</translation>
     </message>
     <message>
         <source>%1 takes &quot;on&quot; or &quot;off&quot;, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet &quot;on&quot; oder &quot;off&quot;, nicht %2.</translation>
     </message>
     <message>
         <source>%1 takes a number, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet eine Zahl, nicht %2.</translation>
     </message>
     <message>
         <source>The settings text is larger than 64 KiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einstellungstext ist größer als 64 KiB.</translation>
     </message>
     <message>
         <source>The line is not valid UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile ist kein gültiger UTF-8-Text.</translation>
     </message>
     <message>
         <source>The first line must be &quot;%1effects&quot;, &quot;%1periphery&quot; or &quot;%1all&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Zeile muss &quot;%1effects&quot;, &quot;%1periphery&quot; oder &quot;%1all&quot; lauten.</translation>
     </message>
     <message>
         <source>These are %1 settings; %2 settings are expected here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies sind Einstellungen vom Typ %1; hier werden Einstellungen vom Typ %2 erwartet.</translation>
     </message>
     <message>
         <source>Expected &quot;key = value&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartet wird &quot;key = value&quot;.</translation>
     </message>
     <message>
         <source>Unknown key %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Schlüssel %1.</translation>
     </message>
     <message>
         <source>%1 does not belong in %2 settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört nicht in Einstellungen vom Typ %2.</translation>
     </message>
     <message>
         <source>%1 is already set on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits in Zeile %2 gesetzt.</translation>
     </message>
     <message>
         <source>Settings of every record exist only as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen aller Datensätze gibt es nur als Text.</translation>
     </message>
     <message>
         <source>Neither settings text nor a raw %1 profile of at least %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weder Einstellungstext noch ein Rohprofil vom Typ %1 mit mindestens %2 Bytes.</translation>
     </message>
     <message>
         <source>Neither settings text nor a raw profile (64 bytes of effects, or 128 bytes of periphery settings).</source>
-        <translation type="unfinished"></translation>
+        <translation>Weder Einstellungstext noch ein Rohprofil (64 Bytes Effekt- oder 128 Bytes Peripherie-Einstellungen).</translation>
     </message>
 </context>
 </TS>

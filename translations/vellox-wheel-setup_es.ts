@@ -6,246 +6,250 @@
     <message>
         <source>vellox-wheel-setup: cannot reach or replace the running instance.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vellox-wheel-setup: no se puede contactar ni reemplazar la instancia en ejecución.
+</translation>
     </message>
     <message>
         <source>running the command without changing settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>se ejecuta el comando sin cambiar los ajustes.</translation>
     </message>
     <message>
         <source>the running instance has ended; the settings were not put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>la instancia en ejecución ha terminado; los ajustes no se restauraron.</translation>
     </message>
     <message>
         <source>see --help for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>consulte --help para ver las opciones.</translation>
     </message>
 </context>
 <context>
     <name>CommandExecutor</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>%1: no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no existe el archivo.</translation>
     </message>
     <message>
         <source>%1: not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es un archivo normal.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: larger than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ocupa más de %2 bytes.</translation>
     </message>
     <message>
         <source>No controller found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún controlador.</translation>
     </message>
     <message>
         <source>A command holds the controller now; start the window when it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un comando está usando el controlador; abra la ventana cuando haya terminado.</translation>
     </message>
     <message>
         <source>No usable profile &quot;%1&quot; in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún perfil &quot;%1&quot; utilizable en %2.</translation>
     </message>
     <message>
         <source>%1: a profile is of kind effects or periphery.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un perfil es de tipo effects o periphery.</translation>
     </message>
     <message>
         <source>Unknown key &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave desconocida &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>vellox-wheel-setup: warning: the controller runs firmware %1, this tool is %2; settings may not mean the same to it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vellox-wheel-setup: aviso: el controlador usa el firmware %1 y esta herramienta es la %2; puede que los ajustes no signifiquen lo mismo para él.
+</translation>
     </message>
     <message>
         <source>any of the writes</source>
-        <translation type="unfinished"></translation>
+        <translation>cualquiera de las escrituras</translation>
     </message>
     <message>
         <source>The controller left during the operation; these writes may not have arrived: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El controlador se desconectó durante la operación; puede que estas escrituras no hayan llegado: %1.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no usable profile name.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un nombre de perfil utilizable.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is missing; a stored profile needs every field of its kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: falta &quot;%2&quot;; un perfil guardado necesita todos los campos de su tipo.</translation>
     </message>
     <message>
         <source>Cannot store the profile in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el perfil en %1.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>List the controllers found: node, firmware version, &quot;ok&quot; or &quot;no permission&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista los controladores encontrados: nodo, versión del firmware, &quot;ok&quot; o &quot;sin permiso&quot;.</translation>
     </message>
     <message>
         <source>Print the controller&apos;s current settings, all four records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra los ajustes actuales del controlador, los cuatro registros.</translation>
     </message>
     <message>
         <source>The form --show prints in (default: text).</source>
-        <translation type="unfinished"></translation>
+        <translation>El formato de salida de --show (predeterminado: text).</translation>
     </message>
     <message>
         <source>Apply a stored profile, or a text or raw profile file (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplica un perfil guardado, o un archivo de perfil de texto o en bruto (repetible).</translation>
     </message>
     <message>
         <source>Set one field (repeatable; after the profiles, in the order given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece un campo (repetible; tras los perfiles, en el orden indicado).</translation>
     </message>
     <message>
         <source>After applying: save and reboot, as the button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras aplicar: guarda y reinicia, como el botón.</translation>
     </message>
     <message>
         <source>Write a stored profile as text (to standard output, or --output FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un perfil guardado como texto (en la salida estándar, o en --output FILE).</translation>
     </message>
     <message>
         <source>The file --export writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo que escribe --export.</translation>
     </message>
     <message>
         <source>Store a text profile under --name in its kind&apos;s profile folder (validated).</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda un perfil de texto con el nombre --name en la carpeta de perfiles de su tipo (tras validarlo).</translation>
     </message>
     <message>
         <source>The profile name for --import.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del perfil para --import.</translation>
     </message>
     <message>
         <source>How long to wait for the controller (default: 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto esperar al controlador (predeterminado: 5).</translation>
     </message>
     <message>
         <source>Work in $XDG_DATA_HOME/vellox-wheel-setup (profiles, INI file) instead of the current folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabaja en $XDG_DATA_HOME/vellox-wheel-setup (perfiles, archivo INI) en lugar de en la carpeta actual.</translation>
     </message>
     <message>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión y sale.</translation>
     </message>
     <message>
         <source>Print this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda y sale.</translation>
     </message>
     <message>
         <source>Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; with options it runs as a command without a window.
 
 Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within --wait; 4 controller found but this user may not open it; 5 the controller left during the operation; with -- COMMAND, the command&apos;s own status (128 + signal number for a signal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee y edita los ajustes de un controlador de volante Vellox. Sin opciones abre la ventana; con opciones se ejecuta como un comando sin ventana.
+
+Estado de salida: 0 hecho; 2 uso o entrada incorrectos (no se envía nada); 3 ningún controlador en el plazo de --wait; 4 controlador encontrado, pero este usuario no tiene permiso para abrirlo; 5 el controlador se desconectó durante la operación; con -- COMMAND, el estado del propio comando (128 + número de la señal si termina por una señal).</translation>
     </message>
     <message>
         <source>As the first argument: the window with the current-sense gain shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como primer argumento: la ventana con la ganancia de medición de corriente visible.</translation>
     </message>
     <message>
         <source>Apply the options, run COMMAND with its arguments, and when it ends put back the settings found before. In a Steam launch option: vellox-wheel-setup --profile effects:Rally -- %command%</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplica las opciones, ejecuta COMMAND con sus argumentos y, cuando termina, restaura los ajustes que había antes. En una opción de lanzamiento de Steam: vellox-wheel-setup --profile effects:Rally -- %command%</translation>
     </message>
     <message>
         <source>No profile name after &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el nombre del perfil después de &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no stored profile: use effects:NAME or periphery:NAME.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no designa ningún perfil guardado: use effects:NAME o periphery:NAME.</translation>
     </message>
     <message>
         <source>An empty profile file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del archivo de perfil está vacío.</translation>
     </message>
     <message>
         <source>No command after &quot;--&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el comando después de &quot;--&quot;.</translation>
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumento inesperado &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--%1 may be given once only.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 solo puede indicarse una vez.</translation>
     </message>
     <message>
         <source>--wait needs a whole number of seconds from 0 to 3600.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait requiere un número entero de segundos de 0 a 3600.</translation>
     </message>
     <message>
         <source>--format is text or json, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format es text o json, no &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--format belongs to --show.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format solo se usa con --show.</translation>
     </message>
     <message>
         <source>--output FILE belongs to --export.</source>
-        <translation type="unfinished"></translation>
+        <translation>--output FILE solo se usa con --export.</translation>
     </message>
     <message>
         <source>--import FILE and --name NAME go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--import FILE y --name NAME van juntos.</translation>
     </message>
     <message>
         <source>--import and --name need a file and a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--import y --name necesitan un archivo y un nombre.</translation>
     </message>
     <message>
         <source>--set needs KEY=VALUE, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--set requiere KEY=VALUE, no &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
-        <translation type="unfinished"></translation>
+        <translation>Use solo una de --list, --show, --export, --import o las opciones de aplicación (con o sin -- COMMAND).</translation>
     </message>
 </context>
 <context>
     <name>DeviceLinkTarget</name>
     <message>
         <source>The controller is connected but its settings could not be read in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>El controlador está conectado, pero sus ajustes no se pudieron leer a tiempo.</translation>
     </message>
     <message numerus="yes">
         <source>No controller found within %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se encontró ningún controlador en %n segundo.</numerusform>
+            <numerusform>No se encontró ningún controlador en %n segundos.</numerusform>
         </translation>
     </message>
     <message>
         <source>no permission</source>
-        <translation type="unfinished"></translation>
+        <translation>sin permiso</translation>
     </message>
     <message>
         <source>not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>no legible</translation>
     </message>
     <message>
         <source>ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
 </context>
 <context>
@@ -414,239 +418,239 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>GameProfiles</name>
     <message>
         <source>The Effects profile &quot;%1&quot; is missing or too short; nothing was sent for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El perfil de Efectos «%1» no existe o es demasiado corto; no se envió nada de él.</translation>
     </message>
     <message>
         <source>The Periphery profile &quot;%1&quot; is missing or too short; nothing was sent for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El perfil de Periféricos «%1» no existe o es demasiado corto; no se envió nada de él.</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2»</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished">Efectos</translation>
+        <translation>Efectos</translation>
     </message>
     <message>
         <source>Periphery</source>
-        <translation type="unfinished">Periféricos</translation>
+        <translation>Periféricos</translation>
     </message>
     <message>
         <source>%1 started: profiles applied: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha iniciado: perfiles aplicados: %2.</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before it started are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha terminado: se han restaurado los ajustes de antes de su inicio.</translation>
     </message>
     <message>
         <source>%1 ended: default profiles applied: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha terminado: perfiles predeterminados aplicados: %2.</translation>
     </message>
     <message>
         <source>Game profiles for %1 are on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los perfiles de juego de %1 están activos.</translation>
     </message>
     <message>
         <source>%1 is running; its profiles go on once the controller&apos;s settings are loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se está ejecutando; sus perfiles se aplicarán cuando se carguen los ajustes del controlador.</translation>
     </message>
     <message>
         <source>No controller is connected; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún controlador conectado; no se envió nada.</translation>
     </message>
 </context>
 <context>
     <name>GameProfilesDialog</name>
     <message>
         <source>Game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles de juego</translation>
     </message>
     <message>
         <source>&amp;Rules: while a game runs, its profiles are on</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reglas: con un juego en marcha, se usan sus perfiles</translation>
     </message>
     <message>
         <source>Game rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Reglas de juegos</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego</translation>
     </message>
     <message>
         <source>Effects profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de efectos</translation>
     </message>
     <message>
         <source>Periphery profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de periféricos</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir…</translation>
     </message>
     <message>
         <source>Add rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir regla</translation>
     </message>
     <message>
         <source>&amp;Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar…</translation>
     </message>
     <message>
         <source>Edit rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar regla</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Eli&amp;minar</translation>
     </message>
     <message>
         <source>Remove rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar regla</translation>
     </message>
     <message>
         <source>When no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin ningún juego en marcha</translation>
     </message>
     <message>
         <source>E&amp;ffects profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de e&amp;fectos:</translation>
     </message>
     <message>
         <source>Effects profile when no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de efectos sin ningún juego en marcha</translation>
     </message>
     <message>
         <source>&amp;Periphery profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de &amp;periféricos:</translation>
     </message>
     <message>
         <source>Periphery profile when no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de periféricos sin ningún juego en marcha</translation>
     </message>
     <message>
         <source>&amp;Switch profiles when a game starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar de perfil al &amp;iniciar un juego</translation>
     </message>
     <message>
         <source>S&amp;tart with the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar con el escri&amp;torio</translation>
     </message>
     <message>
         <source>(the settings from before)</source>
-        <translation type="unfinished"></translation>
+        <translation>(los ajustes de antes)</translation>
     </message>
     <message>
         <source>The autostart entry %1 could not be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar la entrada de inicio automático %1.</translation>
     </message>
 </context>
 <context>
     <name>GameRuleDialog</name>
     <message>
         <source>Game rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla de juego</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Juego:</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego</translation>
     </message>
     <message>
         <source>&amp;Effects profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de &amp;efectos:</translation>
     </message>
     <message>
         <source>Effects profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de efectos</translation>
     </message>
     <message>
         <source>&amp;Periphery profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de &amp;periféricos:</translation>
     </message>
     <message>
         <source>Periphery profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de periféricos</translation>
     </message>
     <message>
         <source>Program name, for example Race.exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del programa, por ejemplo Race.exe</translation>
     </message>
     <message>
         <source>(the settings from before the game)</source>
-        <translation type="unfinished"></translation>
+        <translation>(los ajustes de antes del juego)</translation>
     </message>
 </context>
 <context>
     <name>GameRules</name>
     <message>
         <source>A game is the name of its program: it must not be empty or contain / or \ or control characters, and it needs at least one profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un juego es el nombre de su programa: no puede estar vacío ni contener / o \ o caracteres de control, y necesita al menos un perfil.</translation>
     </message>
     <message>
         <source>There is no Effects profile named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún perfil de Efectos llamado «%1».</translation>
     </message>
     <message>
         <source>There is no Periphery profile named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún perfil de Periféricos llamado «%1».</translation>
     </message>
     <message>
         <source>There is no rule for &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna regla para «%1».</translation>
     </message>
     <message>
         <source>The settings file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo de ajustes.</translation>
     </message>
 </context>
 <context>
     <name>GameTray</name>
     <message>
         <source>Vellox Wheel Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellox Wheel Setup</translation>
     </message>
     <message>
         <source>Show the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la ventana</translation>
     </message>
     <message>
         <source>Game profiles…</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles de juego…</translation>
     </message>
     <message>
         <source>Apply a stored profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar un perfil guardado</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished">Efectos</translation>
+        <translation>Efectos</translation>
     </message>
     <message>
         <source>Periphery</source>
-        <translation type="unfinished">Periféricos</translation>
+        <translation>Periféricos</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>(no stored profiles)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no hay perfiles guardados)</translation>
     </message>
     <message>
         <source>Vellox Wheel Setup keeps running in the tray to switch game profiles. Choose Quit in its menu to end it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellox Wheel Setup sigue ejecutándose en la bandeja del sistema para cambiar los perfiles de juego. Elija Salir en su menú para cerrarlo.</translation>
     </message>
 </context>
 <context>
@@ -1096,34 +1100,34 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>InstanceServer</name>
     <message>
         <source>The running instance ended before it could carry the request out.</source>
-        <translation type="unfinished"></translation>
+        <translation>La instancia en ejecución terminó antes de poder llevar a cabo la solicitud.</translation>
     </message>
     <message>
         <source>Request larger than %1 bytes refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se rechazó una solicitud de más de %1 bytes.</translation>
     </message>
     <message>
         <source>Malformed request refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se rechazó una solicitud mal formada.</translation>
     </message>
     <message>
         <source>The running instance takes no requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>La instancia en ejecución no acepta solicitudes.</translation>
     </message>
     <message>
         <source>%1 belongs to another user; remove it or set XDG_RUNTIME_DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pertenece a otro usuario; elimínelo o defina XDG_RUNTIME_DIR.</translation>
     </message>
     <message>
         <source>The running instance did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La instancia en ejecución no respondió.</translation>
     </message>
 </context>
 <context>
     <name>LaunchWrapper</name>
     <message>
         <source>cannot run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede ejecutar %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1199,11 +1203,11 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     </message>
     <message>
         <source>Game profiles…</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles de juego…</translation>
     </message>
     <message>
         <source>Game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles de juego</translation>
     </message>
 </context>
 <context>
@@ -1221,75 +1225,75 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>SettingsText</name>
     <message>
         <source>%1 is not offered for %2; it takes %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está disponible para %2; admite %3.</translation>
     </message>
     <message>
         <source>%1 is out of range for %2 (%3 to %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera del rango de %2 (%3 a %4).</translation>
     </message>
     <message>
         <source>not offered here; left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>no disponible aquí; se deja como está</translation>
     </message>
     <message>
         <source>the controller holds %1; the window shows %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el controlador tiene %1; la ventana muestra %2</translation>
     </message>
     <message>
         <source>%1 has no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene valor.</translation>
     </message>
     <message>
         <source>%1 takes &quot;on&quot; or &quot;off&quot;, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite &quot;on&quot; u &quot;off&quot;, no %2.</translation>
     </message>
     <message>
         <source>%1 takes a number, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 admite un número, no %2.</translation>
     </message>
     <message>
         <source>The settings text is larger than 64 KiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto de ajustes ocupa más de 64 KiB.</translation>
     </message>
     <message>
         <source>The line is not valid UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea no es texto UTF-8 válido.</translation>
     </message>
     <message>
         <source>The first line must be &quot;%1effects&quot;, &quot;%1periphery&quot; or &quot;%1all&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera línea debe ser &quot;%1effects&quot;, &quot;%1periphery&quot; o &quot;%1all&quot;.</translation>
     </message>
     <message>
         <source>These are %1 settings; %2 settings are expected here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos ajustes son de tipo %1; aquí se esperan ajustes de tipo %2.</translation>
     </message>
     <message>
         <source>Expected &quot;key = value&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se esperaba &quot;clave = valor&quot;.</translation>
     </message>
     <message>
         <source>Unknown key %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave desconocida %1.</translation>
     </message>
     <message>
         <source>%1 does not belong in %2 settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no pertenece a los ajustes de tipo %2.</translation>
     </message>
     <message>
         <source>%1 is already set on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya está establecido en la línea %2.</translation>
     </message>
     <message>
         <source>Settings of every record exist only as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes de todos los registros solo existen como texto.</translation>
     </message>
     <message>
         <source>Neither settings text nor a raw %1 profile of at least %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es ni texto de ajustes ni un perfil %1 en bruto de al menos %2 bytes.</translation>
     </message>
     <message>
         <source>Neither settings text nor a raw profile (64 bytes of effects, or 128 bytes of periphery settings).</source>
-        <translation type="unfinished"></translation>
+        <translation>No es ni texto de ajustes ni un perfil en bruto (64 bytes de ajustes de efectos o 128 bytes de ajustes de periféricos).</translation>
     </message>
 </context>
 </TS>

@@ -6,246 +6,250 @@
     <message>
         <source>vellox-wheel-setup: cannot reach or replace the running instance.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vellox-wheel-setup: impossible de joindre ou de remplacer l’instance en cours.
+</translation>
     </message>
     <message>
         <source>running the command without changing settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>exécution de la commande sans modifier les réglages.</translation>
     </message>
     <message>
         <source>the running instance has ended; the settings were not put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>l’instance en cours s’est terminée&#xa0;; les réglages n’ont pas été rétablis.</translation>
     </message>
     <message>
         <source>see --help for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>voir --help pour les options.</translation>
     </message>
 </context>
 <context>
     <name>CommandExecutor</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: fichier introuvable.</translation>
     </message>
     <message>
         <source>%1: not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: larger than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: plus de %2 octets.</translation>
     </message>
     <message>
         <source>No controller found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun contrôleur trouvé.</translation>
     </message>
     <message>
         <source>A command holds the controller now; start the window when it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une commande utilise le contrôleur en ce moment&#xa0;; ouvrez la fenêtre quand elle sera terminée.</translation>
     </message>
     <message>
         <source>No usable profile &quot;%1&quot; in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun profil &quot;%1&quot; utilisable dans %2.</translation>
     </message>
     <message>
         <source>%1: a profile is of kind effects or periphery.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: un profil est de type effects ou periphery.</translation>
     </message>
     <message>
         <source>Unknown key &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé inconnue &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>vellox-wheel-setup: warning: the controller runs firmware %1, this tool is %2; settings may not mean the same to it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vellox-wheel-setup: avertissement&#xa0;: le contrôleur utilise le firmware %1, cet outil est en version %2&#xa0;; les réglages peuvent ne pas avoir le même sens pour lui.
+</translation>
     </message>
     <message>
         <source>any of the writes</source>
-        <translation type="unfinished"></translation>
+        <translation>toutes les écritures</translation>
     </message>
     <message>
         <source>The controller left during the operation; these writes may not have arrived: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrôleur a été déconnecté pendant l’opération&#xa0;; ces écritures ont pu ne pas lui parvenir&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no usable profile name.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n’est pas un nom de profil utilisable.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is missing; a stored profile needs every field of its kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: &quot;%2&quot; manque&#xa0;; un profil enregistré a besoin de tous les champs de son type.</translation>
     </message>
     <message>
         <source>Cannot store the profile in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer le profil dans %1.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>List the controllers found: node, firmware version, &quot;ok&quot; or &quot;no permission&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les contrôleurs trouvés&#xa0;: nœud, version du firmware, &quot;ok&quot; ou &quot;pas d’autorisation&quot;.</translation>
     </message>
     <message>
         <source>Print the controller&apos;s current settings, all four records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les réglages actuels du contrôleur, les quatre enregistrements.</translation>
     </message>
     <message>
         <source>The form --show prints in (default: text).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format de sortie de --show (par défaut&#xa0;: text).</translation>
     </message>
     <message>
         <source>Apply a stored profile, or a text or raw profile file (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer un profil enregistré, ou un fichier de profil texte ou brut (répétable).</translation>
     </message>
     <message>
         <source>Set one field (repeatable; after the profiles, in the order given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir un champ (répétable&#xa0;; après les profils, dans l’ordre donné).</translation>
     </message>
     <message>
         <source>After applying: save and reboot, as the button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Après l’application&#xa0;: enregistrer et redémarrer, comme le fait le bouton.</translation>
     </message>
     <message>
         <source>Write a stored profile as text (to standard output, or --output FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire un profil enregistré en texte (sur la sortie standard, ou dans --output FILE).</translation>
     </message>
     <message>
         <source>The file --export writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier qu’écrit --export.</translation>
     </message>
     <message>
         <source>Store a text profile under --name in its kind&apos;s profile folder (validated).</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer un profil texte sous le nom --name dans le dossier de profils de son type (après validation).</translation>
     </message>
     <message>
         <source>The profile name for --import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de profil pour --import.</translation>
     </message>
     <message>
         <source>How long to wait for the controller (default: 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d’attente du contrôleur (par défaut&#xa0;: 5).</translation>
     </message>
     <message>
         <source>Work in $XDG_DATA_HOME/vellox-wheel-setup (profiles, INI file) instead of the current folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Travailler dans $XDG_DATA_HOME/vellox-wheel-setup (profils, fichier INI) au lieu du dossier courant.</translation>
     </message>
     <message>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
         <source>Print this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
         <source>Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; with options it runs as a command without a window.
 
 Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within --wait; 4 controller found but this user may not open it; 5 the controller left during the operation; with -- COMMAND, the command&apos;s own status (128 + signal number for a signal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit et modifie les réglages d’un contrôleur de volant Vellox. Sans option, ouvre la fenêtre&#xa0;; avec des options, s’exécute comme une commande sans fenêtre.
+
+Code de sortie&#xa0;: 0 terminé&#xa0;; 2 usage ou entrée incorrects (rien n’est envoyé)&#xa0;; 3 aucun contrôleur dans le délai --wait&#xa0;; 4 contrôleur trouvé, mais cet utilisateur n’a pas le droit de l’ouvrir&#xa0;; 5 le contrôleur a été déconnecté pendant l’opération&#xa0;; avec -- COMMAND, le code de sortie de la commande elle-même (128 + numéro du signal pour un signal).</translation>
     </message>
     <message>
         <source>As the first argument: the window with the current-sense gain shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>En premier argument&#xa0;: la fenêtre, avec le gain de mesure du courant affiché.</translation>
     </message>
     <message>
         <source>Apply the options, run COMMAND with its arguments, and when it ends put back the settings found before. In a Steam launch option: vellox-wheel-setup --profile effects:Rally -- %command%</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer les options, lancer COMMAND avec ses arguments et, quand elle se termine, rétablir les réglages d’avant. Dans une option de lancement Steam&#xa0;: vellox-wheel-setup --profile effects:Rally -- %command%</translation>
     </message>
     <message>
         <source>No profile name after &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nom de profil après &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no stored profile: use effects:NAME or periphery:NAME.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ne désigne aucun profil enregistré&#xa0;: utilisez effects:NAME ou periphery:NAME.</translation>
     </message>
     <message>
         <source>An empty profile file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de fichier de profil vide.</translation>
     </message>
     <message>
         <source>No command after &quot;--&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune commande après &quot;--&quot;.</translation>
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argument inattendu &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--%1 may be given once only.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 ne peut être donné qu’une seule fois.</translation>
     </message>
     <message>
         <source>--wait needs a whole number of seconds from 0 to 3600.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait attend un nombre entier de secondes de 0 à 3600.</translation>
     </message>
     <message>
         <source>--format is text or json, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format vaut text ou json, pas &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--format belongs to --show.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format s’utilise avec --show.</translation>
     </message>
     <message>
         <source>--output FILE belongs to --export.</source>
-        <translation type="unfinished"></translation>
+        <translation>--output FILE s’utilise avec --export.</translation>
     </message>
     <message>
         <source>--import FILE and --name NAME go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--import FILE et --name NAME vont ensemble.</translation>
     </message>
     <message>
         <source>--import and --name need a file and a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--import et --name demandent un fichier et un nom.</translation>
     </message>
     <message>
         <source>--set needs KEY=VALUE, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--set attend KEY=VALUE, pas &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisez l’une des options --list, --show, --export, --import, ou les options d’application (avec ou sans -- COMMAND).</translation>
     </message>
 </context>
 <context>
     <name>DeviceLinkTarget</name>
     <message>
         <source>The controller is connected but its settings could not be read in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrôleur est connecté, mais ses réglages n’ont pas pu être lus à temps.</translation>
     </message>
     <message numerus="yes">
         <source>No controller found within %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aucun contrôleur trouvé en %n seconde.</numerusform>
+            <numerusform>Aucun contrôleur trouvé en %n secondes.</numerusform>
         </translation>
     </message>
     <message>
         <source>no permission</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d’autorisation</translation>
     </message>
     <message>
         <source>not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
     <message>
         <source>ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
 </context>
 <context>
@@ -414,239 +418,239 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>GameProfiles</name>
     <message>
         <source>The Effects profile &quot;%1&quot; is missing or too short; nothing was sent for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil d’effets «&#xa0;%1&#xa0;» est absent ou trop court&#xa0;; rien n’a été envoyé pour lui.</translation>
     </message>
     <message>
         <source>The Periphery profile &quot;%1&quot; is missing or too short; nothing was sent for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil de périphérie «&#xa0;%1&#xa0;» est absent ou trop court&#xa0;; rien n’a été envoyé pour lui.</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished">Effets</translation>
+        <translation>Effets</translation>
     </message>
     <message>
         <source>Periphery</source>
-        <translation type="unfinished">Périphérie</translation>
+        <translation>Périphérie</translation>
     </message>
     <message>
         <source>%1 started: profiles applied: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a démarré&#xa0;: profils appliqués&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before it started are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s’est terminé&#xa0;: les réglages d’avant son lancement sont rétablis.</translation>
     </message>
     <message>
         <source>%1 ended: default profiles applied: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s’est terminé&#xa0;: profils par défaut appliqués&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Game profiles for %1 are on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils de jeu actifs pour %1.</translation>
     </message>
     <message>
         <source>%1 is running; its profiles go on once the controller&apos;s settings are loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est en cours d’exécution&#xa0;; ses profils seront appliqués dès que les réglages du contrôleur seront chargés.</translation>
     </message>
     <message>
         <source>No controller is connected; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun contrôleur n’est connecté&#xa0;; rien n’a été envoyé.</translation>
     </message>
 </context>
 <context>
     <name>GameProfilesDialog</name>
     <message>
         <source>Game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils de jeu</translation>
     </message>
     <message>
         <source>&amp;Rules: while a game runs, its profiles are on</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Règles&#xa0;: pendant qu’un jeu tourne, ses profils sont actifs</translation>
     </message>
     <message>
         <source>Game rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles de jeu</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu</translation>
     </message>
     <message>
         <source>Effects profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil d’effets</translation>
     </message>
     <message>
         <source>Periphery profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil de périphérie</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter…</translation>
     </message>
     <message>
         <source>Add rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une règle</translation>
     </message>
     <message>
         <source>&amp;Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier…</translation>
     </message>
     <message>
         <source>Edit rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la règle</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;tirer</translation>
     </message>
     <message>
         <source>Remove rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la règle</translation>
     </message>
     <message>
         <source>When no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand aucun jeu ne tourne</translation>
     </message>
     <message>
         <source>E&amp;ffects profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil d’&amp;effets&#xa0;:</translation>
     </message>
     <message>
         <source>Effects profile when no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil d’effets quand aucun jeu ne tourne</translation>
     </message>
     <message>
         <source>&amp;Periphery profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil de &amp;périphérie&#xa0;:</translation>
     </message>
     <message>
         <source>Periphery profile when no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil de périphérie quand aucun jeu ne tourne</translation>
     </message>
     <message>
         <source>&amp;Switch profiles when a game starts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changer de profils au lancement d’un jeu</translation>
     </message>
     <message>
         <source>S&amp;tart with the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démarrer avec le bureau</translation>
     </message>
     <message>
         <source>(the settings from before)</source>
-        <translation type="unfinished"></translation>
+        <translation>(les réglages d’avant)</translation>
     </message>
     <message>
         <source>The autostart entry %1 could not be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’entrée de démarrage automatique %1 n’a pas pu être modifiée.</translation>
     </message>
 </context>
 <context>
     <name>GameRuleDialog</name>
     <message>
         <source>Game rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle de jeu</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jeu&#xa0;:</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu</translation>
     </message>
     <message>
         <source>&amp;Effects profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil d’&amp;effets&#xa0;:</translation>
     </message>
     <message>
         <source>Effects profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil d’effets</translation>
     </message>
     <message>
         <source>&amp;Periphery profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil de &amp;périphérie&#xa0;:</translation>
     </message>
     <message>
         <source>Periphery profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil de périphérie</translation>
     </message>
     <message>
         <source>Program name, for example Race.exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du programme, par exemple Race.exe</translation>
     </message>
     <message>
         <source>(the settings from before the game)</source>
-        <translation type="unfinished"></translation>
+        <translation>(les réglages d’avant le jeu)</translation>
     </message>
 </context>
 <context>
     <name>GameRules</name>
     <message>
         <source>A game is the name of its program: it must not be empty or contain / or \ or control characters, and it needs at least one profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu est désigné par le nom de son programme&#xa0;: il ne doit pas être vide ni contenir / ou \ ou des caractères de contrôle, et il lui faut au moins un profil.</translation>
     </message>
     <message>
         <source>There is no Effects profile named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’existe aucun profil d’effets nommé «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>There is no Periphery profile named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’existe aucun profil de périphérie nommé «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>There is no rule for &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’existe aucune règle pour «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The settings file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages n’a pas pu être écrit.</translation>
     </message>
 </context>
 <context>
     <name>GameTray</name>
     <message>
         <source>Vellox Wheel Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellox Wheel Setup</translation>
     </message>
     <message>
         <source>Show the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la fenêtre</translation>
     </message>
     <message>
         <source>Game profiles…</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils de jeu…</translation>
     </message>
     <message>
         <source>Apply a stored profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer un profil enregistré</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished">Effets</translation>
+        <translation>Effets</translation>
     </message>
     <message>
         <source>Periphery</source>
-        <translation type="unfinished">Périphérie</translation>
+        <translation>Périphérie</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>(no stored profiles)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun profil enregistré)</translation>
     </message>
     <message>
         <source>Vellox Wheel Setup keeps running in the tray to switch game profiles. Choose Quit in its menu to end it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellox Wheel Setup reste actif dans la zone de notification pour changer les profils de jeu. Choisissez Quitter dans son menu pour le fermer.</translation>
     </message>
 </context>
 <context>
@@ -1096,34 +1100,34 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>InstanceServer</name>
     <message>
         <source>The running instance ended before it could carry the request out.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instance en cours s’est terminée avant de pouvoir exécuter la requête.</translation>
     </message>
     <message>
         <source>Request larger than %1 bytes refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Requête de plus de %1 octets refusée.</translation>
     </message>
     <message>
         <source>Malformed request refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Requête mal formée refusée.</translation>
     </message>
     <message>
         <source>The running instance takes no requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instance en cours n’accepte aucune requête.</translation>
     </message>
     <message>
         <source>%1 belongs to another user; remove it or set XDG_RUNTIME_DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 appartient à un autre utilisateur&#xa0;; supprimez-le ou définissez XDG_RUNTIME_DIR.</translation>
     </message>
     <message>
         <source>The running instance did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instance en cours n’a pas répondu.</translation>
     </message>
 </context>
 <context>
     <name>LaunchWrapper</name>
     <message>
         <source>cannot run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’exécuter %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1199,11 +1203,11 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     </message>
     <message>
         <source>Game profiles…</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils de jeu…</translation>
     </message>
     <message>
         <source>Game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils de jeu</translation>
     </message>
 </context>
 <context>
@@ -1221,75 +1225,75 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>SettingsText</name>
     <message>
         <source>%1 is not offered for %2; it takes %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas proposé pour %2&#xa0;; valeurs possibles&#xa0;: %3.</translation>
     </message>
     <message>
         <source>%1 is out of range for %2 (%3 to %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors limites pour %2 (%3 à %4).</translation>
     </message>
     <message>
         <source>not offered here; left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>non proposé ici&#xa0;; laissé tel quel</translation>
     </message>
     <message>
         <source>the controller holds %1; the window shows %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le contrôleur contient %1&#xa0;; la fenêtre affiche %2</translation>
     </message>
     <message>
         <source>%1 has no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas de valeur.</translation>
     </message>
     <message>
         <source>%1 takes &quot;on&quot; or &quot;off&quot;, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 prend &quot;on&quot; ou &quot;off&quot;, pas %2.</translation>
     </message>
     <message>
         <source>%1 takes a number, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 prend un nombre, pas %2.</translation>
     </message>
     <message>
         <source>The settings text is larger than 64 KiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte des réglages dépasse 64 Kio.</translation>
     </message>
     <message>
         <source>The line is not valid UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne n’est pas du texte UTF-8 valide.</translation>
     </message>
     <message>
         <source>The first line must be &quot;%1effects&quot;, &quot;%1periphery&quot; or &quot;%1all&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne doit être &quot;%1effects&quot;, &quot;%1periphery&quot; ou &quot;%1all&quot;.</translation>
     </message>
     <message>
         <source>These are %1 settings; %2 settings are expected here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce sont des réglages %1&#xa0;; des réglages %2 sont attendus ici.</translation>
     </message>
     <message>
         <source>Expected &quot;key = value&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Format attendu&#xa0;: &quot;clé = valeur&quot;.</translation>
     </message>
     <message>
         <source>Unknown key %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé inconnue %1.</translation>
     </message>
     <message>
         <source>%1 does not belong in %2 settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas sa place dans des réglages %2.</translation>
     </message>
     <message>
         <source>%1 is already set on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà défini à la ligne %2.</translation>
     </message>
     <message>
         <source>Settings of every record exist only as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages de tous les enregistrements n’existent qu’en texte.</translation>
     </message>
     <message>
         <source>Neither settings text nor a raw %1 profile of at least %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni un texte de réglages, ni un profil %1 brut d’au moins %2 octets.</translation>
     </message>
     <message>
         <source>Neither settings text nor a raw profile (64 bytes of effects, or 128 bytes of periphery settings).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni un texte de réglages, ni un profil brut (64 octets de réglages d’effets, ou 128 octets de réglages de périphérie).</translation>
     </message>
 </context>
 </TS>

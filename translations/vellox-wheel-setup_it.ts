@@ -6,246 +6,250 @@
     <message>
         <source>vellox-wheel-setup: cannot reach or replace the running instance.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vellox-wheel-setup: impossibile raggiungere o sostituire l&apos;istanza in esecuzione.
+</translation>
     </message>
     <message>
         <source>running the command without changing settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>esecuzione del comando senza modificare le impostazioni.</translation>
     </message>
     <message>
         <source>the running instance has ended; the settings were not put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;istanza in esecuzione è terminata; le impostazioni non sono state ripristinate.</translation>
     </message>
     <message>
         <source>see --help for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>vedere --help per le opzioni.</translation>
     </message>
 </context>
 <context>
     <name>CommandExecutor</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1: %2</translation>
     </message>
     <message>
         <source>%1: no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: file inesistente.</translation>
     </message>
     <message>
         <source>%1: not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non è un file normale.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: larger than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: più grande di %2 byte.</translation>
     </message>
     <message>
         <source>No controller found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun controller trovato.</translation>
     </message>
     <message>
         <source>A command holds the controller now; start the window when it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un comando sta usando il controller; aprire la finestra quando sarà terminato.</translation>
     </message>
     <message>
         <source>No usable profile &quot;%1&quot; in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun profilo &quot;%1&quot; utilizzabile in %2.</translation>
     </message>
     <message>
         <source>%1: a profile is of kind effects or periphery.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: un profilo è di tipo effects o periphery.</translation>
     </message>
     <message>
         <source>Unknown key &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiave &quot;%1&quot; sconosciuta.</translation>
     </message>
     <message>
         <source>vellox-wheel-setup: warning: the controller runs firmware %1, this tool is %2; settings may not mean the same to it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vellox-wheel-setup: attenzione: il controller usa il firmware %1, questo programma è la versione %2; le impostazioni potrebbero avere per il controller un significato diverso.
+</translation>
     </message>
     <message>
         <source>any of the writes</source>
-        <translation type="unfinished"></translation>
+        <translation>tutte le scritture</translation>
     </message>
     <message>
         <source>The controller left during the operation; these writes may not have arrived: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il controller si è scollegato durante l&apos;operazione; queste scritture potrebbero non essere arrivate: %1.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no usable profile name.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è un nome di profilo utilizzabile.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is missing; a stored profile needs every field of its kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: manca &quot;%2&quot;; un profilo salvato richiede tutti i campi del suo tipo.</translation>
     </message>
     <message>
         <source>Cannot store the profile in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il profilo in %1.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>List the controllers found: node, firmware version, &quot;ok&quot; or &quot;no permission&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca i controller trovati: nodo, versione del firmware, &quot;ok&quot; o &quot;senza permesso&quot;.</translation>
     </message>
     <message>
         <source>Print the controller&apos;s current settings, all four records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa le impostazioni attuali del controller, tutti e quattro i record.</translation>
     </message>
     <message>
         <source>The form --show prints in (default: text).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il formato in cui stampa --show (predefinito: text).</translation>
     </message>
     <message>
         <source>Apply a stored profile, or a text or raw profile file (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica un profilo salvato, o un file di profilo testuale o grezzo (ripetibile).</translation>
     </message>
     <message>
         <source>Set one field (repeatable; after the profiles, in the order given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta un campo (ripetibile; dopo i profili, nell&apos;ordine indicato).</translation>
     </message>
     <message>
         <source>After applying: save and reboot, as the button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo l&apos;applicazione: salva e riavvia, come fa il pulsante.</translation>
     </message>
     <message>
         <source>Write a stored profile as text (to standard output, or --output FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive un profilo salvato come testo (sullo standard output, o in --output FILE).</translation>
     </message>
     <message>
         <source>The file --export writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file che --export scrive.</translation>
     </message>
     <message>
         <source>Store a text profile under --name in its kind&apos;s profile folder (validated).</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva un profilo testuale con il nome --name nella cartella dei profili del suo tipo (dopo averlo verificato).</translation>
     </message>
     <message>
         <source>The profile name for --import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome del profilo per --import.</translation>
     </message>
     <message>
         <source>How long to wait for the controller (default: 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Per quanto tempo attendere il controller (predefinito: 5).</translation>
     </message>
     <message>
         <source>Work in $XDG_DATA_HOME/vellox-wheel-setup (profiles, INI file) instead of the current folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lavora in $XDG_DATA_HOME/vellox-wheel-setup (profili, file INI) invece che nella cartella corrente.</translation>
     </message>
     <message>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa la versione ed esce.</translation>
     </message>
     <message>
         <source>Print this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa questo aiuto ed esce.</translation>
     </message>
     <message>
         <source>Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; with options it runs as a command without a window.
 
 Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within --wait; 4 controller found but this user may not open it; 5 the controller left during the operation; with -- COMMAND, the command&apos;s own status (128 + signal number for a signal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge e modifica le impostazioni di un controller per volanti Vellox. Senza opzioni apre la finestra; con opzioni viene eseguito come comando senza finestra.
+
+Stato di uscita: 0 completato; 2 uso o input errato (nulla inviato); 3 nessun controller entro --wait; 4 controller trovato ma questo utente non può aprirlo; 5 il controller si è scollegato durante l&apos;operazione; con -- COMMAND, lo stato del comando stesso (128 + numero del segnale per un segnale).</translation>
     </message>
     <message>
         <source>As the first argument: the window with the current-sense gain shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Come primo argomento: la finestra con il guadagno misura corrente visibile.</translation>
     </message>
     <message>
         <source>Apply the options, run COMMAND with its arguments, and when it ends put back the settings found before. In a Steam launch option: vellox-wheel-setup --profile effects:Rally -- %command%</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica le opzioni, esegue COMMAND con i suoi argomenti e, quando termina, ripristina le impostazioni trovate prima. In un&apos;opzione di avvio di Steam: vellox-wheel-setup --profile effects:Rally -- %command%</translation>
     </message>
     <message>
         <source>No profile name after &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun nome di profilo dopo &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no stored profile: use effects:NAME or periphery:NAME.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non indica un profilo salvato: usare effects:NAME o periphery:NAME.</translation>
     </message>
     <message>
         <source>An empty profile file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del file di profilo vuoto.</translation>
     </message>
     <message>
         <source>No command after &quot;--&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun comando dopo &quot;--&quot;.</translation>
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Argomento &quot;%1&quot; inatteso.</translation>
     </message>
     <message>
         <source>--%1 may be given once only.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 può essere indicato una sola volta.</translation>
     </message>
     <message>
         <source>--wait needs a whole number of seconds from 0 to 3600.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait richiede un numero intero di secondi da 0 a 3600.</translation>
     </message>
     <message>
         <source>--format is text or json, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format accetta text o json, non &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--format belongs to --show.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format va usato con --show.</translation>
     </message>
     <message>
         <source>--output FILE belongs to --export.</source>
-        <translation type="unfinished"></translation>
+        <translation>--output FILE va usato con --export.</translation>
     </message>
     <message>
         <source>--import FILE and --name NAME go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--import FILE e --name NAME vanno usati insieme.</translation>
     </message>
     <message>
         <source>--import and --name need a file and a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--import e --name richiedono un file e un nome.</translation>
     </message>
     <message>
         <source>--set needs KEY=VALUE, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--set richiede KEY=VALUE, non &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
-        <translation type="unfinished"></translation>
+        <translation>Usare solo una tra --list, --show, --export, --import o le opzioni di applicazione (con o senza -- COMMAND).</translation>
     </message>
 </context>
 <context>
     <name>DeviceLinkTarget</name>
     <message>
         <source>The controller is connected but its settings could not be read in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il controller è collegato, ma non è stato possibile leggerne le impostazioni in tempo.</translation>
     </message>
     <message numerus="yes">
         <source>No controller found within %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nessun controller trovato entro %n secondo.</numerusform>
+            <numerusform>Nessun controller trovato entro %n secondi.</numerusform>
         </translation>
     </message>
     <message>
         <source>no permission</source>
-        <translation type="unfinished"></translation>
+        <translation>senza permesso</translation>
     </message>
     <message>
         <source>not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>non leggibile</translation>
     </message>
     <message>
         <source>ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
 </context>
 <context>
@@ -414,239 +418,239 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>GameProfiles</name>
     <message>
         <source>The Effects profile &quot;%1&quot; is missing or too short; nothing was sent for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il profilo Effetti «%1» manca o è troppo corto; per questo profilo non è stato inviato nulla.</translation>
     </message>
     <message>
         <source>The Periphery profile &quot;%1&quot; is missing or too short; nothing was sent for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il profilo Periferiche «%1» manca o è troppo corto; per questo profilo non è stato inviato nulla.</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2»</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished">Effetti</translation>
+        <translation>Effetti</translation>
     </message>
     <message>
         <source>Periphery</source>
-        <translation type="unfinished">Periferiche</translation>
+        <translation>Periferiche</translation>
     </message>
     <message>
         <source>%1 started: profiles applied: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avviato: profili applicati: %2.</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before it started are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 terminato: ripristinate le impostazioni di prima dell&apos;avvio.</translation>
     </message>
     <message>
         <source>%1 ended: default profiles applied: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 terminato: profili predefiniti applicati: %2.</translation>
     </message>
     <message>
         <source>Game profiles for %1 are on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profili di gioco per %1 attivi.</translation>
     </message>
     <message>
         <source>%1 is running; its profiles go on once the controller&apos;s settings are loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è in esecuzione; i suoi profili si attivano appena le impostazioni del controller sono caricate.</translation>
     </message>
     <message>
         <source>No controller is connected; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun controller collegato; non è stato inviato nulla.</translation>
     </message>
 </context>
 <context>
     <name>GameProfilesDialog</name>
     <message>
         <source>Game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profili di gioco</translation>
     </message>
     <message>
         <source>&amp;Rules: while a game runs, its profiles are on</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regole: durante un gioco, sono attivi i suoi profili</translation>
     </message>
     <message>
         <source>Game rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Regole dei giochi</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioco</translation>
     </message>
     <message>
         <source>Effects profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo effetti</translation>
     </message>
     <message>
         <source>Periphery profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo periferiche</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi…</translation>
     </message>
     <message>
         <source>Add rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi regola</translation>
     </message>
     <message>
         <source>&amp;Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica…</translation>
     </message>
     <message>
         <source>Edit rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica regola</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;imuovi</translation>
     </message>
     <message>
         <source>Remove rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi regola</translation>
     </message>
     <message>
         <source>When no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando nessun gioco è attivo</translation>
     </message>
     <message>
         <source>E&amp;ffects profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo &amp;effetti:</translation>
     </message>
     <message>
         <source>Effects profile when no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo effetti quando nessun gioco è attivo</translation>
     </message>
     <message>
         <source>&amp;Periphery profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo &amp;periferiche:</translation>
     </message>
     <message>
         <source>Periphery profile when no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo periferiche quando nessun gioco è attivo</translation>
     </message>
     <message>
         <source>&amp;Switch profiles when a game starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cam&amp;bia i profili all&apos;avvio di un gioco</translation>
     </message>
     <message>
         <source>S&amp;tart with the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia con il desk&amp;top</translation>
     </message>
     <message>
         <source>(the settings from before)</source>
-        <translation type="unfinished"></translation>
+        <translation>(le impostazioni precedenti)</translation>
     </message>
     <message>
         <source>The autostart entry %1 could not be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile modificare la voce di avvio automatico %1.</translation>
     </message>
 </context>
 <context>
     <name>GameRuleDialog</name>
     <message>
         <source>Game rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola di gioco</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gioco:</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioco</translation>
     </message>
     <message>
         <source>&amp;Effects profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo &amp;effetti:</translation>
     </message>
     <message>
         <source>Effects profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo effetti</translation>
     </message>
     <message>
         <source>&amp;Periphery profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo &amp;periferiche:</translation>
     </message>
     <message>
         <source>Periphery profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilo periferiche</translation>
     </message>
     <message>
         <source>Program name, for example Race.exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del programma, ad es. Race.exe</translation>
     </message>
     <message>
         <source>(the settings from before the game)</source>
-        <translation type="unfinished"></translation>
+        <translation>(le impostazioni di prima del gioco)</translation>
     </message>
 </context>
 <context>
     <name>GameRules</name>
     <message>
         <source>A game is the name of its program: it must not be empty or contain / or \ or control characters, and it needs at least one profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un gioco è il nome del suo programma: non può essere vuoto o contenere / o \ o caratteri di controllo, e richiede almeno un profilo.</translation>
     </message>
     <message>
         <source>There is no Effects profile named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste un profilo Effetti di nome «%1».</translation>
     </message>
     <message>
         <source>There is no Periphery profile named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste un profilo Periferiche di nome «%1».</translation>
     </message>
     <message>
         <source>There is no rule for &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste una regola per «%1».</translation>
     </message>
     <message>
         <source>The settings file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file delle impostazioni.</translation>
     </message>
 </context>
 <context>
     <name>GameTray</name>
     <message>
         <source>Vellox Wheel Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellox Wheel Setup</translation>
     </message>
     <message>
         <source>Show the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la finestra</translation>
     </message>
     <message>
         <source>Game profiles…</source>
-        <translation type="unfinished"></translation>
+        <translation>Profili di gioco…</translation>
     </message>
     <message>
         <source>Apply a stored profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica un profilo salvato</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished">Effetti</translation>
+        <translation>Effetti</translation>
     </message>
     <message>
         <source>Periphery</source>
-        <translation type="unfinished">Periferiche</translation>
+        <translation>Periferiche</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>(no stored profiles)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nessun profilo salvato)</translation>
     </message>
     <message>
         <source>Vellox Wheel Setup keeps running in the tray to switch game profiles. Choose Quit in its menu to end it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellox Wheel Setup resta attivo nell&apos;area di notifica per cambiare i profili di gioco. Scegliere Esci nel suo menu per chiuderlo.</translation>
     </message>
 </context>
 <context>
@@ -1096,34 +1100,34 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>InstanceServer</name>
     <message>
         <source>The running instance ended before it could carry the request out.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;istanza in esecuzione è terminata prima di poter eseguire la richiesta.</translation>
     </message>
     <message>
         <source>Request larger than %1 bytes refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta più grande di %1 byte rifiutata.</translation>
     </message>
     <message>
         <source>Malformed request refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richiesta malformata rifiutata.</translation>
     </message>
     <message>
         <source>The running instance takes no requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;istanza in esecuzione non accetta richieste.</translation>
     </message>
     <message>
         <source>%1 belongs to another user; remove it or set XDG_RUNTIME_DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 appartiene a un altro utente; rimuoverlo o impostare XDG_RUNTIME_DIR.</translation>
     </message>
     <message>
         <source>The running instance did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;istanza in esecuzione non ha risposto.</translation>
     </message>
 </context>
 <context>
     <name>LaunchWrapper</name>
     <message>
         <source>cannot run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile eseguire %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1199,11 +1203,11 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     </message>
     <message>
         <source>Game profiles…</source>
-        <translation type="unfinished"></translation>
+        <translation>Profili di gioco…</translation>
     </message>
     <message>
         <source>Game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profili di gioco</translation>
     </message>
 </context>
 <context>
@@ -1221,75 +1225,75 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>SettingsText</name>
     <message>
         <source>%1 is not offered for %2; it takes %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è disponibile per %2; accetta %3.</translation>
     </message>
     <message>
         <source>%1 is out of range for %2 (%3 to %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è fuori intervallo per %2 (da %3 a %4).</translation>
     </message>
     <message>
         <source>not offered here; left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>non disponibile qui; lasciato invariato</translation>
     </message>
     <message>
         <source>the controller holds %1; the window shows %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il controller contiene %1; la finestra mostra %2</translation>
     </message>
     <message>
         <source>%1 has no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha un valore.</translation>
     </message>
     <message>
         <source>%1 takes &quot;on&quot; or &quot;off&quot;, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 accetta &quot;on&quot; o &quot;off&quot;, non %2.</translation>
     </message>
     <message>
         <source>%1 takes a number, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 accetta un numero, non %2.</translation>
     </message>
     <message>
         <source>The settings text is larger than 64 KiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il testo delle impostazioni supera 64 KiB.</translation>
     </message>
     <message>
         <source>The line is not valid UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>La riga non è testo UTF-8 valido.</translation>
     </message>
     <message>
         <source>The first line must be &quot;%1effects&quot;, &quot;%1periphery&quot; or &quot;%1all&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prima riga deve essere &quot;%1effects&quot;, &quot;%1periphery&quot; o &quot;%1all&quot;.</translation>
     </message>
     <message>
         <source>These are %1 settings; %2 settings are expected here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Queste sono impostazioni %1; qui sono attese impostazioni %2.</translation>
     </message>
     <message>
         <source>Expected &quot;key = value&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atteso &quot;chiave = valore&quot;.</translation>
     </message>
     <message>
         <source>Unknown key %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiave %1 sconosciuta.</translation>
     </message>
     <message>
         <source>%1 does not belong in %2 settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non fa parte delle impostazioni %2.</translation>
     </message>
     <message>
         <source>%1 is already set on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è già impostato alla riga %2.</translation>
     </message>
     <message>
         <source>Settings of every record exist only as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le impostazioni di tutti i record esistono solo come testo.</translation>
     </message>
     <message>
         <source>Neither settings text nor a raw %1 profile of at least %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Né testo di impostazioni né un profilo %1 grezzo di almeno %2 byte.</translation>
     </message>
     <message>
         <source>Neither settings text nor a raw profile (64 bytes of effects, or 128 bytes of periphery settings).</source>
-        <translation type="unfinished"></translation>
+        <translation>Né testo di impostazioni né un profilo grezzo (64 byte di impostazioni effetti o 128 byte di impostazioni periferiche).</translation>
     </message>
 </context>
 </TS>

@@ -6,247 +6,251 @@
     <message>
         <source>vellox-wheel-setup: cannot reach or replace the running instance.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vellox-wheel-setup: nie można połączyć się z działającą instancją ani jej zastąpić.
+</translation>
     </message>
     <message>
         <source>running the command without changing settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>uruchamianie polecenia bez zmiany ustawień.</translation>
     </message>
     <message>
         <source>the running instance has ended; the settings were not put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>działająca instancja zakończyła się; ustawienia nie zostały przywrócone.</translation>
     </message>
     <message>
         <source>see --help for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>opcje opisuje --help.</translation>
     </message>
 </context>
 <context>
     <name>CommandExecutor</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1: %2</translation>
     </message>
     <message>
         <source>%1: no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie ma takiego pliku.</translation>
     </message>
     <message>
         <source>%1: not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: to nie jest zwykły plik.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: larger than %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: plik przekracza limit %2 bajtów.</translation>
     </message>
     <message>
         <source>No controller found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono kontrolera.</translation>
     </message>
     <message>
         <source>A command holds the controller now; start the window when it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroler jest teraz zajęty przez polecenie; otwórz okno, gdy się ono zakończy.</translation>
     </message>
     <message>
         <source>No usable profile &quot;%1&quot; in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>W %2 nie ma poprawnego profilu „%1”.</translation>
     </message>
     <message>
         <source>%1: a profile is of kind effects or periphery.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: profil musi być rodzaju effects lub periphery.</translation>
     </message>
     <message>
         <source>Unknown key &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany klucz „%1”.</translation>
     </message>
     <message>
         <source>vellox-wheel-setup: warning: the controller runs firmware %1, this tool is %2; settings may not mean the same to it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vellox-wheel-setup: ostrzeżenie: kontroler ma firmware %1, a to narzędzie wersję %2; ustawienia mogą znaczyć dla niego co innego.
+</translation>
     </message>
     <message>
         <source>any of the writes</source>
-        <translation type="unfinished"></translation>
+        <translation>dowolne z zapisów</translation>
     </message>
     <message>
         <source>The controller left during the operation; these writes may not have arrived: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroler odłączył się w trakcie operacji; mogły nie dotrzeć te zapisy: %1.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać %1: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no usable profile name.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest poprawną nazwą profilu.</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is missing; a stored profile needs every field of its kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: brak „%2”; zapisany profil wymaga wszystkich pól swojego rodzaju.</translation>
     </message>
     <message>
         <source>Cannot store the profile in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać profilu w %1.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>List the controllers found: node, firmware version, &quot;ok&quot; or &quot;no permission&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz znalezione kontrolery: węzeł, wersja firmware, „ok” lub „brak uprawnień”.</translation>
     </message>
     <message>
         <source>Print the controller&apos;s current settings, all four records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz bieżące ustawienia kontrolera, wszystkie cztery rekordy.</translation>
     </message>
     <message>
         <source>The form --show prints in (default: text).</source>
-        <translation type="unfinished"></translation>
+        <translation>Format wyjścia --show (domyślnie: text).</translation>
     </message>
     <message>
         <source>Apply a stored profile, or a text or raw profile file (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosuj zapisany profil albo plik profilu tekstowego lub surowego (można powtarzać).</translation>
     </message>
     <message>
         <source>Set one field (repeatable; after the profiles, in the order given).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw jedno pole (można powtarzać; po profilach, w podanej kolejności).</translation>
     </message>
     <message>
         <source>After applying: save and reboot, as the button does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Po zastosowaniu: zapisz i uruchom ponownie, tak jak przycisk.</translation>
     </message>
     <message>
         <source>Write a stored profile as text (to standard output, or --output FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyeksportuj zapisany profil jako tekst (na standardowe wyjście lub do --output FILE).</translation>
     </message>
     <message>
         <source>The file --export writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik, do którego zapisuje --export.</translation>
     </message>
     <message>
         <source>Store a text profile under --name in its kind&apos;s profile folder (validated).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz profil tekstowy pod nazwą --name w folderze profili jego rodzaju (po sprawdzeniu).</translation>
     </message>
     <message>
         <source>The profile name for --import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa profilu dla --import.</translation>
     </message>
     <message>
         <source>How long to wait for the controller (default: 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak długo czekać na kontroler (domyślnie: 5).</translation>
     </message>
     <message>
         <source>Work in $XDG_DATA_HOME/vellox-wheel-setup (profiles, INI file) instead of the current folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pracuj w $XDG_DATA_HOME/vellox-wheel-setup (profile, plik INI) zamiast w bieżącym folderze.</translation>
     </message>
     <message>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz wersję i zakończ.</translation>
     </message>
     <message>
         <source>Print this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz tę pomoc i zakończ.</translation>
     </message>
     <message>
         <source>Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; with options it runs as a command without a window.
 
 Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within --wait; 4 controller found but this user may not open it; 5 the controller left during the operation; with -- COMMAND, the command&apos;s own status (128 + signal number for a signal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytuje i zmienia ustawienia kontrolera kierownicy Vellox. Bez opcji otwiera okno; z opcjami działa jako polecenie bez okna.
+
+Kod wyjścia: 0 gotowe; 2 błędne użycie lub dane (nic nie wysłano); 3 brak kontrolera w czasie --wait; 4 znaleziono kontroler, ale ten użytkownik nie może go otworzyć; 5 kontroler odłączył się w trakcie operacji; z -- COMMAND kod wyjścia samego polecenia (128 + numer sygnału w przypadku sygnału).</translation>
     </message>
     <message>
         <source>As the first argument: the window with the current-sense gain shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jako pierwszy argument: okno z widocznym wzmocnieniem pomiaru prądu.</translation>
     </message>
     <message>
         <source>Apply the options, run COMMAND with its arguments, and when it ends put back the settings found before. In a Steam launch option: vellox-wheel-setup --profile effects:Rally -- %command%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosuj opcje, uruchom COMMAND z jego argumentami, a po jego zakończeniu przywróć wcześniejsze ustawienia. W opcjach uruchamiania Steam: vellox-wheel-setup --profile effects:Rally -- %command%</translation>
     </message>
     <message>
         <source>No profile name after &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak nazwy profilu po „%1”.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no stored profile: use effects:NAME or periphery:NAME.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie wskazuje zapisanego profilu: użyj effects:NAME lub periphery:NAME.</translation>
     </message>
     <message>
         <source>An empty profile file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pusta nazwa pliku profilu.</translation>
     </message>
     <message>
         <source>No command after &quot;--&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak polecenia po „--”.</translation>
     </message>
     <message>
         <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieoczekiwany argument „%1”.</translation>
     </message>
     <message>
         <source>--%1 may be given once only.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 można podać tylko raz.</translation>
     </message>
     <message>
         <source>--wait needs a whole number of seconds from 0 to 3600.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wait wymaga całkowitej liczby sekund od 0 do 3600.</translation>
     </message>
     <message>
         <source>--format is text or json, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format przyjmuje text lub json, a nie „%1”.</translation>
     </message>
     <message>
         <source>--format belongs to --show.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format działa tylko z --show.</translation>
     </message>
     <message>
         <source>--output FILE belongs to --export.</source>
-        <translation type="unfinished"></translation>
+        <translation>--output FILE działa tylko z --export.</translation>
     </message>
     <message>
         <source>--import FILE and --name NAME go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--import FILE i --name NAME trzeba podać razem.</translation>
     </message>
     <message>
         <source>--import and --name need a file and a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--import i --name wymagają pliku i nazwy.</translation>
     </message>
     <message>
         <source>--set needs KEY=VALUE, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--set wymaga KEY=VALUE, a nie „%1”.</translation>
     </message>
     <message>
         <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
-        <translation type="unfinished"></translation>
+        <translation>Użyj jednej z opcji --list, --show, --export, --import albo opcji stosowania ustawień (z -- COMMAND lub bez).</translation>
     </message>
 </context>
 <context>
     <name>DeviceLinkTarget</name>
     <message>
         <source>The controller is connected but its settings could not be read in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroler jest podłączony, ale nie udało się na czas odczytać jego ustawień.</translation>
     </message>
     <message numerus="yes">
         <source>No controller found within %n second(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nie znaleziono kontrolera w ciągu %n sekundy.</numerusform>
+            <numerusform>Nie znaleziono kontrolera w ciągu %n sekund.</numerusform>
+            <numerusform>Nie znaleziono kontrolera w ciągu %n sekund.</numerusform>
         </translation>
     </message>
     <message>
         <source>no permission</source>
-        <translation type="unfinished"></translation>
+        <translation>brak uprawnień</translation>
     </message>
     <message>
         <source>not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>nie do odczytu</translation>
     </message>
     <message>
         <source>ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
 </context>
 <context>
@@ -415,239 +419,239 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>GameProfiles</name>
     <message>
         <source>The Effects profile &quot;%1&quot; is missing or too short; nothing was sent for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil efektów „%1” nie istnieje lub jest za krótki; nic nie zostało wysłane.</translation>
     </message>
     <message>
         <source>The Periphery profile &quot;%1&quot; is missing or too short; nothing was sent for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil peryferiów „%1” nie istnieje lub jest za krótki; nic nie zostało wysłane.</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 „%2”</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished">Efekty</translation>
+        <translation>Efekty</translation>
     </message>
     <message>
         <source>Periphery</source>
-        <translation type="unfinished">Peryferia</translation>
+        <translation>Peryferia</translation>
     </message>
     <message>
         <source>%1 started: profiles applied: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchomiono %1: zastosowano profile: %2.</translation>
     </message>
     <message>
         <source>The game</source>
-        <translation type="unfinished"></translation>
+        <translation>grę</translation>
     </message>
     <message>
         <source>%1 ended: the settings from before it started are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończono %1: przywrócono ustawienia sprzed uruchomienia.</translation>
     </message>
     <message>
         <source>%1 ended: default profiles applied: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończono %1: zastosowano profile domyślne: %2.</translation>
     </message>
     <message>
         <source>Game profiles for %1 are on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile gry %1 są aktywne.</translation>
     </message>
     <message>
         <source>%1 is running; its profiles go on once the controller&apos;s settings are loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra %1 działa; jej profile zostaną zastosowane po wczytaniu ustawień kontrolera.</translation>
     </message>
     <message>
         <source>No controller is connected; nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden kontroler nie jest podłączony; nic nie zostało wysłane.</translation>
     </message>
 </context>
 <context>
     <name>GameProfilesDialog</name>
     <message>
         <source>Game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile gier</translation>
     </message>
     <message>
         <source>&amp;Rules: while a game runs, its profiles are on</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reguły: gdy gra działa, obowiązują jej profile</translation>
     </message>
     <message>
         <source>Game rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Reguły gier</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra</translation>
     </message>
     <message>
         <source>Effects profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil efektów</translation>
     </message>
     <message>
         <source>Periphery profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil peryferiów</translation>
     </message>
     <message>
         <source>&amp;Add…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dodaj…</translation>
     </message>
     <message>
         <source>Add rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj regułę</translation>
     </message>
     <message>
         <source>&amp;Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edytuj…</translation>
     </message>
     <message>
         <source>Edit rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj regułę</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń</translation>
     </message>
     <message>
         <source>Remove rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń regułę</translation>
     </message>
     <message>
         <source>When no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy żadna gra nie działa</translation>
     </message>
     <message>
         <source>E&amp;ffects profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil e&amp;fektów:</translation>
     </message>
     <message>
         <source>Effects profile when no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil efektów, gdy żadna gra nie działa</translation>
     </message>
     <message>
         <source>&amp;Periphery profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Profil peryferiów:</translation>
     </message>
     <message>
         <source>Periphery profile when no game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil peryferiów, gdy żadna gra nie działa</translation>
     </message>
     <message>
         <source>&amp;Switch profiles when a game starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełączaj profile przy &amp;starcie gry</translation>
     </message>
     <message>
         <source>S&amp;tart with the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamiaj razem z pulpi&amp;tem</translation>
     </message>
     <message>
         <source>(the settings from before)</source>
-        <translation type="unfinished"></translation>
+        <translation>(wcześniejsze ustawienia)</translation>
     </message>
     <message>
         <source>The autostart entry %1 could not be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zmienić wpisu autostartu %1.</translation>
     </message>
 </context>
 <context>
     <name>GameRuleDialog</name>
     <message>
         <source>Game rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Reguła gry</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gra:</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra</translation>
     </message>
     <message>
         <source>&amp;Effects profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil &amp;efektów:</translation>
     </message>
     <message>
         <source>Effects profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil efektów</translation>
     </message>
     <message>
         <source>&amp;Periphery profile:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Profil peryferiów:</translation>
     </message>
     <message>
         <source>Periphery profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil peryferiów</translation>
     </message>
     <message>
         <source>Program name, for example Race.exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa programu, np. Race.exe</translation>
     </message>
     <message>
         <source>(the settings from before the game)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ustawienia sprzed gry)</translation>
     </message>
 </context>
 <context>
     <name>GameRules</name>
     <message>
         <source>A game is the name of its program: it must not be empty or contain / or \ or control characters, and it needs at least one profile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra jest określona nazwą swojego programu: nazwa nie może być pusta ani zawierać / lub \ albo znaków sterujących, a gra musi mieć co najmniej jeden profil.</translation>
     </message>
     <message>
         <source>There is no Effects profile named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma profilu efektów o nazwie „%1”.</translation>
     </message>
     <message>
         <source>There is no Periphery profile named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma profilu peryferiów o nazwie „%1”.</translation>
     </message>
     <message>
         <source>There is no rule for &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma reguły dla „%1”.</translation>
     </message>
     <message>
         <source>The settings file could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać pliku ustawień.</translation>
     </message>
 </context>
 <context>
     <name>GameTray</name>
     <message>
         <source>Vellox Wheel Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellox Wheel Setup</translation>
     </message>
     <message>
         <source>Show the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż okno</translation>
     </message>
     <message>
         <source>Game profiles…</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile gier…</translation>
     </message>
     <message>
         <source>Apply a stored profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosuj zapisany profil</translation>
     </message>
     <message>
         <source>Effects</source>
-        <translation type="unfinished">Efekty</translation>
+        <translation>Efekty</translation>
     </message>
     <message>
         <source>Periphery</source>
-        <translation type="unfinished">Peryferia</translation>
+        <translation>Peryferia</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>(no stored profiles)</source>
-        <translation type="unfinished"></translation>
+        <translation>(brak zapisanych profili)</translation>
     </message>
     <message>
         <source>Vellox Wheel Setup keeps running in the tray to switch game profiles. Choose Quit in its menu to end it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellox Wheel Setup nadal działa w zasobniku systemowym, aby przełączać profile gier. Wybierz „Zakończ” w jego menu, aby go zamknąć.</translation>
     </message>
 </context>
 <context>
@@ -1097,34 +1101,34 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>InstanceServer</name>
     <message>
         <source>The running instance ended before it could carry the request out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Działająca instancja zakończyła się przed wykonaniem żądania.</translation>
     </message>
     <message>
         <source>Request larger than %1 bytes refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odrzucono żądanie przekraczające limit %1 bajtów.</translation>
     </message>
     <message>
         <source>Malformed request refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odrzucono nieprawidłowe żądanie.</translation>
     </message>
     <message>
         <source>The running instance takes no requests.</source>
-        <translation type="unfinished"></translation>
+        <translation>Działająca instancja nie przyjmuje żądań.</translation>
     </message>
     <message>
         <source>%1 belongs to another user; remove it or set XDG_RUNTIME_DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 należy do innego użytkownika; usuń go lub ustaw XDG_RUNTIME_DIR.</translation>
     </message>
     <message>
         <source>The running instance did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Działająca instancja nie odpowiedziała.</translation>
     </message>
 </context>
 <context>
     <name>LaunchWrapper</name>
     <message>
         <source>cannot run %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można uruchomić %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1200,11 +1204,11 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     </message>
     <message>
         <source>Game profiles…</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile gier…</translation>
     </message>
     <message>
         <source>Game profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile gier</translation>
     </message>
 </context>
 <context>
@@ -1222,75 +1226,75 @@ Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within
     <name>SettingsText</name>
     <message>
         <source>%1 is not offered for %2; it takes %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość %1 nie jest dostępna dla %2; dopuszczalne: %3.</translation>
     </message>
     <message>
         <source>%1 is out of range for %2 (%3 to %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartość %1 jest poza zakresem dla %2 (od %3 do %4).</translation>
     </message>
     <message>
         <source>not offered here; left as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>niedostępne tutaj; pozostawione bez zmian</translation>
     </message>
     <message>
         <source>the controller holds %1; the window shows %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kontroler przechowuje %1; okno pokazuje %2</translation>
     </message>
     <message>
         <source>%1 has no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie ma wartości.</translation>
     </message>
     <message>
         <source>%1 takes &quot;on&quot; or &quot;off&quot;, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przyjmuje „on” lub „off”, a nie %2.</translation>
     </message>
     <message>
         <source>%1 takes a number, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przyjmuje liczbę, a nie %2.</translation>
     </message>
     <message>
         <source>The settings text is larger than 64 KiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst ustawień jest większy niż 64 KiB.</translation>
     </message>
     <message>
         <source>The line is not valid UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz nie jest poprawnym tekstem UTF-8.</translation>
     </message>
     <message>
         <source>The first line must be &quot;%1effects&quot;, &quot;%1periphery&quot; or &quot;%1all&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwszy wiersz musi mieć postać „%1effects”, „%1periphery” lub „%1all”.</translation>
     </message>
     <message>
         <source>These are %1 settings; %2 settings are expected here.</source>
-        <translation type="unfinished"></translation>
+        <translation>To są ustawienia %1; oczekiwano tu ustawień %2.</translation>
     </message>
     <message>
         <source>Expected &quot;key = value&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oczekiwano „klucz = wartość”.</translation>
     </message>
     <message>
         <source>Unknown key %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany klucz %1.</translation>
     </message>
     <message>
         <source>%1 does not belong in %2 settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie należy do ustawień %2.</translation>
     </message>
     <message>
         <source>%1 is already set on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ustawiono już w wierszu %2.</translation>
     </message>
     <message>
         <source>Settings of every record exist only as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia wszystkich rekordów istnieją tylko w postaci tekstu.</translation>
     </message>
     <message>
         <source>Neither settings text nor a raw %1 profile of at least %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ani tekst ustawień, ani surowy profil %1 o rozmiarze co najmniej %2 bajtów.</translation>
     </message>
     <message>
         <source>Neither settings text nor a raw profile (64 bytes of effects, or 128 bytes of periphery settings).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ani tekst ustawień, ani surowy profil (64 bajty ustawień efektów lub 128 bajtów ustawień peryferiów).</translation>
     </message>
 </context>
 </TS>
