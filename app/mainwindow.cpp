@@ -371,16 +371,7 @@ void MainWindow::checkFirmwareVersion(FirmwareVersionTypeDef version)
 
 void MainWindow::readAllSettings()
 {
-    SettingsUiBackgroundThread *target = worker;
-    QMetaObject::invokeMethod(
-        target,
-        [target] {
-            target->readHardwareSettings();
-            target->readAdcExtensionSettings();
-            target->readGpioExtensionSettings();
-            target->readEffectSettings();
-        },
-        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(worker, &SettingsUiBackgroundThread::readAllSettings, Qt::QueuedConnection);
 }
 
 void MainWindow::hardwareSettingsToUi(HardwareSettingsTypeDef settings)

@@ -42,16 +42,7 @@ DeviceLinkTarget::DeviceLinkTarget(SettingsUiBackgroundThread *linkWorker, bool 
         firmware = versionText(version);
         deniedPath.clear();
         if (ownsLink) {
-            SettingsUiBackgroundThread *target = worker;
-            QMetaObject::invokeMethod(
-                target,
-                [target] {
-                    target->readHardwareSettings();
-                    target->readAdcExtensionSettings();
-                    target->readGpioExtensionSettings();
-                    target->readEffectSettings();
-                },
-                Qt::QueuedConnection);
+            QMetaObject::invokeMethod(worker, &SettingsUiBackgroundThread::readAllSettings, Qt::QueuedConnection);
         }
     });
     connect(worker, &SettingsUiBackgroundThread::deviceDisconnected, this, [this] {

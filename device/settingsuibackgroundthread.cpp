@@ -266,6 +266,14 @@ void SettingsUiBackgroundThread::readAdcExtensionSettings()
         emit adcExtenderSettingsObtained(*settings);
 }
 
+void SettingsUiBackgroundThread::readAllSettings()
+{
+    readHardwareSettings();
+    readAdcExtensionSettings();
+    readGpioExtensionSettings();
+    readEffectSettings();
+}
+
 void SettingsUiBackgroundThread::readFirmwareVersion()
 {
     if (const auto version = readRecord<FirmwareVersionTypeDef>(REPORT_ID_FIRMWARE_INFO))

@@ -60,6 +60,9 @@ public slots:
     void readGpioExtensionSettings();
     void readAdcExtensionSettings();
     void readFirmwareVersion();
+    // The four records in the order a connection loads them: hardware,
+    // analog axes, GPIO, effects.
+    void readAllSettings();
     void sendInt8SettingReport(SettingsFieldEnum field, int8_t index, int8_t data);
     void sendInt16SettingReport(SettingsFieldEnum field, int8_t index, int16_t data);
     void sendUInt8SettingReport(SettingsFieldEnum field, int8_t index, uint8_t data);
