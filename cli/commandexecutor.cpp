@@ -283,9 +283,11 @@ void CommandExecutor::onSettled(bool controllerLeft, const QStringList &lostWrit
         finish(exitstatus::DONE);
         return;
     }
-    const QString which = lostWrites.isEmpty() ? tr("any of the writes") : lostWrites.join(QStringLiteral(", "));
     finish(exitstatus::CONTROLLER_LEFT,
-           tr("The controller left during the operation; these writes may not have arrived: %1.").arg(which));
+           lostWrites.isEmpty()
+               ? tr("The controller left during the operation; some writes may not have arrived.")
+               : tr("The controller left during the operation; these writes may not have arrived: %1.")
+                     .arg(lostWrites.join(QStringLiteral(", "))));
 }
 
 void CommandExecutor::runExport(const QString &workingDirectory)

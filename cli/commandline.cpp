@@ -21,7 +21,7 @@ struct OptionSpec {
 const OptionSpec OPTIONS[] = {
     {"list", nullptr,
      QT_TRANSLATE_NOOP("CommandLine",
-                       "List the controllers found: node, firmware version, \"ok\" or \"no permission\".")},
+                       "List the controllers found: node, firmware version, \"ok\", \"no permission\" or \"not readable\".")},
     {"show", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print the controller's current settings, all four records.")},
     {"format", "text|json", QT_TRANSLATE_NOOP("CommandLine", "The form --show prints in (default: text).")},
     {"profile", "effects:NAME|periphery:NAME|FILE",

@@ -227,11 +227,10 @@ void DeviceLinkTarget::listControllers()
             const QVector<ControllerListing> listings = listControllerNodes();
             QStringList lines;
             for (const ControllerListing &listing : listings) {
-                const QString state = listing.accessDenied
-                                          ? QCoreApplication::translate("DeviceLinkTarget", "no permission")
-                                      : listing.firmwareVersionText.isEmpty()
-                                          ? QCoreApplication::translate("DeviceLinkTarget", "not readable")
-                                          : QCoreApplication::translate("DeviceLinkTarget", "ok");
+                // A column for scripts: the same words in every language.
+                const QString state = listing.accessDenied                   ? QStringLiteral("no permission")
+                                      : listing.firmwareVersionText.isEmpty() ? QStringLiteral("not readable")
+                                                                              : QStringLiteral("ok");
                 const QString version =
                     listing.firmwareVersionText.isEmpty() ? QStringLiteral("-") : listing.firmwareVersionText;
                 lines.append(QStringLiteral("%1 %2 %3").arg(listing.node, version, state));

@@ -71,10 +71,6 @@
 </translation>
     </message>
     <message>
-        <source>any of the writes</source>
-        <translation>jeder der Schreibvorgänge</translation>
-    </message>
-    <message>
         <source>The controller left during the operation; these writes may not have arrived: %1.</source>
         <translation>Der Controller wurde während des Vorgangs getrennt; diese Schreibvorgänge sind womöglich nicht angekommen: %1.</translation>
     </message>
@@ -94,13 +90,13 @@
         <source>Cannot store the profile in %1.</source>
         <translation>Das Profil kann nicht in %1 gespeichert werden.</translation>
     </message>
+    <message>
+        <source>The controller left during the operation; some writes may not have arrived.</source>
+        <translation>Der Controller wurde während des Vorgangs getrennt; manche Schreibvorgänge sind womöglich nicht angekommen.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
-    <message>
-        <source>List the controllers found: node, firmware version, &quot;ok&quot; or &quot;no permission&quot;.</source>
-        <translation>Die gefundenen Controller auflisten: Knoten, Firmware-Version, „ok“ oder „keine Berechtigung“.</translation>
-    </message>
     <message>
         <source>Print the controller&apos;s current settings, all four records.</source>
         <translation>Die aktuellen Einstellungen des Controllers ausgeben, alle vier Datensätze.</translation>
@@ -225,6 +221,10 @@ Exit-Status: 0 erledigt; 2 falscher Aufruf oder falsche Eingabe (nichts gesendet
         <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
         <translation>Verwenden Sie eine der Optionen --list, --show, --export, --import oder die Optionen zum Anwenden (mit oder ohne -- COMMAND).</translation>
     </message>
+    <message>
+        <source>List the controllers found: node, firmware version, &quot;ok&quot;, &quot;no permission&quot; or &quot;not readable&quot;.</source>
+        <translation>Die gefundenen Controller auflisten: Gerätedatei, Firmware-Version, &quot;ok&quot;, &quot;no permission&quot; oder &quot;not readable&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLinkTarget</name>
@@ -238,18 +238,6 @@ Exit-Status: 0 erledigt; 2 falscher Aufruf oder falsche Eingabe (nichts gesendet
             <numerusform>Kein Controller innerhalb von %n Sekunde gefunden.</numerusform>
             <numerusform>Kein Controller innerhalb von %n Sekunden gefunden.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>no permission</source>
-        <translation>keine Berechtigung</translation>
-    </message>
-    <message>
-        <source>not readable</source>
-        <translation>nicht lesbar</translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation>ok</translation>
     </message>
 </context>
 <context>

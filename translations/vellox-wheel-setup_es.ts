@@ -71,10 +71,6 @@
 </translation>
     </message>
     <message>
-        <source>any of the writes</source>
-        <translation>cualquiera de las escrituras</translation>
-    </message>
-    <message>
         <source>The controller left during the operation; these writes may not have arrived: %1.</source>
         <translation>El controlador se desconectó durante la operación; puede que estas escrituras no hayan llegado: %1.</translation>
     </message>
@@ -94,13 +90,13 @@
         <source>Cannot store the profile in %1.</source>
         <translation>No se puede guardar el perfil en %1.</translation>
     </message>
+    <message>
+        <source>The controller left during the operation; some writes may not have arrived.</source>
+        <translation>El controlador se desconectó durante la operación; puede que algunas escrituras no hayan llegado.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
-    <message>
-        <source>List the controllers found: node, firmware version, &quot;ok&quot; or &quot;no permission&quot;.</source>
-        <translation>Lista los controladores encontrados: nodo, versión del firmware, &quot;ok&quot; o &quot;sin permiso&quot;.</translation>
-    </message>
     <message>
         <source>Print the controller&apos;s current settings, all four records.</source>
         <translation>Muestra los ajustes actuales del controlador, los cuatro registros.</translation>
@@ -225,6 +221,10 @@ Estado de salida: 0 hecho; 2 uso o entrada incorrectos (no se envía nada); 3 ni
         <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
         <translation>Use solo una de --list, --show, --export, --import o las opciones de aplicación (con o sin -- COMMAND).</translation>
     </message>
+    <message>
+        <source>List the controllers found: node, firmware version, &quot;ok&quot;, &quot;no permission&quot; or &quot;not readable&quot;.</source>
+        <translation>Listar los controladores encontrados: nodo, versión del firmware, &quot;ok&quot;, &quot;no permission&quot; o &quot;not readable&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLinkTarget</name>
@@ -238,18 +238,6 @@ Estado de salida: 0 hecho; 2 uso o entrada incorrectos (no se envía nada); 3 ni
             <numerusform>No se encontró ningún controlador en %n segundo.</numerusform>
             <numerusform>No se encontró ningún controlador en %n segundos.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>no permission</source>
-        <translation>sin permiso</translation>
-    </message>
-    <message>
-        <source>not readable</source>
-        <translation>no legible</translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation>ok</translation>
     </message>
 </context>
 <context>

@@ -71,10 +71,6 @@
 </translation>
     </message>
     <message>
-        <source>any of the writes</source>
-        <translation>toutes les écritures</translation>
-    </message>
-    <message>
         <source>The controller left during the operation; these writes may not have arrived: %1.</source>
         <translation>Le contrôleur a été déconnecté pendant l’opération&#xa0;; ces écritures ont pu ne pas lui parvenir&#xa0;: %1.</translation>
     </message>
@@ -94,13 +90,13 @@
         <source>Cannot store the profile in %1.</source>
         <translation>Impossible d’enregistrer le profil dans %1.</translation>
     </message>
+    <message>
+        <source>The controller left during the operation; some writes may not have arrived.</source>
+        <translation>Le contrôleur a été déconnecté pendant l’opération&#xa0;; certaines écritures ont pu ne pas lui parvenir.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
-    <message>
-        <source>List the controllers found: node, firmware version, &quot;ok&quot; or &quot;no permission&quot;.</source>
-        <translation>Lister les contrôleurs trouvés&#xa0;: nœud, version du firmware, &quot;ok&quot; ou &quot;pas d’autorisation&quot;.</translation>
-    </message>
     <message>
         <source>Print the controller&apos;s current settings, all four records.</source>
         <translation>Afficher les réglages actuels du contrôleur, les quatre enregistrements.</translation>
@@ -225,6 +221,10 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 2 usage ou entrée incorrects (rien n’
         <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
         <translation>Utilisez l’une des options --list, --show, --export, --import, ou les options d’application (avec ou sans -- COMMAND).</translation>
     </message>
+    <message>
+        <source>List the controllers found: node, firmware version, &quot;ok&quot;, &quot;no permission&quot; or &quot;not readable&quot;.</source>
+        <translation>Lister les contrôleurs trouvés&#xa0;: nœud, version du firmware, &quot;ok&quot;, &quot;no permission&quot; ou &quot;not readable&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLinkTarget</name>
@@ -238,18 +238,6 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 2 usage ou entrée incorrects (rien n’
             <numerusform>Aucun contrôleur trouvé en %n seconde.</numerusform>
             <numerusform>Aucun contrôleur trouvé en %n secondes.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>no permission</source>
-        <translation>pas d’autorisation</translation>
-    </message>
-    <message>
-        <source>not readable</source>
-        <translation>illisible</translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation>ok</translation>
     </message>
 </context>
 <context>

@@ -71,10 +71,6 @@
 </translation>
     </message>
     <message>
-        <source>any of the writes</source>
-        <translation>tutte le scritture</translation>
-    </message>
-    <message>
         <source>The controller left during the operation; these writes may not have arrived: %1.</source>
         <translation>Il controller si è scollegato durante l&apos;operazione; queste scritture potrebbero non essere arrivate: %1.</translation>
     </message>
@@ -94,13 +90,13 @@
         <source>Cannot store the profile in %1.</source>
         <translation>Impossibile salvare il profilo in %1.</translation>
     </message>
+    <message>
+        <source>The controller left during the operation; some writes may not have arrived.</source>
+        <translation>Il controller si è scollegato durante l&apos;operazione; alcune scritture potrebbero non essere arrivate.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
-    <message>
-        <source>List the controllers found: node, firmware version, &quot;ok&quot; or &quot;no permission&quot;.</source>
-        <translation>Elenca i controller trovati: nodo, versione del firmware, &quot;ok&quot; o &quot;senza permesso&quot;.</translation>
-    </message>
     <message>
         <source>Print the controller&apos;s current settings, all four records.</source>
         <translation>Stampa le impostazioni attuali del controller, tutti e quattro i record.</translation>
@@ -225,6 +221,10 @@ Stato di uscita: 0 completato; 2 uso o input errato (nulla inviato); 3 nessun co
         <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
         <translation>Usare solo una tra --list, --show, --export, --import o le opzioni di applicazione (con o senza -- COMMAND).</translation>
     </message>
+    <message>
+        <source>List the controllers found: node, firmware version, &quot;ok&quot;, &quot;no permission&quot; or &quot;not readable&quot;.</source>
+        <translation>Elenca i controller trovati: nodo, versione del firmware, &quot;ok&quot;, &quot;no permission&quot; o &quot;not readable&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLinkTarget</name>
@@ -238,18 +238,6 @@ Stato di uscita: 0 completato; 2 uso o input errato (nulla inviato); 3 nessun co
             <numerusform>Nessun controller trovato entro %n secondo.</numerusform>
             <numerusform>Nessun controller trovato entro %n secondi.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>no permission</source>
-        <translation>senza permesso</translation>
-    </message>
-    <message>
-        <source>not readable</source>
-        <translation>non leggibile</translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation>ok</translation>
     </message>
 </context>
 <context>

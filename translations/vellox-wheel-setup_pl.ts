@@ -71,10 +71,6 @@
 </translation>
     </message>
     <message>
-        <source>any of the writes</source>
-        <translation>dowolne z zapisów</translation>
-    </message>
-    <message>
         <source>The controller left during the operation; these writes may not have arrived: %1.</source>
         <translation>Kontroler odłączył się w trakcie operacji; mogły nie dotrzeć te zapisy: %1.</translation>
     </message>
@@ -94,13 +90,13 @@
         <source>Cannot store the profile in %1.</source>
         <translation>Nie można zapisać profilu w %1.</translation>
     </message>
+    <message>
+        <source>The controller left during the operation; some writes may not have arrived.</source>
+        <translation>Kontroler odłączył się w trakcie operacji; niektóre zapisy mogły nie dotrzeć.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
-    <message>
-        <source>List the controllers found: node, firmware version, &quot;ok&quot; or &quot;no permission&quot;.</source>
-        <translation>Wypisz znalezione kontrolery: węzeł, wersja firmware, „ok” lub „brak uprawnień”.</translation>
-    </message>
     <message>
         <source>Print the controller&apos;s current settings, all four records.</source>
         <translation>Wypisz bieżące ustawienia kontrolera, wszystkie cztery rekordy.</translation>
@@ -225,6 +221,10 @@ Kod wyjścia: 0 gotowe; 2 błędne użycie lub dane (nic nie wysłano); 3 brak k
         <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
         <translation>Użyj jednej z opcji --list, --show, --export, --import albo opcji stosowania ustawień (z -- COMMAND lub bez).</translation>
     </message>
+    <message>
+        <source>List the controllers found: node, firmware version, &quot;ok&quot;, &quot;no permission&quot; or &quot;not readable&quot;.</source>
+        <translation>Wypisz znalezione kontrolery: węzeł, wersja firmware, &quot;ok&quot;, &quot;no permission&quot; lub &quot;not readable&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLinkTarget</name>
@@ -239,18 +239,6 @@ Kod wyjścia: 0 gotowe; 2 błędne użycie lub dane (nic nie wysłano); 3 brak k
             <numerusform>Nie znaleziono kontrolera w ciągu %n sekund.</numerusform>
             <numerusform>Nie znaleziono kontrolera w ciągu %n sekund.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>no permission</source>
-        <translation>brak uprawnień</translation>
-    </message>
-    <message>
-        <source>not readable</source>
-        <translation>nie do odczytu</translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation>ok</translation>
     </message>
 </context>
 <context>

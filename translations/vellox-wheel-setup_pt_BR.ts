@@ -71,10 +71,6 @@
 </translation>
     </message>
     <message>
-        <source>any of the writes</source>
-        <translation>qualquer uma das gravações</translation>
-    </message>
-    <message>
         <source>The controller left during the operation; these writes may not have arrived: %1.</source>
         <translation>A controladora foi desconectada durante a operação; estas gravações podem não ter chegado: %1.</translation>
     </message>
@@ -94,13 +90,13 @@
         <source>Cannot store the profile in %1.</source>
         <translation>Não é possível salvar o perfil em %1.</translation>
     </message>
+    <message>
+        <source>The controller left during the operation; some writes may not have arrived.</source>
+        <translation>A controladora foi desconectada durante a operação; algumas gravações podem não ter chegado.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
-    <message>
-        <source>List the controllers found: node, firmware version, &quot;ok&quot; or &quot;no permission&quot;.</source>
-        <translation>Lista as controladoras encontradas: nó, versão do firmware, &quot;ok&quot; ou &quot;sem permissão&quot;.</translation>
-    </message>
     <message>
         <source>Print the controller&apos;s current settings, all four records.</source>
         <translation>Mostra as configurações atuais da controladora, os quatro registros.</translation>
@@ -225,6 +221,10 @@ Código de saída: 0 concluído; 2 uso ou entrada inválidos (nada enviado); 3 n
         <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
         <translation>Use uma destas: --list, --show, --export, --import ou as opções de aplicação (com ou sem -- COMMAND).</translation>
     </message>
+    <message>
+        <source>List the controllers found: node, firmware version, &quot;ok&quot;, &quot;no permission&quot; or &quot;not readable&quot;.</source>
+        <translation>Listar as controladoras encontradas: nó, versão do firmware, &quot;ok&quot;, &quot;no permission&quot; ou &quot;not readable&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLinkTarget</name>
@@ -238,18 +238,6 @@ Código de saída: 0 concluído; 2 uso ou entrada inválidos (nada enviado); 3 n
             <numerusform>Nenhuma controladora encontrada em %n segundo.</numerusform>
             <numerusform>Nenhuma controladora encontrada em %n segundos.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>no permission</source>
-        <translation>sem permissão</translation>
-    </message>
-    <message>
-        <source>not readable</source>
-        <translation>ilegível</translation>
-    </message>
-    <message>
-        <source>ok</source>
-        <translation>ok</translation>
     </message>
 </context>
 <context>
