@@ -13,31 +13,9 @@
 #include <QFont>
 #include <QIcon>
 
-#include <cstring>
-
 namespace {
 
-// Removes every "--background" from argv, so the remaining arguments keep
-// their positions, and says whether there was one.
-bool takeBackgroundOption(int &argc, char **argv)
-{
-    bool found = false;
-    int kept = 1;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--background") == 0)
-            found = true;
-        else
-            argv[kept++] = argv[i];
-    }
-    argc = kept;
-    argv[argc] = nullptr;
-    return found;
-}
-
-// Started with the desktop: only the tray icon, where there is a tray.
-bool inBackground = false;
-
-int runWindow(InstanceServer &server)
+int runWindow(InstanceServer &server, bool inBackground)
 {
     // Lets the desktop match windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vellox.WheelSetup"));
@@ -75,7 +53,6 @@ int runWindow(InstanceServer &server)
 int main(int argc, char *argv[])
 {
     const bool inDataHome = takeDataHomeOption(argc, argv);
-    inBackground = takeBackgroundOption(argc, argv);
     const WindowHooks hooks{
         [](QCoreApplication &application) {
             installTranslations(application, QLocale(), translationFolders(QCoreApplication::applicationDirPath()));

@@ -51,3 +51,8 @@ bool WindowSettingsTarget::raiseWindow()
     window->activateWindow();
     return true;
 }
+
+GameProfiles *WindowSettingsTarget::gameProfiles() const
+{
+    return window->gameProfiles();
+}

@@ -57,12 +57,23 @@ std::optional<CommandAnswer> listenOrForward(InstanceServer &server, const insta
 
 // The launch wrapper in a second start: the running instance applies and
 // restores, this process runs the command in its own terminal.
+// Tells the running instance that the wrapper's command has ended without
+// settings to put back, so its game profiles watch that command's game again.
+void releaseWrapper(const instancemessage::Request &request, int timeoutMs)
+{
+    instancemessage::Request ended = request;
+    ended.wrapperEnded = true;
+    askRunningInstance(ended, timeoutMs);
+}
+
 int wrapThroughInstance(const instancemessage::Request &request, const CommandAnswer &applied, int timeoutMs)
 {
     print(applied);
     if (applied.status != exitstatus::DONE && applied.status != exitstatus::NO_CONTROLLER &&
-        applied.status != exitstatus::NO_PERMISSION)
+        applied.status != exitstatus::NO_PERMISSION) {
+        releaseWrapper(request, timeoutMs);
         return applied.status;
+    }
     if (applied.status != exitstatus::DONE)
         printError(QCoreApplication::translate("Application", "running the command without changing settings."));
     const CommandRequest command = std::get<CommandRequest>(parseCommandLine(request.arguments));
@@ -80,11 +91,14 @@ int wrapThroughInstance(const instancemessage::Request &request, const CommandAn
     if (applied.before) {
         instancemessage::Request restore = request;
         restore.restore = applied.before;
+        restore.wrapperEnded = true;
         if (const std::optional<CommandAnswer> restored = askRunningInstance(restore, timeoutMs))
             print(*restored);
         else
             printError(QCoreApplication::translate("Application",
                                                    "the running instance has ended; the settings were not put back."));
+    } else {
+        releaseWrapper(request, timeoutMs);
     }
     return status;
 }
@@ -92,8 +106,7 @@ int wrapThroughInstance(const instancemessage::Request &request, const CommandAn
 int runCommand(const CommandRequest &command, const QStringList &arguments)
 {
     const QString workingDirectory = QDir::currentPath();
-    // Nothing of these needs the controller: they run here.
-    if (command.help || command.version || !command.exportProfile.isEmpty() || !command.importFile.isEmpty()) {
+    const auto runHere = [&] {
         CommandExecutor executor(nullptr);
         CommandAnswer result;
         QObject::connect(&executor, &CommandExecutor::finished,
@@ -101,17 +114,29 @@ int runCommand(const CommandRequest &command, const QStringList &arguments)
         executor.run(command, workingDirectory);
         print(result);
         return result.status;
-    }
+    };
+    // Nothing of these needs the controller: they run here.
+    if (command.help || command.version || !command.exportProfile.isEmpty() || !command.importFile.isEmpty())
+        return runHere();
 
-    const instancemessage::Request request{arguments, workingDirectory, std::nullopt};
+    instancemessage::Request request{arguments, workingDirectory, std::nullopt};
+    if (!command.command.isEmpty())
+        request.wrapperPid = QCoreApplication::applicationPid();
     const int timeoutMs = command.waitSeconds * 1000 + ANSWER_MARGIN_MS;
     InstanceServer server;
     if (const std::optional<CommandAnswer> answer = listenOrForward(server, request, timeoutMs)) {
         if (!command.command.isEmpty() && answer->status != exitstatus::BAD_INPUT)
             return wrapThroughInstance(request, *answer, timeoutMs);
+        if (!command.command.isEmpty())
+            releaseWrapper(request, timeoutMs);
         print(*answer);
         return answer->status;
     }
+    // A game rule goes to a running window, which takes it at once; with none
+    // running, the INI file the window will read is edited here while this
+    // process holds the instance's place.
+    if (!command.gameRule.isEmpty())
+        return runHere();
 
     // This process is the running instance until its own work and every
     // request queued meanwhile are done.
@@ -167,29 +192,31 @@ int runApplication(int argc, char **argv, bool inDataHome, const WindowHooks &ho
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const auto parsed = parseCommandLine(arguments);
+    // Only which application this start needs; the request and its messages
+    // are read again once the user's language is loaded.
+    const auto firstLook = parseCommandLine(arguments);
+    const auto *asWindow = std::get_if<CommandRequest>(&firstLook);
 
-    if (const auto *error = std::get_if<CommandLineError>(&parsed)) {
+    if (!asWindow || !asWindow->isWindow()) {
         QCoreApplication application(argc, argv);
         hooks.installTranslations(application);
-        printError(error->message);
-        printError(QCoreApplication::translate("Application", "see --help for the options."));
-        return exitstatus::BAD_INPUT;
-    }
-    const CommandRequest &command = std::get<CommandRequest>(parsed);
-    if (!command.isWindow()) {
-        QCoreApplication application(argc, argv);
-        hooks.installTranslations(application);
+        const auto parsed = parseCommandLine(arguments);
+        if (const auto *error = std::get_if<CommandLineError>(&parsed)) {
+            printError(error->message);
+            printError(QCoreApplication::translate("Application", "see --help for the options."));
+            return exitstatus::BAD_INPUT;
+        }
         // The device link's debug lines are for the window's log, not for
         // the output of a command.
         QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
         if (inDataHome)
             hooks.enterDataHome();
-        return runCommand(command, arguments);
+        return runCommand(std::get<CommandRequest>(parsed), arguments);
     }
 
     QApplication application(argc, argv);
     hooks.installTranslations(application);
+    const CommandRequest command = std::get<CommandRequest>(parseCommandLine(arguments));
     if (inDataHome)
         hooks.enterDataHome();
     InstanceServer server;
@@ -198,5 +225,5 @@ int runApplication(int argc, char **argv, bool inDataHome, const WindowHooks &ho
         print(*answer);
         return answer->status;
     }
-    return hooks.runWindow(server);
+    return hooks.runWindow(server, command.background);
 }

@@ -15,9 +15,10 @@ struct WindowHooks {
     // Makes the per-user data folder the working directory (--data-home).
     std::function<void()> enterDataHome;
     // Opens the window and runs the event loop; later starts reach it
-    // through the server, whose requests the window carries out. Returns
+    // through the server, whose requests the window carries out. In the
+    // background only the tray icon shows, where there is a tray. Returns
     // the exit code.
-    std::function<int(InstanceServer &server)> runWindow;
+    std::function<int(InstanceServer &server, bool background)> runWindow;
 };
 
 int runApplication(int argc, char **argv, bool inDataHome, const WindowHooks &hooks);

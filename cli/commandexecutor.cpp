@@ -3,6 +3,8 @@
 
 #include "cli/settingstarget.h"
 #include "device/appversion.h"
+#include "games/gameprofiles.h"
+#include "games/gamerules.h"
 #include "settings/profilefile.h"
 #include "settings/profilestore.h"
 #include "settings/settingsfields.h"
@@ -138,10 +140,14 @@ void CommandExecutor::run(const CommandRequest &commandRequest, const QString &w
         runExport(workingDirectory);
     } else if (!request.importFile.isEmpty()) {
         runImport(workingDirectory);
+    } else if (!request.gameRule.isEmpty()) {
+        runGameRule(workingDirectory);
     } else if (request.list) {
         target->listControllers();
     } else if (request.isWindow()) {
-        if (target->raiseWindow())
+        // An instance runs already, in the tray or with its window: a start
+        // with the desktop has nothing to add.
+        if (request.background || target->raiseWindow())
             finish(exitstatus::DONE);
         else
             finish(exitstatus::FAILED, tr("A command holds the controller now; start the window when it has ended."));
@@ -362,4 +368,40 @@ void CommandExecutor::runImport(const QString &workingDirectory)
         return;
     }
     finish(exitstatus::DONE);
+}
+
+void CommandExecutor::runGameRule(const QString &workingDirectory)
+{
+    // A running window takes the change at once; otherwise the INI file it
+    // will read is edited.
+    GameProfiles *games = target ? target->gameProfiles() : nullptr;
+    std::optional<GameRules> fileRules;
+    if (!games)
+        fileRules.emplace(QDir(workingDirectory).filePath(QStringLiteral("vellox-wheel-setup.ini")));
+    GameRules &rules = games ? games->rules() : *fileRules;
+
+    if (request.gameRule == QLatin1String("list")) {
+        for (const GameRule &rule : rules.rules())
+            answer.out += QStringLiteral("%1\t%2\t%3\n")
+                              .arg(rule.game, rule.effectsProfile, rule.peripheryProfile)
+                              .toUtf8();
+        finish(exitstatus::DONE);
+        return;
+    }
+    GameRule rule{request.gameRuleArguments.value(0), QString(), QString()};
+    GameRules::Result result;
+    if (request.gameRule == QLatin1String("remove")) {
+        result = games ? games->removeRule(rule.game) : rules.remove(rule.game);
+    } else {
+        for (const QString &profile : request.gameRuleArguments.mid(1)) {
+            const std::optional<StoredReference> stored = storedReference(profile);
+            (stored->kind == SettingsTextKind::Effects ? rule.effectsProfile : rule.peripheryProfile) = stored->name;
+        }
+        result = games ? games->addRule(rule) : rules.add(rule);
+    }
+    if (result == GameRules::Result::Done)
+        finish(exitstatus::DONE);
+    else
+        finish(result == GameRules::Result::NotWritten ? exitstatus::FAILED : exitstatus::BAD_INPUT,
+               GameRules::describe(result, rule));
 }

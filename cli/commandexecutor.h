@@ -51,6 +51,7 @@ private:
     bool loadInputs(const QString &workingDirectory);
     void runExport(const QString &workingDirectory);
     void runImport(const QString &workingDirectory);
+    void runGameRule(const QString &workingDirectory);
     void onReady();
     void onSettled(bool controllerLeft, const QStringList &lostWrites);
     void applyChanges();

@@ -36,6 +36,15 @@ const OptionSpec OPTIONS[] = {
      QT_TRANSLATE_NOOP("CommandLine", "Store a text profile under --name in its kind's profile folder (validated).")},
     {"name", "NAME", QT_TRANSLATE_NOOP("CommandLine", "The profile name for --import.")},
     {"wait", "SECONDS", QT_TRANSLATE_NOOP("CommandLine", "How long to wait for the controller (default: 5).")},
+    {"game-rule", "list|add|remove",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "The game profiles' rules: list them (game, Effects profile, Periphery profile, "
+                       "separated by tabs), add GAME [effects:NAME] [periphery:NAME] (replaces the game's rule), "
+                       "or remove GAME. No controller needed.")},
+    {"background", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Start with the tray icon only, without showing the window (where there is no tray, the "
+                       "window shows).")},
     {"data-home", nullptr,
      QT_TRANSLATE_NOOP(
          "CommandLine",
@@ -123,12 +132,46 @@ std::optional<QString> checkProfileReference(const QString &reference, bool file
     return std::nullopt;
 }
 
+std::optional<QString> checkGameRule(const QString &action, const QStringList &arguments)
+{
+    if (action == QLatin1String("list")) {
+        if (!arguments.isEmpty())
+            return QCoreApplication::translate("CommandLine", "--game-rule list takes nothing after it.");
+        return std::nullopt;
+    }
+    if (action == QLatin1String("remove")) {
+        if (arguments.size() != 1)
+            return QCoreApplication::translate("CommandLine", "--game-rule remove needs one game: remove GAME.");
+        return std::nullopt;
+    }
+    if (action != QLatin1String("add"))
+        return QCoreApplication::translate("CommandLine", "--game-rule is list, add or remove, not \"%1\".")
+            .arg(action);
+    if (arguments.isEmpty() || arguments.size() > 3)
+        return QCoreApplication::translate("CommandLine",
+                                           "--game-rule add needs GAME [effects:NAME] [periphery:NAME].");
+    bool effects = false;
+    bool periphery = false;
+    for (const QString &profile : arguments.mid(1)) {
+        if (const auto problem = checkProfileReference(profile, false))
+            return problem;
+        bool &seen = profile.startsWith(QLatin1String("effects:")) ? effects : periphery;
+        if (seen)
+            return QCoreApplication::translate("CommandLine", "--game-rule add takes one profile of each kind.");
+        seen = true;
+    }
+    if (!effects && !periphery)
+        return QCoreApplication::translate("CommandLine",
+                                           "--game-rule add needs a profile: effects:NAME, periphery:NAME or both.");
+    return std::nullopt;
+}
+
 } // namespace
 
 bool CommandRequest::isWindow() const
 {
     return !help && !version && !list && !show && !changesSettings() && exportProfile.isEmpty() &&
-           importFile.isEmpty() && command.isEmpty();
+           importFile.isEmpty() && command.isEmpty() && gameRule.isEmpty();
 }
 
 std::variant<CommandRequest, CommandLineError> parseCommandLine(const QStringList &arguments)
@@ -149,7 +192,10 @@ std::variant<CommandRequest, CommandLineError> parseCommandLine(const QStringLis
     if (!parser.parse(QStringList{QStringLiteral("vellox-wheel-setup")} + options))
         return CommandLineError{parser.errorText()};
 
-    const QStringList positional = parser.positionalArguments();
+    QStringList positional = parser.positionalArguments();
+    // The words after --game-rule's action are its game and profiles.
+    if (parser.isSet(QStringLiteral("game-rule")))
+        std::swap(positional, request.gameRuleArguments);
     for (qsizetype i = 0; i < positional.size(); ++i) {
         // "advanced" counts as the first argument only, as it always has.
         if (i == 0 && positional.at(i) == QLatin1String("advanced") && options.value(0) == QLatin1String("advanced"))
@@ -173,7 +219,10 @@ std::variant<CommandRequest, CommandLineError> parseCommandLine(const QStringLis
     request.importFile = parser.value(QStringLiteral("import"));
     request.importName = parser.value(QStringLiteral("name"));
 
-    for (const char *single : {"format", "export", "output", "import", "name", "wait"}) {
+    request.background = parser.isSet(QStringLiteral("background"));
+    request.gameRule = parser.value(QStringLiteral("game-rule"));
+
+    for (const char *single : {"format", "export", "output", "import", "name", "wait", "game-rule"}) {
         if (parser.values(QLatin1String(single)).size() > 1)
             return CommandLineError{
                 QCoreApplication::translate("CommandLine", "--%1 may be given once only.").arg(QLatin1String(single))};
@@ -212,15 +261,23 @@ std::variant<CommandRequest, CommandLineError> parseCommandLine(const QStringLis
                 QCoreApplication::translate("CommandLine", "--set needs KEY=VALUE, not \"%1\".").arg(set)};
     }
 
-    // One thing at a time: listing, showing, a profile file operation, or
-    // applying (optionally around a command).
+    if (parser.isSet(QStringLiteral("game-rule"))) {
+        if (const auto problem = checkGameRule(request.gameRule, request.gameRuleArguments))
+            return CommandLineError{*problem};
+    }
+
+    // One thing at a time: listing, showing, a profile file operation, a game
+    // rule, or applying (optionally around a command).
     const int actions = int(request.list) + int(request.show) + int(!request.exportProfile.isEmpty()) +
-                        int(!request.importFile.isEmpty()) +
+                        int(!request.importFile.isEmpty()) + int(parser.isSet(QStringLiteral("game-rule"))) +
                         int(request.changesSettings() || !request.command.isEmpty());
     if (actions > 1)
         return CommandLineError{QCoreApplication::translate(
-            "CommandLine",
-            "Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).")};
+            "CommandLine", "Use one of --list, --show, --export, --import, --game-rule, or the apply options (with "
+                           "or without -- COMMAND).")};
+    if (request.background && (actions > 0 || request.help || request.version))
+        return CommandLineError{
+            QCoreApplication::translate("CommandLine", "--background starts the window; it goes with no command.")};
     return request;
 }
 

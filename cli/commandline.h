@@ -37,6 +37,11 @@ struct CommandRequest {
     int waitSeconds = 5;
     // Everything after "--": the launch wrapper's command.
     QStringList command;
+    // The window starts with the tray icon only, where there is a tray.
+    bool background = false;
+    // --game-rule: "list", "add" or "remove", and the game and profiles after it.
+    QString gameRule;
+    QStringList gameRuleArguments;
 
     bool isWindow() const;
     // Applies settings: profiles, --set or --save.

@@ -79,6 +79,10 @@ QByteArray encodeRequest(const Request &request)
     object.insert(QStringLiteral("directory"), request.workingDirectory);
     if (request.restore)
         object.insert(QStringLiteral("restore"), recordsToBase64(*request.restore));
+    if (request.wrapperPid > 0) {
+        object.insert(QStringLiteral("wrapper"), double(request.wrapperPid));
+        object.insert(QStringLiteral("wrapper_ended"), request.wrapperEnded);
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -89,7 +93,8 @@ std::optional<Request> decodeRequest(const QByteArray &payload)
         return std::nullopt;
     for (auto it = object->begin(); it != object->end(); ++it) {
         if (it.key() != QLatin1String("arguments") && it.key() != QLatin1String("directory") &&
-            it.key() != QLatin1String("restore"))
+            it.key() != QLatin1String("restore") && it.key() != QLatin1String("wrapper") &&
+            it.key() != QLatin1String("wrapper_ended"))
             return std::nullopt;
     }
     const QJsonValue arguments = object->value(QStringLiteral("arguments"));
@@ -112,6 +117,18 @@ std::optional<Request> decodeRequest(const QByteArray &payload)
         request.restore = recordsFromBase64(object->value(QStringLiteral("restore")));
         if (!request.restore)
             return std::nullopt;
+    }
+    if (object->contains(QStringLiteral("wrapper"))) {
+        const QJsonValue pid = object->value(QStringLiteral("wrapper"));
+        const QJsonValue ended = object->value(QStringLiteral("wrapper_ended"));
+        // Process ids are positive and below 2^22 on Linux.
+        if (!pid.isDouble() || !ended.isBool() || pid.toDouble() < 1 || pid.toDouble() > 4194304 ||
+            pid.toDouble() != double(qint64(pid.toDouble())))
+            return std::nullopt;
+        request.wrapperPid = qint64(pid.toDouble());
+        request.wrapperEnded = ended.toBool();
+    } else if (object->contains(QStringLiteral("wrapper_ended"))) {
+        return std::nullopt;
     }
     return request;
 }

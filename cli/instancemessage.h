@@ -26,6 +26,13 @@ struct Request {
     // The launch wrapper of a second start: first the apply request, whose
     // answer carries the records found before, then the restore of those.
     std::optional<ControllerSettings> restore;
+    // The launch wrapper's own process id, on its apply and its restore:
+    // while its command runs, the game profiles' watch leaves this process
+    // and everything it starts to the wrapper. 0 for other requests.
+    qint64 wrapperPid = 0;
+    // The wrapper's command has ended; without `restore` the request only
+    // says so.
+    bool wrapperEnded = false;
 };
 
 QByteArray frame(const QByteArray &payload);

@@ -2,6 +2,7 @@
 #include "cli/instanceserver.h"
 
 #include "cli/settingstarget.h"
+#include "games/gameprofiles.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -176,6 +177,13 @@ void InstanceServer::runNext()
     }
     if (!target) {
         pending.done(errorAnswer(exitstatus::FAILED, tr("The running instance takes no requests.")));
+        QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+        return;
+    }
+    if (GameProfiles *games = target->gameProfiles(); games && pending.request.wrapperPid > 0)
+        games->setHandledByWrapper(pending.request.wrapperPid, !pending.request.wrapperEnded);
+    if (pending.request.wrapperEnded && !pending.request.restore) {
+        pending.done(CommandAnswer{});
         QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
         return;
     }

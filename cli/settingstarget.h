@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class GameProfiles;
+
 // Where a command's settings go: the controller behind a device link of the
 // command's own, or the running window, whose editors show every change.
 // All calls and signals happen on the thread the target lives on.
@@ -37,6 +39,9 @@ public:
     virtual void listControllers() = 0;
     // A plain second start: show the window. False when there is none.
     virtual bool raiseWindow() = 0;
+    // The running window's game profiles, which take a rule change at once;
+    // null where no window runs.
+    virtual GameProfiles *gameProfiles() const { return nullptr; }
 
 signals:
     void ready();

@@ -5,6 +5,8 @@
 #include "settings/settingsrecords.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -92,12 +94,14 @@ const GameRule *GameRules::ruleFor(const QStringList &processNames) const
 
 GameRules::Result GameRules::checkProfiles(const QString &effectsProfile, const QString &peripheryProfile) const
 {
+    // The profile folders are beside the INI file, wherever this process runs.
+    const QDir folder = QFileInfo(path).absoluteDir();
     if (!effectsProfile.isEmpty()
-        && !profileExists(QStringLiteral("wheel_effects_profiles"), qsizetype(sizeof(EffectSettingsTypeDef)),
+        && !profileExists(folder.filePath(QStringLiteral("wheel_effects_profiles")), qsizetype(sizeof(EffectSettingsTypeDef)),
                           effectsProfile))
         return Result::NoSuchEffectsProfile;
     if (!peripheryProfile.isEmpty()
-        && !profileExists(QStringLiteral("wheel_periphery_profiles"),
+        && !profileExists(folder.filePath(QStringLiteral("wheel_periphery_profiles")),
                           qsizetype(sizeof(AdcExtensionSettingsTypeDef) + sizeof(GpioExtensionSettingsTypeDef)),
                           peripheryProfile))
         return Result::NoSuchPeripheryProfile;

@@ -22,7 +22,7 @@ struct GameRule {
 // switch, kept in the section [GameProfiles] of the tool's INI file. Every
 // change is written at once, atomically, and leaves the file's other
 // sections and keys as they are. Profile names are checked against the
-// profiles stored in the working directory.
+// profiles stored beside the INI file.
 class GameRules
 {
 public:

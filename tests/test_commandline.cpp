@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QSettings>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,6 +57,8 @@ private slots:
     void staleSocketIsTakenOver();
     void absentOrRefusedController();
     void exportImportRoundTrip();
+    void gameRulesEditTheIniFile();
+    void usageErrorsInTheUsersLanguage();
 
 private:
     QProcessEnvironment environment() const;
@@ -172,6 +175,9 @@ void CommandLineTest::badInputSendsNothing_data()
     QTest::newRow("two actions") << QStringList{"--list", "--profile", "effects:Rally"} << none;
     QTest::newRow("wait out of range") << QStringList{"--wait", "-1", "--profile", "effects:Rally"} << none;
     QTest::newRow("no command after --") << QStringList{"--profile", "effects:Rally", "--"} << none;
+    QTest::newRow("game rule without a profile") << QStringList{"--game-rule", "add", "race"} << none;
+    QTest::newRow("game rule and applying") << QStringList{"--game-rule", "list", "--profile", "effects:Rally"}
+                                            << none;
 }
 
 void CommandLineTest::badInputSendsNothing()
@@ -366,6 +372,42 @@ void CommandLineTest::exportImportRoundTrip()
     QCOMPARE(run({"--import", "rally.txt", "--name", "../escape"}).status, 2);
     QVERIFY(!QFile::exists(work->filePath(QStringLiteral("wheel_effects_profiles/Partial"))));
     QVERIFY(!QFile::exists(work->filePath(QStringLiteral("escape"))));
+}
+
+void CommandLineTest::gameRulesEditTheIniFile()
+{
+    const QString ini = work->filePath(QStringLiteral("vellox-wheel-setup.ini"));
+    testsupport::writeFile(ini, "[Window]\ngeometry=keep\n");
+    QCOMPARE(run({"--game-rule", "add", "Rally Racer.exe", "effects:Rally"}).status, 0);
+    // The same Windows game in other case: replaced, not doubled.
+    QCOMPARE(run({"--game-rule", "add", "RALLY RACER.EXE", "effects:Rally"}).status, 0);
+    const Result listed = run({"--game-rule", "list"});
+    QCOMPARE(listed.status, 0);
+    QCOMPARE(listed.out, QByteArray("RALLY RACER.EXE\tRally\t\n"));
+    QCOMPARE(QSettings(ini, QSettings::IniFormat).value(QStringLiteral("Window/geometry")).toString(),
+             QStringLiteral("keep"));
+
+    // Refused: nothing written.
+    const QByteArray before = testsupport::readFile(ini);
+    const Result missing = run({"--game-rule", "add", "other", "effects:Rally", "periphery:Nope"});
+    QCOMPARE(missing.status, 2);
+    QVERIFY2(missing.err.contains("\"Nope\""), missing.err.constData());
+    QCOMPARE(run({"--game-rule", "add", "../race", "effects:Rally"}).status, 2);
+    QCOMPARE(run({"--game-rule", "remove", "nothing"}).status, 2);
+    QCOMPARE(testsupport::readFile(ini), before);
+
+    QCOMPARE(run({"--game-rule", "remove", "rally racer.exe"}).status, 0);
+    QCOMPARE(run({"--game-rule", "list"}).out, QByteArray());
+    QCOMPARE(writes(), QList<QByteArray>());
+}
+
+void CommandLineTest::usageErrorsInTheUsersLanguage()
+{
+    // Qt's own parser text, translated by the distribution's Qt translations
+    // that the program loads beside its own.
+    const Result german = run({"--no-such-option"}, {"LANG=de_DE.UTF-8", "LANGUAGE=de", "LC_ALL=de_DE.UTF-8"});
+    QCOMPARE(german.status, 2);
+    QVERIFY2(german.err.contains("Unbekannte Option"), german.err.constData());
 }
 
 void CommandLineTest::lostWritesAreNamed()

@@ -2,9 +2,12 @@
 // Game profiles through the real window and the simulated controller, with
 // games that exist only in a fake /proc tree: the frames a game's start and
 // end send, two games at once, a controller that arrives while a game runs,
-// a broken profile, and the dialog with hostile process names.
+// a broken profile, and the dialog with hostile process names. Later starts
+// reach the window's game profiles through the running instance's socket.
 
 #include "app/mainwindow.h"
+#include "app/windowsettingstarget.h"
+#include "cli/instanceserver.h"
 #include "editors/fulleffectsettingswidget.h"
 #include "editors/gpioextensionwidget.h"
 #include "games/gameprofiles.h"
@@ -29,6 +32,7 @@
 #include <QToolButton>
 
 #include <cstring>
+#include <future>
 
 using namespace testsupport;
 using editortest::hex;
@@ -74,6 +78,19 @@ Record recordFrom(uint8_t reportId)
 const QString race = QStringLiteral("race.x86_64");
 const QString drift = QStringLiteral("Drift Simulator 2024.exe");
 
+// Asks from another thread, as a second process would, while this thread's
+// event loop serves the window and the socket.
+CommandAnswer ask(const instancemessage::Request &request)
+{
+    auto answer = std::async(std::launch::async, [&] { return askRunningInstance(request, 30000); });
+    if (!QTest::qWaitFor([&] { return answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 30000))
+        qFatal("no answer from the running window");
+    const std::optional<CommandAnswer> result = answer.get();
+    if (!result)
+        qFatal("the running window did not listen");
+    return *result;
+}
+
 } // namespace
 
 class GameProfilesTest : public QObject
@@ -90,17 +107,24 @@ private slots:
     void brokenProfileSendsNothingAndSaysWhy();
     void dialogTakesRulesAndSurvivesHostileNames();
     void gameUnderTheLaunchWrapperIsLeftToIt();
+    void ruleFromALaterStartTakesEffectAtOnce();
+    void wrappedGameIsAppliedOnce();
 
 private:
     // The settings writes since the last call, once all have arrived;
     // fails the test when any frame asked the controller to save.
     QList<QByteArray> takeWrites();
     void startGame(qint64 pid, const QString &game);
+    // The window becomes the running instance that later starts talk to.
+    void listen();
 
     std::unique_ptr<QTemporaryDir> workDir;
     QString previousDir;
     std::unique_ptr<FakeProc> proc;
     std::unique_ptr<MainWindow> window;
+    std::unique_ptr<QTemporaryDir> runtimeDir;
+    std::unique_ptr<WindowSettingsTarget> target;
+    std::unique_ptr<InstanceServer> server;
     GameProfiles *games = nullptr;
     QByteArray effectsBefore, adcBefore, gpioBefore;
 };
@@ -147,6 +171,11 @@ void GameProfilesTest::init()
 
 void GameProfilesTest::cleanup()
 {
+    if (server)
+        server->abandon();
+    server.reset();
+    target.reset();
+    runtimeDir.reset();
     window.reset();
     QVERIFY(noMisuse());
     proc.reset();
@@ -344,6 +373,68 @@ void GameProfilesTest::gameUnderTheLaunchWrapperIsLeftToIt()
     // The wrapper is gone but its game still runs: now the watch takes it.
     games->setHandledByWrapper(950, false);
     QCOMPARE(games->appliedGame(), race);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+}
+
+void GameProfilesTest::listen()
+{
+    runtimeDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(runtimeDir->isValid());
+    qputenv("XDG_RUNTIME_DIR", runtimeDir->path().toLocal8Bit());
+    target = std::make_unique<WindowSettingsTarget>(window.get());
+    server = std::make_unique<InstanceServer>();
+    QVERIFY(server->listen());
+    server->setTarget(target.get());
+}
+
+void GameProfilesTest::ruleFromALaterStartTakesEffectAtOnce()
+{
+    listen();
+    QVERIFY(proc->add(600, "race.x86_64", "/games/race.x86_64"));
+    const CommandAnswer added =
+        ask({{"--game-rule", "add", race, "effects:Race"}, QDir::currentPath(), std::nullopt});
+    QCOMPARE(added.err, QByteArray());
+    QCOMPARE(added.status, 0);
+    // The game already runs: the window's watch takes the new rule.
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), race, 5000);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+}
+
+void GameProfilesTest::wrappedGameIsAppliedOnce()
+{
+    listen();
+    // The target learns of the controller as the window does: it has to see it arrive.
+    sim::unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksIdle(*window), 5000);
+    sim::plug();
+    QCOMPARE(games->addRule({race, "Race", QString()}), GameRules::Result::Done);
+    // What a second start sends when it wraps the game: its own process id.
+    const QStringList arguments{"--profile", "effects:Drift", "--", "/games/race.x86_64"};
+    instancemessage::Request request{arguments, QDir::currentPath(), std::nullopt};
+    request.wrapperPid = 970;
+    const CommandAnswer applied = ask(request);
+    QCOMPARE(applied.status, 0);
+
+    // Its command starts the game, which has a rule of its own.
+    QVERIFY(proc->add(970, "vellox-wheel-se", "/usr/bin/vellox-wheel-setup"));
+    QVERIFY(proc->add(971, "race.x86_64", "/games/race.x86_64", {}, 970));
+    QTRY_COMPARE_WITH_TIMEOUT(games->watch().lastSeen().size(), 2, 5000);
+    games->watch().pollNow();
+    QCOMPARE(games->runningGame(), QString());
+    QCOMPARE(hex(takeWrites()), hex({motionRange(1080), totalScale(70)}));
+
+    // The command ends; the wrapper puts back what it found.
+    QVERIFY(proc->remove(971));
+    games->watch().pollNow();
+    request.restore = applied.before;
+    request.wrapperEnded = true;
+    QCOMPARE(ask(request).status, 0);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(900), totalScale(100)}));
+    QCOMPARE(games->appliedGame(), QString());
+
+    // Released: the same process's later game is the watch's again.
+    QVERIFY(proc->add(972, "race.x86_64", "/games/race.x86_64", {}, 970));
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), race, 5000);
     QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
 }
 
