@@ -218,12 +218,48 @@ Exit-Status: 0 erledigt; 2 falscher Aufruf oder falsche Eingabe (nichts gesendet
         <translation>--set erwartet KEY=VALUE, nicht „%1“.</translation>
     </message>
     <message>
-        <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
-        <translation>Verwenden Sie eine der Optionen --list, --show, --export, --import oder die Optionen zum Anwenden (mit oder ohne -- COMMAND).</translation>
-    </message>
-    <message>
         <source>List the controllers found: node, firmware version, &quot;ok&quot;, &quot;no permission&quot; or &quot;not readable&quot;.</source>
         <translation>Die gefundenen Controller auflisten: Gerätedatei, Firmware-Version, &quot;ok&quot;, &quot;no permission&quot; oder &quot;not readable&quot;.</translation>
+    </message>
+    <message>
+        <source>The game profiles&apos; rules: list them (game, Effects profile, Periphery profile, separated by tabs), add GAME [effects:NAME] [periphery:NAME] (replaces the game&apos;s rule), or remove GAME. No controller needed.</source>
+        <translation>Die Regeln der Spielprofile: auflisten (Spiel, Effektprofil, Peripherieprofil, durch Tabulatoren getrennt), add GAME [effects:NAME] [periphery:NAME] (ersetzt die Regel des Spiels) oder remove GAME. Kein Controller nötig.</translation>
+    </message>
+    <message>
+        <source>Start with the tray icon only, without showing the window (where there is no tray, the window shows).</source>
+        <translation>Nur mit dem Symbol im Infobereich starten, ohne das Fenster zu zeigen (ohne Infobereich erscheint das Fenster).</translation>
+    </message>
+    <message>
+        <source>--game-rule list takes nothing after it.</source>
+        <translation>--game-rule list nimmt nichts danach.</translation>
+    </message>
+    <message>
+        <source>--game-rule remove needs one game: remove GAME.</source>
+        <translation>--game-rule remove braucht ein Spiel: remove GAME.</translation>
+    </message>
+    <message>
+        <source>--game-rule is list, add or remove, not &quot;%1&quot;.</source>
+        <translation>--game-rule ist list, add oder remove, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--game-rule add needs GAME [effects:NAME] [periphery:NAME].</source>
+        <translation>--game-rule add braucht GAME [effects:NAME] [periphery:NAME].</translation>
+    </message>
+    <message>
+        <source>--game-rule add takes one profile of each kind.</source>
+        <translation>--game-rule add nimmt ein Profil je Typ.</translation>
+    </message>
+    <message>
+        <source>--game-rule add needs a profile: effects:NAME, periphery:NAME or both.</source>
+        <translation>--game-rule add braucht ein Profil: effects:NAME, periphery:NAME oder beide.</translation>
+    </message>
+    <message>
+        <source>Use one of --list, --show, --export, --import, --game-rule, or the apply options (with or without -- COMMAND).</source>
+        <translation>Verwenden Sie eine von --list, --show, --export, --import, --game-rule oder die Optionen zum Anwenden (mit oder ohne -- COMMAND).</translation>
+    </message>
+    <message>
+        <source>--background starts the window; it goes with no command.</source>
+        <translation>--background startet das Fenster; es passt zu keinem Befehl.</translation>
     </message>
 </context>
 <context>

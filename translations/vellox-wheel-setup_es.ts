@@ -218,12 +218,48 @@ Estado de salida: 0 hecho; 2 uso o entrada incorrectos (no se envía nada); 3 ni
         <translation>--set requiere KEY=VALUE, no &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
-        <translation>Use solo una de --list, --show, --export, --import o las opciones de aplicación (con o sin -- COMMAND).</translation>
-    </message>
-    <message>
         <source>List the controllers found: node, firmware version, &quot;ok&quot;, &quot;no permission&quot; or &quot;not readable&quot;.</source>
         <translation>Listar los controladores encontrados: nodo, versión del firmware, &quot;ok&quot;, &quot;no permission&quot; o &quot;not readable&quot;.</translation>
+    </message>
+    <message>
+        <source>The game profiles&apos; rules: list them (game, Effects profile, Periphery profile, separated by tabs), add GAME [effects:NAME] [periphery:NAME] (replaces the game&apos;s rule), or remove GAME. No controller needed.</source>
+        <translation>Las reglas de los perfiles de juego: listarlas (juego, perfil de Efectos, perfil de Periféricos, separados por tabuladores), add GAME [effects:NAME] [periphery:NAME] (sustituye la regla del juego) o remove GAME. No hace falta controlador.</translation>
+    </message>
+    <message>
+        <source>Start with the tray icon only, without showing the window (where there is no tray, the window shows).</source>
+        <translation>Iniciar solo con el icono de la bandeja, sin mostrar la ventana (donde no hay bandeja, se muestra la ventana).</translation>
+    </message>
+    <message>
+        <source>--game-rule list takes nothing after it.</source>
+        <translation>--game-rule list no admite nada detrás.</translation>
+    </message>
+    <message>
+        <source>--game-rule remove needs one game: remove GAME.</source>
+        <translation>--game-rule remove necesita un juego: remove GAME.</translation>
+    </message>
+    <message>
+        <source>--game-rule is list, add or remove, not &quot;%1&quot;.</source>
+        <translation>--game-rule es list, add o remove, no &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--game-rule add needs GAME [effects:NAME] [periphery:NAME].</source>
+        <translation>--game-rule add necesita GAME [effects:NAME] [periphery:NAME].</translation>
+    </message>
+    <message>
+        <source>--game-rule add takes one profile of each kind.</source>
+        <translation>--game-rule add admite un perfil de cada tipo.</translation>
+    </message>
+    <message>
+        <source>--game-rule add needs a profile: effects:NAME, periphery:NAME or both.</source>
+        <translation>--game-rule add necesita un perfil: effects:NAME, periphery:NAME o ambos.</translation>
+    </message>
+    <message>
+        <source>Use one of --list, --show, --export, --import, --game-rule, or the apply options (with or without -- COMMAND).</source>
+        <translation>Use una de --list, --show, --export, --import, --game-rule o las opciones de aplicar (con o sin -- COMMAND).</translation>
+    </message>
+    <message>
+        <source>--background starts the window; it goes with no command.</source>
+        <translation>--background inicia la ventana; no va con ningún comando.</translation>
     </message>
 </context>
 <context>

@@ -218,12 +218,48 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 2 usage ou entrée incorrects (rien n’
         <translation>--set attend KEY=VALUE, pas &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
-        <translation>Utilisez l’une des options --list, --show, --export, --import, ou les options d’application (avec ou sans -- COMMAND).</translation>
-    </message>
-    <message>
         <source>List the controllers found: node, firmware version, &quot;ok&quot;, &quot;no permission&quot; or &quot;not readable&quot;.</source>
         <translation>Lister les contrôleurs trouvés&#xa0;: nœud, version du firmware, &quot;ok&quot;, &quot;no permission&quot; ou &quot;not readable&quot;.</translation>
+    </message>
+    <message>
+        <source>The game profiles&apos; rules: list them (game, Effects profile, Periphery profile, separated by tabs), add GAME [effects:NAME] [periphery:NAME] (replaces the game&apos;s rule), or remove GAME. No controller needed.</source>
+        <translation>Les règles des profils de jeu&#xa0;: les lister (jeu, profil d’effets, profil de périphérie, séparés par des tabulations), add GAME [effects:NAME] [periphery:NAME] (remplace la règle du jeu) ou remove GAME. Aucun contrôleur nécessaire.</translation>
+    </message>
+    <message>
+        <source>Start with the tray icon only, without showing the window (where there is no tray, the window shows).</source>
+        <translation>Démarrer avec l’icône de la zone de notification seule, sans afficher la fenêtre (sans zone de notification, la fenêtre s’affiche).</translation>
+    </message>
+    <message>
+        <source>--game-rule list takes nothing after it.</source>
+        <translation>--game-rule list ne prend rien après.</translation>
+    </message>
+    <message>
+        <source>--game-rule remove needs one game: remove GAME.</source>
+        <translation>--game-rule remove demande un jeu&#xa0;: remove GAME.</translation>
+    </message>
+    <message>
+        <source>--game-rule is list, add or remove, not &quot;%1&quot;.</source>
+        <translation>--game-rule vaut list, add ou remove, pas &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--game-rule add needs GAME [effects:NAME] [periphery:NAME].</source>
+        <translation>--game-rule add demande GAME [effects:NAME] [periphery:NAME].</translation>
+    </message>
+    <message>
+        <source>--game-rule add takes one profile of each kind.</source>
+        <translation>--game-rule add prend un profil de chaque type.</translation>
+    </message>
+    <message>
+        <source>--game-rule add needs a profile: effects:NAME, periphery:NAME or both.</source>
+        <translation>--game-rule add demande un profil&#xa0;: effects:NAME, periphery:NAME ou les deux.</translation>
+    </message>
+    <message>
+        <source>Use one of --list, --show, --export, --import, --game-rule, or the apply options (with or without -- COMMAND).</source>
+        <translation>Utilisez l’une de --list, --show, --export, --import, --game-rule, ou les options d’application (avec ou sans -- COMMAND).</translation>
+    </message>
+    <message>
+        <source>--background starts the window; it goes with no command.</source>
+        <translation>--background démarre la fenêtre&#xa0;; il ne va avec aucune commande.</translation>
     </message>
 </context>
 <context>

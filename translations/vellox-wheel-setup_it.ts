@@ -218,12 +218,48 @@ Stato di uscita: 0 completato; 2 uso o input errato (nulla inviato); 3 nessun co
         <translation>--set richiede KEY=VALUE, non &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
-        <translation>Usare solo una tra --list, --show, --export, --import o le opzioni di applicazione (con o senza -- COMMAND).</translation>
-    </message>
-    <message>
         <source>List the controllers found: node, firmware version, &quot;ok&quot;, &quot;no permission&quot; or &quot;not readable&quot;.</source>
         <translation>Elenca i controller trovati: nodo, versione del firmware, &quot;ok&quot;, &quot;no permission&quot; o &quot;not readable&quot;.</translation>
+    </message>
+    <message>
+        <source>The game profiles&apos; rules: list them (game, Effects profile, Periphery profile, separated by tabs), add GAME [effects:NAME] [periphery:NAME] (replaces the game&apos;s rule), or remove GAME. No controller needed.</source>
+        <translation>Le regole dei profili di gioco: elencarle (gioco, profilo effetti, profilo periferiche, separati da tabulazioni), add GAME [effects:NAME] [periphery:NAME] (sostituisce la regola del gioco) o remove GAME. Nessun controller necessario.</translation>
+    </message>
+    <message>
+        <source>Start with the tray icon only, without showing the window (where there is no tray, the window shows).</source>
+        <translation>Avvia solo con l&apos;icona nell&apos;area di notifica, senza mostrare la finestra (dove non c&apos;è l&apos;area di notifica, la finestra viene mostrata).</translation>
+    </message>
+    <message>
+        <source>--game-rule list takes nothing after it.</source>
+        <translation>--game-rule list non accetta nulla dopo.</translation>
+    </message>
+    <message>
+        <source>--game-rule remove needs one game: remove GAME.</source>
+        <translation>--game-rule remove richiede un gioco: remove GAME.</translation>
+    </message>
+    <message>
+        <source>--game-rule is list, add or remove, not &quot;%1&quot;.</source>
+        <translation>--game-rule è list, add o remove, non &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--game-rule add needs GAME [effects:NAME] [periphery:NAME].</source>
+        <translation>--game-rule add richiede GAME [effects:NAME] [periphery:NAME].</translation>
+    </message>
+    <message>
+        <source>--game-rule add takes one profile of each kind.</source>
+        <translation>--game-rule add accetta un profilo per tipo.</translation>
+    </message>
+    <message>
+        <source>--game-rule add needs a profile: effects:NAME, periphery:NAME or both.</source>
+        <translation>--game-rule add richiede un profilo: effects:NAME, periphery:NAME o entrambi.</translation>
+    </message>
+    <message>
+        <source>Use one of --list, --show, --export, --import, --game-rule, or the apply options (with or without -- COMMAND).</source>
+        <translation>Usare una tra --list, --show, --export, --import, --game-rule o le opzioni di applicazione (con o senza -- COMMAND).</translation>
+    </message>
+    <message>
+        <source>--background starts the window; it goes with no command.</source>
+        <translation>--background avvia la finestra; non va con alcun comando.</translation>
     </message>
 </context>
 <context>

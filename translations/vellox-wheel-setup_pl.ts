@@ -218,12 +218,48 @@ Kod wyjścia: 0 gotowe; 2 błędne użycie lub dane (nic nie wysłano); 3 brak k
         <translation>--set wymaga KEY=VALUE, a nie „%1”.</translation>
     </message>
     <message>
-        <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
-        <translation>Użyj jednej z opcji --list, --show, --export, --import albo opcji stosowania ustawień (z -- COMMAND lub bez).</translation>
-    </message>
-    <message>
         <source>List the controllers found: node, firmware version, &quot;ok&quot;, &quot;no permission&quot; or &quot;not readable&quot;.</source>
         <translation>Wypisz znalezione kontrolery: węzeł, wersja firmware, &quot;ok&quot;, &quot;no permission&quot; lub &quot;not readable&quot;.</translation>
+    </message>
+    <message>
+        <source>The game profiles&apos; rules: list them (game, Effects profile, Periphery profile, separated by tabs), add GAME [effects:NAME] [periphery:NAME] (replaces the game&apos;s rule), or remove GAME. No controller needed.</source>
+        <translation>Reguły profili gier: wypisz je (gra, profil efektów, profil peryferiów, oddzielone tabulatorami), add GAME [effects:NAME] [periphery:NAME] (zastępuje regułę gry) lub remove GAME. Kontroler nie jest potrzebny.</translation>
+    </message>
+    <message>
+        <source>Start with the tray icon only, without showing the window (where there is no tray, the window shows).</source>
+        <translation>Uruchom tylko z ikoną w zasobniku, bez pokazywania okna (bez zasobnika okno zostaje pokazane).</translation>
+    </message>
+    <message>
+        <source>--game-rule list takes nothing after it.</source>
+        <translation>--game-rule list nie przyjmuje niczego po sobie.</translation>
+    </message>
+    <message>
+        <source>--game-rule remove needs one game: remove GAME.</source>
+        <translation>--game-rule remove wymaga jednej gry: remove GAME.</translation>
+    </message>
+    <message>
+        <source>--game-rule is list, add or remove, not &quot;%1&quot;.</source>
+        <translation>--game-rule to list, add lub remove, nie „%1”.</translation>
+    </message>
+    <message>
+        <source>--game-rule add needs GAME [effects:NAME] [periphery:NAME].</source>
+        <translation>--game-rule add wymaga GAME [effects:NAME] [periphery:NAME].</translation>
+    </message>
+    <message>
+        <source>--game-rule add takes one profile of each kind.</source>
+        <translation>--game-rule add przyjmuje jeden profil każdego rodzaju.</translation>
+    </message>
+    <message>
+        <source>--game-rule add needs a profile: effects:NAME, periphery:NAME or both.</source>
+        <translation>--game-rule add wymaga profilu: effects:NAME, periphery:NAME lub obu.</translation>
+    </message>
+    <message>
+        <source>Use one of --list, --show, --export, --import, --game-rule, or the apply options (with or without -- COMMAND).</source>
+        <translation>Użyj jednej z opcji --list, --show, --export, --import, --game-rule lub opcji stosowania (z -- COMMAND lub bez).</translation>
+    </message>
+    <message>
+        <source>--background starts the window; it goes with no command.</source>
+        <translation>--background uruchamia okno; nie łączy się z żadnym poleceniem.</translation>
     </message>
 </context>
 <context>

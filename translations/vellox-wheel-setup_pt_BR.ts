@@ -218,12 +218,48 @@ Código de saída: 0 concluído; 2 uso ou entrada inválidos (nada enviado); 3 n
         <translation>--set precisa de KEY=VALUE, não &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Use one of --list, --show, --export, --import, or the apply options (with or without -- COMMAND).</source>
-        <translation>Use uma destas: --list, --show, --export, --import ou as opções de aplicação (com ou sem -- COMMAND).</translation>
-    </message>
-    <message>
         <source>List the controllers found: node, firmware version, &quot;ok&quot;, &quot;no permission&quot; or &quot;not readable&quot;.</source>
         <translation>Listar as controladoras encontradas: nó, versão do firmware, &quot;ok&quot;, &quot;no permission&quot; ou &quot;not readable&quot;.</translation>
+    </message>
+    <message>
+        <source>The game profiles&apos; rules: list them (game, Effects profile, Periphery profile, separated by tabs), add GAME [effects:NAME] [periphery:NAME] (replaces the game&apos;s rule), or remove GAME. No controller needed.</source>
+        <translation>As regras dos perfis de jogo: listá-las (jogo, perfil de Efeitos, perfil de Periféricos, separados por tabulações), add GAME [effects:NAME] [periphery:NAME] (substitui a regra do jogo) ou remove GAME. Nenhuma controladora necessária.</translation>
+    </message>
+    <message>
+        <source>Start with the tray icon only, without showing the window (where there is no tray, the window shows).</source>
+        <translation>Iniciar só com o ícone na bandeja, sem mostrar a janela (onde não há bandeja, a janela é mostrada).</translation>
+    </message>
+    <message>
+        <source>--game-rule list takes nothing after it.</source>
+        <translation>--game-rule list não aceita nada depois.</translation>
+    </message>
+    <message>
+        <source>--game-rule remove needs one game: remove GAME.</source>
+        <translation>--game-rule remove precisa de um jogo: remove GAME.</translation>
+    </message>
+    <message>
+        <source>--game-rule is list, add or remove, not &quot;%1&quot;.</source>
+        <translation>--game-rule é list, add ou remove, não &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--game-rule add needs GAME [effects:NAME] [periphery:NAME].</source>
+        <translation>--game-rule add precisa de GAME [effects:NAME] [periphery:NAME].</translation>
+    </message>
+    <message>
+        <source>--game-rule add takes one profile of each kind.</source>
+        <translation>--game-rule add aceita um perfil de cada tipo.</translation>
+    </message>
+    <message>
+        <source>--game-rule add needs a profile: effects:NAME, periphery:NAME or both.</source>
+        <translation>--game-rule add precisa de um perfil: effects:NAME, periphery:NAME ou ambos.</translation>
+    </message>
+    <message>
+        <source>Use one of --list, --show, --export, --import, --game-rule, or the apply options (with or without -- COMMAND).</source>
+        <translation>Use uma de --list, --show, --export, --import, --game-rule ou as opções de aplicar (com ou sem -- COMMAND).</translation>
+    </message>
+    <message>
+        <source>--background starts the window; it goes with no command.</source>
+        <translation>--background inicia a janela; não combina com nenhum comando.</translation>
     </message>
 </context>
 <context>
