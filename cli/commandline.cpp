@@ -12,13 +12,13 @@ const char *const CONTEXT = "CommandLine";
 
 // Every option, declared once: --help, the man page and the completion file
 // follow this list.
-struct OptionSpec {
+struct OptionDeclaration {
     const char *name;
     const char *valueName; // null for a switch
     const char *description;
 };
 
-const OptionSpec OPTIONS[] = {
+const OptionDeclaration OPTIONS[] = {
     {"list", nullptr,
      QT_TRANSLATE_NOOP("CommandLine",
                        "List the controllers found: node, firmware version, \"ok\", \"no permission\" or \"not readable\".")},
@@ -63,15 +63,15 @@ void declareOptions(QCommandLineParser &parser)
         "Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within --wait; "
         "4 controller found but this user may not open it; 5 the controller left during the operation; "
         "with -- COMMAND, the command's own status (128 + signal number for a signal)."));
-    for (const OptionSpec &spec : OPTIONS) {
-        QStringList names{QString::fromLatin1(spec.name)};
-        if (qstrcmp(spec.name, "help") == 0)
+    for (const OptionDeclaration &option : OPTIONS) {
+        QStringList names{QString::fromLatin1(option.name)};
+        if (qstrcmp(option.name, "help") == 0)
             names.prepend(QStringLiteral("h"));
-        if (spec.valueName)
-            parser.addOption(QCommandLineOption(names, QCoreApplication::translate(CONTEXT, spec.description),
-                                                QString::fromLatin1(spec.valueName)));
+        if (option.valueName)
+            parser.addOption(QCommandLineOption(names, QCoreApplication::translate(CONTEXT, option.description),
+                                                QString::fromLatin1(option.valueName)));
         else
-            parser.addOption(QCommandLineOption(names, QCoreApplication::translate(CONTEXT, spec.description)));
+            parser.addOption(QCommandLineOption(names, QCoreApplication::translate(CONTEXT, option.description)));
     }
     parser.addPositionalArgument(
         QStringLiteral("advanced"),
@@ -94,8 +94,8 @@ bool takesValue(const QString &argument)
     QString name = argument;
     while (name.startsWith(QLatin1Char('-')))
         name.remove(0, 1);
-    for (const OptionSpec &spec : OPTIONS) {
-        if (spec.valueName && name == QLatin1String(spec.name))
+    for (const OptionDeclaration &option : OPTIONS) {
+        if (option.valueName && name == QLatin1String(option.name))
             return true;
     }
     return false;
