@@ -57,24 +57,28 @@ IniFileCheck checkIniFile(const QString &path)
     // fstat then tells what was opened, after the links were followed.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT)
+        const int error = errno;
+        if (error == ENOENT)
             return {IniFileCheck::State::Missing, QString(), 0};
-        return refused(QCoreApplication::translate("IniFile", "The settings file %1 cannot be read (%2); the defaults are used.")
-                           .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        return refused(QCoreApplication::translate("IniFile",
+                                                   "The settings file %1 cannot be read (%2); the defaults are used.")
+                           .arg(path, QString::fromLocal8Bit(std::strerror(error))));
     }
     struct stat status {};
     const bool statted = ::fstat(fd, &status) == 0;
     ::close(fd);
     if (!statted || !S_ISREG(status.st_mode))
-        return refused(QCoreApplication::translate("IniFile", "The settings file %1 is not a regular file; it is left as it is and the defaults are used.")
+        return refused(QCoreApplication::translate("IniFile", "The settings file %1 is not a regular file; it is left "
+                                                              "as it is and the defaults are used.")
                            .arg(path));
     if (status.st_size > MAX_INI_SIZE)
-        return refused(
-            QCoreApplication::translate("IniFile", "The settings file %1 is larger than %2 bytes; it is left as it is and the defaults are used.")
-                .arg(path)
-                .arg(MAX_INI_SIZE));
+        return refused(QCoreApplication::translate("IniFile", "The settings file %1 is larger than %2 bytes; it is "
+                                                              "left as it is and the defaults are used.")
+                           .arg(path)
+                           .arg(MAX_INI_SIZE));
     if (!parsesAsIni(path, status))
-        return refused(QCoreApplication::translate("IniFile", "The settings file %1 is not in INI format; it is left as it is and the defaults are used.")
+        return refused(QCoreApplication::translate("IniFile", "The settings file %1 is not in INI format; it is left "
+                                                              "as it is and the defaults are used.")
                            .arg(path));
     return {IniFileCheck::State::Usable, QString(), qint64(status.st_size)};
 }
