@@ -10,6 +10,7 @@
 #include "games/cornerbutton.h"
 #include "games/gameprofiles.h"
 #include "games/gametray.h"
+#include "settings/inifile.h"
 #include "ui_mainwindow.h"
 #include "update/addresses.h"
 #include "update/updatenotice.h"
@@ -54,7 +55,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui::MainWindow)
     , idleTitle(tr("Vellox Wheel Setup (%1)").arg(versionText(softwareVersion())))
     , appIcon(windowIconFromWorkingDirectory())
-    , appSettings(QDir::currentPath() + QStringLiteral("/vellox-wheel-setup.ini"), QSettings::IniFormat)
+    , appSettings(usableIniPath(QDir::currentPath() + QStringLiteral("/vellox-wheel-setup.ini")), QSettings::IniFormat)
 {
     registerSettingsMetaTypes();
     qDebug() << "Effect struct size" << sizeof(EffectSettingsTypeDef);
@@ -129,7 +130,7 @@ void MainWindow::buildEditors()
 
 void MainWindow::setUpGameProfiles()
 {
-    games = new GameProfiles(appSettings.fileName(), this);
+    games = new GameProfiles(QDir::currentPath() + QStringLiteral("/vellox-wheel-setup.ini"), this);
     connect(this, &MainWindow::settingsLoaded, games,
             [this] { games->controllerLoaded(effectsEditor, peripheryEditor); });
     connect(this, &MainWindow::controllerLeft, games, &GameProfiles::controllerLost);

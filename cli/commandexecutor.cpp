@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commandexecutor.h"
 
+#include "cli/outputfile.h"
 #include "cli/settingstarget.h"
 #include "device/appversion.h"
 #include "games/gameprofiles.h"
@@ -17,7 +18,6 @@
 #include <QJsonDocument>
 #include <algorithm>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace {
 
@@ -311,17 +311,13 @@ void CommandExecutor::runExport(const QString &workingDirectory)
         return;
     }
     const QByteArray text = formatSettingsText(stored.kind, QString(), std::get<ProfileFile>(profile).settings);
-    if (request.output.isEmpty()) {
+    if (isStandardOutput(request.output)) {
         answer.out = text;
         finish(exitstatus::DONE);
         return;
     }
-    QSaveFile file(QDir(workingDirectory).absoluteFilePath(request.output));
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        finish(exitstatus::FAILED, tr("Cannot write %1: %2").arg(request.output, file.errorString()));
-        return;
-    }
-    finish(exitstatus::DONE);
+    const OutputWritten written = writeOutputFile(QDir(workingDirectory).absoluteFilePath(request.output), text);
+    finish(written.status, written.error);
 }
 
 void CommandExecutor::runImport(const QString &workingDirectory)
@@ -379,6 +375,8 @@ void CommandExecutor::runGameRule(const QString &workingDirectory)
     if (!games)
         fileRules.emplace(QDir(workingDirectory).filePath(QStringLiteral("vellox-wheel-setup.ini")));
     GameRules &rules = games ? games->rules() : *fileRules;
+    if (!rules.iniProblem().isEmpty())
+        answer.err += QStringLiteral("vellox-wheel-setup: %1\n").arg(rules.iniProblem()).toUtf8();
 
     if (request.gameRule == QLatin1String("list")) {
         for (const GameRule &rule : rules.rules())

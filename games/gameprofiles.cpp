@@ -264,6 +264,8 @@ void GameProfiles::announce()
     else if (!runningGame().isEmpty())
         emit statusChanged(tr("%1 is running; its profiles go on once the controller's settings are loaded.")
                                .arg(runningGame()));
+    else if (!gameRules.iniProblem().isEmpty())
+        emit statusChanged(gameRules.iniProblem());
     else
         emit statusChanged(QString());
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/gamerules.h"
 
+#include "settings/inifile.h"
 #include "settings/profilestore.h"
 #include "settings/settingsrecords.h"
 
@@ -8,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,6 +23,9 @@ const QString DEFAULT_EFFECTS = QStringLiteral("default_effects");
 const QString DEFAULT_PERIPHERY = QStringLiteral("default_periphery");
 const QString WATCH = QStringLiteral("watch");
 constexpr qsizetype MAX_GAME_NAME_BYTES = 255;
+// The fewest bytes a rule takes in the file: its game key alone is
+// `rules\1\game=x`. A count larger than the file can hold is not believed.
+constexpr qint64 MIN_RULE_BYTES = 14;
 
 bool profileExists(const QString &directory, qsizetype size, const QString &name)
 {
@@ -36,10 +42,16 @@ GameRules::GameRules(QString iniPath)
 
 QList<GameRule> GameRules::reload()
 {
+    entries.clear();
+    defaultProfiles = {};
+    watching = true;
+    const IniFileCheck ini = checkIniFile(path);
+    problem = ini.reason;
+    if (ini.state == IniFileCheck::State::Refused)
+        return entries;
     QSettings settings(path, QSettings::IniFormat);
     settings.beginGroup(SECTION);
-    entries.clear();
-    const int count = settings.beginReadArray(RULES);
+    const int count = int(std::min<qint64>(settings.beginReadArray(RULES), ini.size / MIN_RULE_BYTES));
     for (int i = 0; i < count; ++i) {
         settings.setArrayIndex(i);
         GameRule rule{settings.value(GAME).toString(), settings.value(EFFECTS).toString(),
@@ -170,6 +182,11 @@ GameRules::Result GameRules::setWatchEnabled(bool enabled)
 // write leaves the old file.
 GameRules::Result GameRules::write()
 {
+    // A file QSettings cannot open safely or parse is left byte for byte.
+    const IniFileCheck ini = checkIniFile(path);
+    problem = ini.reason;
+    if (ini.state == IniFileCheck::State::Refused)
+        return Result::NotWritten;
     QSettings settings(path, QSettings::IniFormat);
     settings.remove(SECTION);
     settings.beginGroup(SECTION);

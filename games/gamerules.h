@@ -45,6 +45,9 @@ public:
     Result setWatchEnabled(bool enabled);
 
     QString iniPath() const { return path; }
+    // Why the INI file is not used (it is neither read nor written); empty
+    // when it is used or does not exist yet.
+    QString iniProblem() const { return problem; }
 
     // A game is an executable's name: not empty, at most 255 bytes, no
     // control characters and no path separator.
@@ -59,6 +62,7 @@ private:
     Result write();
 
     QString path;
+    QString problem;
     QList<GameRule> entries;
     GameRule defaultProfiles;
     bool watching = true;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -19,6 +20,9 @@ constexpr qsizetype COMM_READ_LIMIT = 64;
 constexpr qsizetype CMDLINE_READ_LIMIT = 4096;
 // Enough for the fields up to the parent's id after the longest short name.
 constexpr qsizetype STAT_READ_LIMIT = 128;
+// The Uid line follows eight short lines, the first of which holds the short
+// name (escaped, so at most four bytes a character).
+constexpr qsizetype STATUS_READ_LIMIT = 512;
 constexpr int CMDLINE_ARGUMENTS_LOOKED_AT = 4;
 // Polls during which a new process is read again: it may still exec or rename
 // itself (a launcher script, or Wine naming itself after the program).
@@ -64,6 +68,30 @@ QByteArray executableBaseName(const QByteArray &pidDirectory)
     if (path.endsWith(deleted))
         path.chop(deleted.size());
     return baseName(path);
+}
+
+// The real user id, the user who started the process, from the text of
+// /proc/PID/status; none when there is no whole Uid line to read it from.
+std::optional<uid_t> realUserId(const QByteArray &status)
+{
+    // Only at the start of a line: the short name on the first line may read
+    // "Uid:" as well.
+    const QByteArray text = '\n' + status;
+    const qsizetype line = text.indexOf("\nUid:");
+    if (line < 0)
+        return std::nullopt;
+    qsizetype from = line + 5;
+    while (from < text.size() && (text.at(from) == '\t' || text.at(from) == ' '))
+        ++from;
+    qsizetype to = from;
+    while (to < text.size() && text.at(to) >= '0' && text.at(to) <= '9')
+        ++to;
+    // A number cut short by the read limit is no number.
+    if (to == from || to == text.size() || (text.at(to) != '\t' && text.at(to) != '\n'))
+        return std::nullopt;
+    bool ok = false;
+    const uint uid = text.mid(from, to - from).toUInt(&ok);
+    return ok ? std::optional<uid_t>(uid) : std::nullopt;
 }
 
 bool looksLikeWine(const QByteArray &executable, const QByteArray &comm)
@@ -123,6 +151,9 @@ qint64 parentPidFromStat(const QByteArray &stat)
 
 RunningProcess ProcFsSource::read(qint64 pid, const QByteArray &pidDirectory) const
 {
+    // Another user's program is none of this user's games, whatever its name.
+    if (realUserId(readSmallFile(pidDirectory + "/status", STATUS_READ_LIMIT)) != ::getuid())
+        return {pid, 0, {}};
     QByteArray comm = readSmallFile(pidDirectory + "/comm", COMM_READ_LIMIT);
     if (comm.endsWith('\n'))
         comm.chop(1);

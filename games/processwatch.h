@@ -37,7 +37,8 @@ public:
 
 // Reads a /proc tree (the real one, or a fake one below a test folder).
 // Needs no privileges: a process whose entries may not be read, or that ends
-// while it is being read, is skipped or named by what could be read.
+// while it is being read, is skipped or named by what could be read. Only the
+// user's own processes are listed (real user id from the status file).
 //
 // Names are cached per process and read again only while a process is young
 // (it may still exec or rename itself) and, spread over the polls, once a

@@ -48,7 +48,7 @@ readProfileFile(const QByteArray &bytes, std::optional<SettingsTextKind> kind, c
                     .arg(rawProfileSize(rawKind))};
     } else if (bytes.size() == effectsSize) {
         rawKind = SettingsTextKind::Effects;
-    } else if (bytes.size() >= peripherySize) {
+    } else if (bytes.size() == peripherySize) {
         rawKind = SettingsTextKind::Periphery;
     } else {
         return SettingsTextError{

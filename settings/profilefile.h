@@ -3,7 +3,7 @@
 
 // Profile files from outside the profile folders: either raw records as the
 // window's profile store keeps them (64 bytes of effects; 128 bytes of ADC
-// then GPIO; longer files are read for their first bytes) or settings text.
+// then GPIO) or settings text.
 
 #include "settings/controllersettings.h"
 #include "settings/settingstext.h"
@@ -24,9 +24,10 @@ struct ProfileFile {
 };
 
 // Text when the bytes start with the settings text header, raw otherwise.
-// With a kind the file must be of that kind (raw: at least its size). Without
-// one, a raw file of exactly 64 bytes is an effects profile and one of 128 or
-// more a periphery profile.
+// With a kind the file must be of that kind (raw: at least its size; a stored
+// profile's bytes beyond its record are not read). Without one, a raw file is
+// an effects profile of exactly 64 bytes or a periphery profile of exactly
+// 128: any other file of some size would pass for one.
 std::variant<ProfileFile, SettingsTextError> readProfileFile(const QByteArray &bytes,
                                                             std::optional<SettingsTextKind> kind,
                                                             const ControllerSettings &current);

@@ -7,12 +7,18 @@
 #include "tests/fakeproc.h"
 #include "tests/testsupport.h"
 
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,6 +40,11 @@ private slots:
     void namesFromHostileEntries();
     void watchReportsStartsEndsAndExecs();
     void rulesSectionRoundTripKeepsOtherKeys();
+    void onlyTheUsersOwnProcesses_data();
+    void onlyTheUsersOwnProcesses();
+    // Last: it starts processes, after which the thread sanitizer lets this
+    // process start no threads.
+    void anotherUsersProgramIsNoGame();
 };
 
 void ProcessWatchTest::namesFromHostileEntries()
@@ -185,6 +196,73 @@ void ProcessWatchTest::rulesSectionRoundTripKeepsOtherKeys()
     QCOMPARE(other.value("skip_release_major").toInt(), 25);
     QCOMPARE(other.value("Elsewhere/key").toString(), QString("value; with = odd [chars]"));
     QVERIFY(QDir::setCurrent(previous));
+}
+
+void ProcessWatchTest::onlyTheUsersOwnProcesses_data()
+{
+    QTest::addColumn<QByteArray>("status");
+    QTest::addColumn<bool>("seen");
+    const QByteArray me = QByteArray::number(::getuid());
+    const QByteArray other = QByteArray::number(::getuid() + 1);
+    QTest::newRow("mine") << "Name:\trace\nUid:\t" + me + "\t" + me + "\t" + me + "\t" + me + "\n" << true;
+    QTest::newRow("another user's") << "Name:\trace\nUid:\t" + other + "\t" + other + "\t" + other + "\t" + other + "\n"
+                                    << false;
+    // Another user ran a set-user-id program of mine.
+    QTest::newRow("started by another user") << "Uid:\t" + other + "\t" + me + "\t" + me + "\t" + me + "\n" << false;
+    QTest::newRow("a name that looks like the owner")
+        << "Name:\tUid:\t" + me + "\nUid:\t" + other + "\t" + other + "\n" << false;
+    QTest::newRow("no owner") << QByteArray("Name:\trace\nState:\tS\n") << false;
+    QTest::newRow("owner not a number") << "Uid:\t" + me + "x\t" + me + "\n" << false;
+    QTest::newRow("owner too large") << QByteArray("Uid:\t99999999999999999999999\n") << false;
+    QTest::newRow("no status") << QByteArray() << false;
+}
+
+void ProcessWatchTest::onlyTheUsersOwnProcesses()
+{
+    QFETCH(QByteArray, status);
+    QFETCH(bool, seen);
+    FakeProc proc;
+    QVERIFY(proc.add(100, "race.x86_64", "/games/race.x86_64"));
+    const QString statusPath = proc.root() + "/100/status";
+    QVERIFY(status.isEmpty() ? QFile::remove(statusPath) : FakeProc::write(statusPath, status));
+    QCOMPARE(byPid(ProcFsSource(proc.root()).processes()).contains(100), seen);
+}
+
+void ProcessWatchTest::anotherUsersProgramIsNoGame()
+{
+    if (::getuid() != 0)
+        QSKIP("Starting a program as another user needs root.");
+    QTemporaryDir folder;
+    const QString game = folder.filePath("race.x86_64");
+    QVERIFY(QFile::copy("/bin/sleep", game));
+    QVERIFY(::chmod(QFile::encodeName(folder.path()).constData(), 0755) == 0);
+    QVERIFY(::chmod(QFile::encodeName(game).constData(), 0755) == 0);
+    const auto start = [&game](uid_t uid) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            if (::setgid(uid) == 0 && ::setuid(uid) == 0)
+                ::execl(QFile::encodeName(game).constData(), "race.x86_64", "60", nullptr);
+            ::_exit(127);
+        }
+        return pid;
+    };
+    const pid_t nobodys = start(65534);
+    const pid_t mine = start(0);
+    const auto cleanUp = qScopeGuard([&] {
+        for (const pid_t pid : {nobodys, mine}) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    });
+    QVERIFY(nobodys > 0 && mine > 0);
+    const auto running = [](pid_t pid) {
+        return testsupport::readFile(QStringLiteral("/proc/%1/comm").arg(pid)) == "race.x86_64\n";
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(running(nobodys) && running(mine), 10000);
+
+    const auto seen = byPid(ProcFsSource().processes());
+    QVERIFY(seen.value(mine).names.contains("race.x86_64"));
+    QVERIFY(!seen.contains(nobodys));
 }
 
 QTEST_GUILESS_MAIN(ProcessWatchTest)

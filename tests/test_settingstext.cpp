@@ -301,7 +301,7 @@ void SettingsTextTest::tellsRawProfilesFromText()
     QCOMPARE(std::get<ProfileFile>(readProfileFile(effects, {}, current)).kind, SettingsTextKind::Effects);
     QByteArray periphery(128, 0);
     periphery[64 + 43] = 3;
-    const auto raw = std::get<ProfileFile>(readProfileFile(periphery + "x", {}, current));
+    const auto raw = std::get<ProfileFile>(readProfileFile(periphery, {}, current));
     QCOMPARE(raw.kind, SettingsTextKind::Periphery);
     QCOMPARE(raw.settings.gpio.spi_mode, uint8_t(3));
     QCOMPARE(int(raw.settings.effects.motion_range), 540);
@@ -311,6 +311,8 @@ void SettingsTextTest::tellsRawProfilesFromText()
         readProfileFile(effects.left(63), SettingsTextKind::Effects, current)));
     QVERIFY(std::holds_alternative<SettingsTextError>(readProfileFile(effects, SettingsTextKind::Periphery, current)));
     QVERIFY(std::holds_alternative<SettingsTextError>(readProfileFile(effects + "x", {}, current)));
+    // A file on its own is one record exactly; any larger file would pass.
+    QVERIFY(std::holds_alternative<SettingsTextError>(readProfileFile(periphery + "x", {}, current)));
     QVERIFY(std::holds_alternative<SettingsTextError>(readProfileFile(periphery, SettingsTextKind::All, current)));
 
     // Text: fields it does not name keep the controller's values.
