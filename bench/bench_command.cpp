@@ -8,6 +8,7 @@
 //     last frame on the wire, beside a floor that takes a request of the same
 //     size over a local socket and writes the same frames at once.
 
+#include "cli/commandline.h"
 #include "cli/devicelinktarget.h"
 #include "cli/instanceserver.h"
 #include "settings/settingsrecords.h"

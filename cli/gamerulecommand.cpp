@@ -3,6 +3,7 @@
 // (which takes the change at once) or else in the INI file it will read.
 #include "cli/command.h"
 #include "cli/profilereference.h"
+#include "cli/instanceserver.h"
 #include "cli/settingstarget.h"
 #include "games/gameprofiles.h"
 #include "games/gamerules.h"
@@ -18,7 +19,13 @@ public:
     void start(const CommandRequest &request, const Context &context) override
     {
         GameProfiles *games = context.target ? context.target->gameProfiles() : nullptr;
+        // Without a window the INI file is read, changed and written here;
+        // the lock that chooses the running instance keeps a start that
+        // would do the same at the same moment from writing over it.
+        std::optional<InstanceElection> exclusive;
         std::optional<GameRules> fileRules;
+        if (!games)
+            exclusive.emplace();
         if (!games)
             fileRules.emplace(QDir(context.workingDirectory).filePath(QStringLiteral("vellox-wheel-setup.ini")));
         GameRules &rules = games ? games->rules() : *fileRules;

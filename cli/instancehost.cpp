@@ -91,9 +91,12 @@ void InstanceHost::commandEnded(int commandStatus, const QString &message)
 
 void InstanceHost::finishWhenIdle()
 {
-    server.stopListening();
-    if (server.isIdle())
+    // Listening goes on until nothing is left to do: a start that finds no
+    // instance then becomes the next one, and never works beside this one.
+    if (server.isIdle()) {
+        server.stopListening();
         QCoreApplication::exit(0);
-    else
-        connect(&server, &InstanceServer::idle, this, [] { QCoreApplication::exit(0); });
+        return;
+    }
+    connect(&server, &InstanceServer::idle, this, &InstanceHost::finishWhenIdle, Qt::UniqueConnection);
 }

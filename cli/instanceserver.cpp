@@ -10,12 +10,14 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
 
+#include <cerrno>
+
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -58,8 +60,12 @@ namespace {
 // where another user could have put one of the same name first.
 bool socketIsOurs(const QString &path)
 {
-    const QFileInfo info(path);
-    return !info.exists() || info.ownerId() == ::getuid();
+    // One lstat: a socket that vanishes between two looks is not another user's.
+    struct stat info {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return errno == ENOENT;
+    return info.st_uid == ::getuid();
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/profilereference.h"
 
+#include "settings/profilefile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>

@@ -7,6 +7,7 @@
 
 #include "app/mainwindow.h"
 #include "app/windowsettingstarget.h"
+#include "cli/commandline.h"
 #include "cli/instanceserver.h"
 #include "editors/fulleffectsettingswidget.h"
 #include "editors/gpioextensionwidget.h"

@@ -5,6 +5,7 @@
 
 #include "app/mainwindow.h"
 #include "app/windowsettingstarget.h"
+#include "cli/commandline.h"
 #include "cli/instanceserver.h"
 #include "device/settingsuibackgroundthread.h"
 #include "editors/fulleffectsettingswidget.h"
