@@ -8,6 +8,7 @@
 //     last frame on the wire, beside a floor that takes a request of the same
 //     size over a local socket and writes the same frames at once.
 
+#include "cli/commandline.h"
 #include "cli/devicelinktarget.h"
 #include "cli/instanceserver.h"
 #include "settings/settingsrecords.h"
@@ -53,6 +54,11 @@ double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+CommandRequest parsed(const QStringList &arguments)
+{
+    return std::get<CommandRequest>(parseCommandLine(arguments));
 }
 
 void fail(const char *what)
@@ -230,7 +236,7 @@ void measureThroughInstance(const QTemporaryDir &work, const QStringList &profil
             QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         });
         const QByteArray request = instancemessage::frame(
-            instancemessage::encodeRequest({QStringList{"--profile", profiles.first()}, work.path(), std::nullopt}));
+            instancemessage::encodeRequest({parsed({"--profile", profiles.first()}), work.path(), std::nullopt}));
         whileServing([&] {
             for (int i = 0; i < kRequests; ++i) {
                 QLocalSocket socket;
@@ -257,11 +263,11 @@ void measureThroughInstance(const QTemporaryDir &work, const QStringList &profil
     int answered = 0;
     whileServing([&] {
         // The first request finds the controller and reads its records.
-        askRunningInstance({QStringList{"--show"}, work.path(), std::nullopt}, 30000);
+        askRunningInstance({parsed({"--show"}), work.path(), std::nullopt}, 30000);
         for (int i = 0; i < kRequests; ++i) {
             const Clock::time_point begin = Clock::now();
             const auto answer =
-                askRunningInstance({QStringList{"--profile", profiles.at(i % 2)}, work.path(), std::nullopt}, 30000);
+                askRunningInstance({parsed({"--profile", profiles.at(i % 2)}), work.path(), std::nullopt}, 30000);
             if (answer && answer->status == 0)
                 ++answered;
             times.push_back(ms(lastWriteEnd() - begin));

@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QVector>
 
 namespace {
 
@@ -16,31 +17,33 @@ struct OptionDeclaration {
     const char *name;
     const char *valueName; // null for a switch
     const char *description;
+    // The command the option asks for; null for one that only qualifies a command.
+    const CommandKind *command = nullptr;
 };
 
 const OptionDeclaration OPTIONS[] = {
     {"list", nullptr,
      QT_TRANSLATE_NOOP("CommandLine",
-                       "List the controllers found: node, firmware version, \"ok\", \"no permission\" or \"not readable\".")},
-    {"show", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print the controller's current settings, all four records.")},
+                       "List the controllers found: node, firmware version, \"ok\", \"no permission\" or \"not readable\"."), &commands::LIST},
+    {"show", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print the controller's current settings, all four records."), &commands::SHOW},
     {"format", "text|json", QT_TRANSLATE_NOOP("CommandLine", "The form --show prints in (default: text).")},
     {"profile", "effects:NAME|periphery:NAME|FILE",
-     QT_TRANSLATE_NOOP("CommandLine", "Apply a stored profile, or a text or raw profile file (repeatable).")},
+     QT_TRANSLATE_NOOP("CommandLine", "Apply a stored profile, or a text or raw profile file (repeatable)."), &commands::APPLY},
     {"set", "KEY=VALUE",
-     QT_TRANSLATE_NOOP("CommandLine", "Set one field (repeatable; after the profiles, in the order given).")},
-    {"save", nullptr, QT_TRANSLATE_NOOP("CommandLine", "After applying: save and reboot, as the button does.")},
+     QT_TRANSLATE_NOOP("CommandLine", "Set one field (repeatable; after the profiles, in the order given)."), &commands::APPLY},
+    {"save", nullptr, QT_TRANSLATE_NOOP("CommandLine", "After applying: save and reboot, as the button does."), &commands::APPLY},
     {"export", "effects:NAME|periphery:NAME",
-     QT_TRANSLATE_NOOP("CommandLine", "Write a stored profile as text (to standard output, or --output FILE).")},
+     QT_TRANSLATE_NOOP("CommandLine", "Write a stored profile as text (to standard output, or --output FILE)."), &commands::EXPORT},
     {"output", "FILE", QT_TRANSLATE_NOOP("CommandLine", "The file --export writes.")},
     {"import", "FILE",
-     QT_TRANSLATE_NOOP("CommandLine", "Store a text profile under --name in its kind's profile folder (validated).")},
+     QT_TRANSLATE_NOOP("CommandLine", "Store a text profile under --name in its kind's profile folder (validated)."), &commands::IMPORT},
     {"name", "NAME", QT_TRANSLATE_NOOP("CommandLine", "The profile name for --import.")},
     {"wait", "SECONDS", QT_TRANSLATE_NOOP("CommandLine", "How long to wait for the controller (default: 5).")},
     {"game-rule", "list|add|remove",
      QT_TRANSLATE_NOOP("CommandLine",
                        "The game profiles' rules: list them (game, Effects profile, Periphery profile, "
                        "separated by tabs), add GAME [effects:NAME] [periphery:NAME] (replaces the game's rule), "
-                       "or remove GAME. No controller needed.")},
+                       "or remove GAME. No controller needed."), &commands::GAME_RULE},
     {"background", nullptr,
      QT_TRANSLATE_NOOP("CommandLine",
                        "Start with the tray icon only, without showing the window (where there is no tray, the "
@@ -49,8 +52,8 @@ const OptionDeclaration OPTIONS[] = {
      QT_TRANSLATE_NOOP(
          "CommandLine",
          "Work in $XDG_DATA_HOME/vellox-wheel-setup (profiles, INI file) instead of the current folder.")},
-    {"version", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print the version and exit.")},
-    {"help", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print this help and exit.")},
+    {"version", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print the version and exit."), &commands::VERSION},
+    {"help", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print this help and exit."), &commands::HELP},
 };
 
 void declareOptions(QCommandLineParser &parser)
@@ -60,7 +63,8 @@ void declareOptions(QCommandLineParser &parser)
         "CommandLine",
         "Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; "
         "with options it runs as a command without a window.\n\n"
-        "Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within --wait; "
+        "Exit status: 0 done; 1 a file could not be written or the running instance could not be "
+        "reached; 2 bad usage or input (nothing sent); 3 no controller within --wait; "
         "4 controller found but this user may not open it; 5 the controller left during the operation; "
         "with -- COMMAND, the command's own status (128 + signal number for a signal)."));
     for (const OptionDeclaration &option : OPTIONS) {
@@ -113,65 +117,118 @@ qsizetype commandSeparator(const QStringList &arguments)
     return -1;
 }
 
-std::optional<QString> checkProfileReference(const QString &reference, bool fileAllowed)
+} // namespace
+
+namespace {
+
+const OptionDeclaration *declaration(const QString &name)
 {
-    for (const char *kind : {"effects:", "periphery:"}) {
-        if (reference.startsWith(QLatin1String(kind))) {
-            if (reference.size() == qsizetype(qstrlen(kind)))
-                return QCoreApplication::translate("CommandLine", "No profile name after \"%1\".")
-                    .arg(QLatin1String(kind));
-            return std::nullopt;
-        }
+    for (const OptionDeclaration &option : OPTIONS) {
+        if (name == QLatin1String(option.name))
+            return &option;
     }
-    if (!fileAllowed)
-        return QCoreApplication::translate("CommandLine",
-                                           "\"%1\" names no stored profile: use effects:NAME or periphery:NAME.")
-            .arg(reference);
-    if (reference.isEmpty())
-        return QCoreApplication::translate("CommandLine", "An empty profile file name.");
-    return std::nullopt;
+    return nullptr;
 }
 
-std::optional<QString> checkGameRule(const QString &action, const QStringList &arguments)
+// The commands the options ask for, help and version aside, in the table's
+// order; the launch wrapper's command applies.
+QVector<const CommandKind *> namedCommands(const CommandRequest &request)
 {
-    if (action == QLatin1String("list")) {
-        if (!arguments.isEmpty())
-            return QCoreApplication::translate("CommandLine", "--game-rule list takes nothing after it.");
-        return std::nullopt;
+    QVector<const CommandKind *> kinds;
+    const auto add = [&kinds](const CommandKind *kind) {
+        if (kind && kind != &commands::HELP && kind != &commands::VERSION && !kinds.contains(kind))
+            kinds.append(kind);
+    };
+    for (const OptionDeclaration &option : OPTIONS) {
+        if (request.has(QLatin1String(option.name)))
+            add(option.command);
     }
-    if (action == QLatin1String("remove")) {
-        if (arguments.size() != 1)
-            return QCoreApplication::translate("CommandLine", "--game-rule remove needs one game: remove GAME.");
-        return std::nullopt;
+    if (!request.wrapped.isEmpty())
+        add(&commands::APPLY);
+    return kinds;
+}
+
+const CommandKind &selectedCommand(const CommandRequest &request, const QVector<const CommandKind *> &named)
+{
+    if (request.has(QStringLiteral("help")))
+        return commands::HELP;
+    if (request.has(QStringLiteral("version")))
+        return commands::VERSION;
+    return named.isEmpty() ? commands::WINDOW : *named.first();
+}
+
+// What only a request that did not come from this parser can get wrong.
+bool wellFormed(const CommandRequest &request, const QVector<const CommandKind *> &named)
+{
+    for (auto it = request.options.cbegin(); it != request.options.cend(); ++it) {
+        const OptionDeclaration *option = declaration(it.key());
+        if (!option || qstrcmp(option->name, "data-home") == 0 || (!option->valueName && !it.value().isEmpty()) ||
+            (option->valueName && it.value().isEmpty()))
+            return false;
     }
-    if (action != QLatin1String("add"))
-        return QCoreApplication::translate("CommandLine", "--game-rule is list, add or remove, not \"%1\".")
-            .arg(action);
-    if (arguments.isEmpty() || arguments.size() > 3)
-        return QCoreApplication::translate("CommandLine",
-                                           "--game-rule add needs GAME [effects:NAME] [periphery:NAME].");
-    bool effects = false;
-    bool periphery = false;
-    for (const QString &profile : arguments.mid(1)) {
-        if (const auto problem = checkProfileReference(profile, false))
-            return problem;
-        bool &seen = profile.startsWith(QLatin1String("effects:")) ? effects : periphery;
-        if (seen)
-            return QCoreApplication::translate("CommandLine", "--game-rule add takes one profile of each kind.");
-        seen = true;
-    }
-    if (!effects && !periphery)
-        return QCoreApplication::translate("CommandLine",
-                                           "--game-rule add needs a profile: effects:NAME, periphery:NAME or both.");
-    return std::nullopt;
+    if (request.command != QLatin1String(selectedCommand(request, named).name))
+        return false;
+    if (request.command == QLatin1String(commands::WINDOW.name))
+        return request.words.isEmpty() || request.words == QStringList{QStringLiteral("advanced")};
+    return true;
 }
 
 } // namespace
 
-bool CommandRequest::isWindow() const
+const CommandKind *commandKind(const CommandRequest &request)
 {
-    return !help && !version && !list && !show && !changesSettings() && exportProfile.isEmpty() &&
-           importFile.isEmpty() && command.isEmpty() && gameRule.isEmpty();
+    if (request.command == QLatin1String(commands::WINDOW.name))
+        return &commands::WINDOW;
+    for (const OptionDeclaration &option : OPTIONS) {
+        if (option.command && request.command == QLatin1String(option.command->name))
+            return option.command;
+    }
+    return nullptr;
+}
+
+std::optional<QString> checkCommandRequest(const CommandRequest &request)
+{
+    const QVector<const CommandKind *> named = namedCommands(request);
+    if (!wellFormed(request, named))
+        return QCoreApplication::translate("InstanceServer", "Malformed request refused.");
+    const bool gameRule = request.has(QStringLiteral("game-rule"));
+    if (!gameRule && request.command != QLatin1String(commands::WINDOW.name) && !request.words.isEmpty())
+        return QCoreApplication::translate("CommandLine", "Unexpected argument \"%1\".").arg(request.words.first());
+    for (const char *single : {"format", "export", "output", "import", "name", "wait", "game-rule"}) {
+        if (request.values(QLatin1String(single)).size() > 1)
+            return QCoreApplication::translate("CommandLine", "--%1 may be given once only.").arg(QLatin1String(single));
+    }
+    if (request.has(QStringLiteral("wait"))) {
+        bool ok = false;
+        const int seconds = request.value(QStringLiteral("wait")).toInt(&ok);
+        if (!ok || seconds < 0 || seconds > 3600)
+            return QCoreApplication::translate("CommandLine", "--wait needs a whole number of seconds from 0 to 3600.");
+    }
+    const QString format = request.options.value(QStringLiteral("format"), {QStringLiteral("text")}).value(0);
+    if (format != QLatin1String("text") && format != QLatin1String("json"))
+        return QCoreApplication::translate("CommandLine", "--format is text or json, not \"%1\".").arg(format);
+    if (request.has(QStringLiteral("format")) && !request.has(QStringLiteral("show")))
+        return QCoreApplication::translate("CommandLine", "--format belongs to --show.");
+    if (request.has(QStringLiteral("output")) &&
+        (request.value(QStringLiteral("export")).isEmpty() || request.value(QStringLiteral("output")).isEmpty()))
+        return QCoreApplication::translate("CommandLine", "--output FILE belongs to --export.");
+    if (request.has(QStringLiteral("import")) != request.has(QStringLiteral("name")))
+        return QCoreApplication::translate("CommandLine", "--import FILE and --name NAME go together.");
+    for (const CommandKind *kind : named) {
+        if (kind->check) {
+            if (std::optional<QString> problem = kind->check(request))
+                return problem;
+        }
+    }
+    // One thing at a time: listing, showing, a profile file operation, a game
+    // rule, or applying (optionally around a command).
+    if (named.size() > 1)
+        return QCoreApplication::translate("CommandLine", "Use one of --list, --show, --export, --import, --game-rule, or the apply options (with "
+                          "or without -- COMMAND).");
+    if (request.has(QStringLiteral("background")) &&
+        (!named.isEmpty() || request.has(QStringLiteral("help")) || request.has(QStringLiteral("version"))))
+        return QCoreApplication::translate("CommandLine", "--background starts the window; it goes with no command.");
+    return std::nullopt;
 }
 
 std::variant<CommandRequest, CommandLineError> parseCommandLine(const QStringList &arguments)
@@ -181,8 +238,8 @@ std::variant<CommandRequest, CommandLineError> parseCommandLine(const QStringLis
     const qsizetype separator = commandSeparator(arguments);
     if (separator >= 0) {
         options = arguments.mid(0, separator);
-        request.command = arguments.mid(separator + 1);
-        if (request.command.isEmpty())
+        request.wrapped = arguments.mid(separator + 1);
+        if (request.wrapped.isEmpty())
             return CommandLineError{QCoreApplication::translate("CommandLine", "No command after \"--\".")};
     }
 
@@ -191,93 +248,28 @@ std::variant<CommandRequest, CommandLineError> parseCommandLine(const QStringLis
     // The parser skips the first entry, the program name.
     if (!parser.parse(QStringList{QStringLiteral("vellox-wheel-setup")} + options))
         return CommandLineError{parser.errorText()};
+    for (const OptionDeclaration &option : OPTIONS) {
+        const QString name = QString::fromLatin1(option.name);
+        if (parser.isSet(name))
+            request.options.insert(name, option.valueName ? parser.values(name) : QStringList());
+    }
+    const QVector<const CommandKind *> named = namedCommands(request);
+    request.command = QString::fromLatin1(selectedCommand(request, named).name);
 
-    QStringList positional = parser.positionalArguments();
-    // The words after --game-rule's action are its game and profiles.
-    if (parser.isSet(QStringLiteral("game-rule")))
-        std::swap(positional, request.gameRuleArguments);
-    for (qsizetype i = 0; i < positional.size(); ++i) {
-        // "advanced" counts as the first argument only, as it always has.
-        if (i == 0 && positional.at(i) == QLatin1String("advanced") && options.value(0) == QLatin1String("advanced"))
-            request.advanced = true;
-        else
-            return CommandLineError{
-                QCoreApplication::translate("CommandLine", "Unexpected argument \"%1\".").arg(positional.at(i))};
-    }
+    // "advanced" counts as the first argument only, as it always has. The
+    // window looks at nothing else; a command takes no stray words, and the
+    // words after --game-rule's action are its game and profiles.
+    const QStringList positional = parser.positionalArguments();
+    const bool advanced = options.value(0) == QLatin1String("advanced");
+    if (request.has(QStringLiteral("game-rule")))
+        request.words = positional;
+    else if (request.command == QLatin1String(commands::WINDOW.name))
+        request.words = advanced ? QStringList{QStringLiteral("advanced")} : QStringList();
+    else
+        request.words = positional.mid(advanced ? 1 : 0);
 
-    request.help = parser.isSet(QStringLiteral("help"));
-    request.version = parser.isSet(QStringLiteral("version"));
-    request.list = parser.isSet(QStringLiteral("list"));
-    request.show = parser.isSet(QStringLiteral("show"));
-    request.save = parser.isSet(QStringLiteral("save"));
-    request.profiles = parser.values(QStringLiteral("profile"));
-    request.sets = parser.values(QStringLiteral("set"));
-    if (parser.isSet(QStringLiteral("format")))
-        request.format = parser.value(QStringLiteral("format"));
-    request.exportProfile = parser.value(QStringLiteral("export"));
-    request.output = parser.value(QStringLiteral("output"));
-    request.importFile = parser.value(QStringLiteral("import"));
-    request.importName = parser.value(QStringLiteral("name"));
-
-    request.background = parser.isSet(QStringLiteral("background"));
-    request.gameRule = parser.value(QStringLiteral("game-rule"));
-
-    for (const char *single : {"format", "export", "output", "import", "name", "wait", "game-rule"}) {
-        if (parser.values(QLatin1String(single)).size() > 1)
-            return CommandLineError{
-                QCoreApplication::translate("CommandLine", "--%1 may be given once only.").arg(QLatin1String(single))};
-    }
-    if (parser.isSet(QStringLiteral("wait"))) {
-        bool ok = false;
-        request.waitSeconds = parser.value(QStringLiteral("wait")).toInt(&ok);
-        if (!ok || request.waitSeconds < 0 || request.waitSeconds > 3600)
-            return CommandLineError{
-                QCoreApplication::translate("CommandLine", "--wait needs a whole number of seconds from 0 to 3600.")};
-    }
-    if (request.format != QLatin1String("text") && request.format != QLatin1String("json"))
-        return CommandLineError{
-            QCoreApplication::translate("CommandLine", "--format is text or json, not \"%1\".").arg(request.format)};
-    if (parser.isSet(QStringLiteral("format")) && !request.show)
-        return CommandLineError{QCoreApplication::translate("CommandLine", "--format belongs to --show.")};
-    if (parser.isSet(QStringLiteral("output")) && (request.exportProfile.isEmpty() || request.output.isEmpty()))
-        return CommandLineError{QCoreApplication::translate("CommandLine", "--output FILE belongs to --export.")};
-    if (parser.isSet(QStringLiteral("import")) != parser.isSet(QStringLiteral("name")))
-        return CommandLineError{
-            QCoreApplication::translate("CommandLine", "--import FILE and --name NAME go together.")};
-    if (parser.isSet(QStringLiteral("import")) && (request.importFile.isEmpty() || request.importName.isEmpty()))
-        return CommandLineError{
-            QCoreApplication::translate("CommandLine", "--import and --name need a file and a name.")};
-    if (parser.isSet(QStringLiteral("export"))) {
-        if (const auto problem = checkProfileReference(request.exportProfile, false))
-            return CommandLineError{*problem};
-    }
-    for (const QString &profile : std::as_const(request.profiles)) {
-        if (const auto problem = checkProfileReference(profile, true))
-            return CommandLineError{*problem};
-    }
-    for (const QString &set : std::as_const(request.sets)) {
-        if (set.indexOf(QLatin1Char('=')) <= 0)
-            return CommandLineError{
-                QCoreApplication::translate("CommandLine", "--set needs KEY=VALUE, not \"%1\".").arg(set)};
-    }
-
-    if (parser.isSet(QStringLiteral("game-rule"))) {
-        if (const auto problem = checkGameRule(request.gameRule, request.gameRuleArguments))
-            return CommandLineError{*problem};
-    }
-
-    // One thing at a time: listing, showing, a profile file operation, a game
-    // rule, or applying (optionally around a command).
-    const int actions = int(request.list) + int(request.show) + int(!request.exportProfile.isEmpty()) +
-                        int(!request.importFile.isEmpty()) + int(parser.isSet(QStringLiteral("game-rule"))) +
-                        int(request.changesSettings() || !request.command.isEmpty());
-    if (actions > 1)
-        return CommandLineError{QCoreApplication::translate(
-            "CommandLine", "Use one of --list, --show, --export, --import, --game-rule, or the apply options (with "
-                           "or without -- COMMAND).")};
-    if (request.background && (actions > 0 || request.help || request.version))
-        return CommandLineError{
-            QCoreApplication::translate("CommandLine", "--background starts the window; it goes with no command.")};
+    if (const std::optional<QString> problem = checkCommandRequest(request))
+        return CommandLineError{*problem};
     return request;
 }
 

@@ -7,7 +7,9 @@
 #include <QJsonObject>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace instancemessage {
 
@@ -74,8 +76,8 @@ std::optional<qsizetype> payloadSize(const QByteArray &buffer)
 
 QByteArray encodeRequest(const Request &request)
 {
-    QJsonObject object;
-    object.insert(QStringLiteral("arguments"), QJsonArray::fromStringList(request.arguments));
+    QJsonObject object = requestToJson(request.command);
+    object.insert(QStringLiteral("protocol"), PROTOCOL);
     object.insert(QStringLiteral("directory"), request.workingDirectory);
     if (request.restore)
         object.insert(QStringLiteral("restore"), recordsToBase64(*request.restore));
@@ -86,37 +88,39 @@ QByteArray encodeRequest(const Request &request)
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
-std::optional<Request> decodeRequest(const QByteArray &payload)
+Decoded decodeRequest(const QByteArray &payload)
 {
     const std::optional<QJsonObject> object = objectFrom(payload);
     if (!object)
-        return std::nullopt;
+        return Malformed{};
+    // Read first: a request of another release may differ in anything else.
+    const QJsonValue protocol = object->value(QStringLiteral("protocol"));
+    if (protocol.isUndefined())
+        return OtherProtocol{1};
+    if (!protocol.isDouble() || protocol.toDouble() != double(int(protocol.toDouble())))
+        return Malformed{};
+    if (protocol.toInt() != PROTOCOL)
+        return OtherProtocol{protocol.toInt()};
     for (auto it = object->begin(); it != object->end(); ++it) {
-        if (it.key() != QLatin1String("arguments") && it.key() != QLatin1String("directory") &&
-            it.key() != QLatin1String("restore") && it.key() != QLatin1String("wrapper") &&
-            it.key() != QLatin1String("wrapper_ended"))
-            return std::nullopt;
+        const char *const known[] = {"protocol",  "command", "options", "words",        "wrapped",
+                                     "directory", "restore", "wrapper", "wrapper_ended"};
+        if (std::none_of(std::begin(known), std::end(known),
+                         [&it](const char *key) { return it.key() == QLatin1String(key); }))
+            return Malformed{};
     }
-    const QJsonValue arguments = object->value(QStringLiteral("arguments"));
+    const std::optional<CommandRequest> command = requestFromJson(*object, MAX_ARGUMENTS);
     const QJsonValue directory = object->value(QStringLiteral("directory"));
-    if (!arguments.isArray() || !directory.isString())
-        return std::nullopt;
+    if (!command || !directory.isString())
+        return Malformed{};
     Request request;
-    const QJsonArray array = arguments.toArray();
-    if (array.size() > MAX_ARGUMENTS)
-        return std::nullopt;
-    for (const QJsonValue &argument : array) {
-        if (!argument.isString())
-            return std::nullopt;
-        request.arguments.append(argument.toString());
-    }
+    request.command = *command;
     request.workingDirectory = directory.toString();
     if (!QDir::isAbsolutePath(request.workingDirectory) || request.workingDirectory.contains(QChar(0)))
-        return std::nullopt;
+        return Malformed{};
     if (object->contains(QStringLiteral("restore"))) {
         request.restore = recordsFromBase64(object->value(QStringLiteral("restore")));
         if (!request.restore)
-            return std::nullopt;
+            return Malformed{};
     }
     if (object->contains(QStringLiteral("wrapper"))) {
         const QJsonValue pid = object->value(QStringLiteral("wrapper"));
@@ -124,11 +128,11 @@ std::optional<Request> decodeRequest(const QByteArray &payload)
         // Process ids are positive and below 2^22 on Linux.
         if (!pid.isDouble() || !ended.isBool() || pid.toDouble() < 1 || pid.toDouble() > 4194304 ||
             pid.toDouble() != double(qint64(pid.toDouble())))
-            return std::nullopt;
+            return Malformed{};
         request.wrapperPid = qint64(pid.toDouble());
         request.wrapperEnded = ended.toBool();
     } else if (object->contains(QStringLiteral("wrapper_ended"))) {
-        return std::nullopt;
+        return Malformed{};
     }
     return request;
 }

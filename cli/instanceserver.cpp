@@ -1,19 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/instanceserver.h"
 
+#include "cli/commandline.h"
 #include "cli/settingstarget.h"
+#include "device/appversion.h"
 #include "games/gameprofiles.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
 
+#include <cerrno>
+
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -56,8 +60,12 @@ namespace {
 // where another user could have put one of the same name first.
 bool socketIsOurs(const QString &path)
 {
-    const QFileInfo info(path);
-    return !info.exists() || info.ownerId() == ::getuid();
+    // One lstat: a socket that vanishes between two looks is not another user's.
+    struct stat info {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return errno == ENOENT;
+    return info.st_uid == ::getuid();
 }
 
 } // namespace
@@ -93,10 +101,10 @@ void InstanceServer::abandon()
         errorAnswer(exitstatus::FAILED, tr("The running instance ended before it could carry the request out."));
     if (running) {
         // Its target is gone: it must not answer or touch anything anymore.
-        CommandExecutor *executor = running;
+        Command *command = running;
         running = nullptr;
-        disconnect(executor, nullptr, this, nullptr);
-        delete executor;
+        disconnect(command, nullptr, this, nullptr);
+        delete command;
         if (currentDone)
             currentDone(gone);
     }
@@ -109,6 +117,8 @@ void InstanceServer::acceptClients()
 {
     while (QLocalSocket *socket = server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        // Nothing beyond one request is taken in, however much the client sends.
+        socket->setReadBufferSize(CLIENT_BUFFER_SIZE);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readClient(socket); });
         auto *timeout = new QTimer(socket);
         timeout->setSingleShot(true);
@@ -137,11 +147,23 @@ void InstanceServer::readClient(QLocalSocket *socket)
     }
     if (socket->bytesAvailable() < 4 + *size)
         return;
+    // A request is complete: whatever follows it stays unread, in the
+    // socket's bounded buffer, until the client is answered and let go.
     socket->setProperty("vellox_request_read", true);
+    disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
     if (auto *timeout = qobject_cast<QTimer *>(socket->property("vellox_timeout").value<QObject *>()))
         timeout->stop();
     socket->read(4);
-    const std::optional<instancemessage::Request> request = instancemessage::decodeRequest(socket->read(*size));
+    const instancemessage::Decoded decoded = instancemessage::decodeRequest(socket->read(*size));
+    if (const auto *other = std::get_if<instancemessage::OtherProtocol>(&decoded)) {
+        reply(errorAnswer(exitstatus::FAILED,
+                          tr("The running instance (version %1) cannot read a request of protocol %2 from another "
+                             "release; quit it and try again.")
+                              .arg(versionText(softwareVersion()))
+                              .arg(other->protocol)));
+        return;
+    }
+    const auto *request = std::get_if<instancemessage::Request>(&decoded);
     if (!request) {
         reply(errorAnswer(exitstatus::BAD_INPUT, tr("Malformed request refused.")));
         return;
@@ -160,6 +182,12 @@ void InstanceServer::enqueue(const instancemessage::Request &request, std::funct
         QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
 }
 
+void InstanceServer::answerAndGoOn(Pending &pending, const CommandAnswer &answer)
+{
+    pending.done(answer);
+    QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+}
+
 void InstanceServer::runNext()
 {
     if (running)
@@ -169,44 +197,45 @@ void InstanceServer::runNext()
         return;
     }
     Pending pending = queue.dequeue();
-    const auto parsed = parseCommandLine(pending.request.arguments);
-    if (const auto *error = std::get_if<CommandLineError>(&parsed)) {
-        pending.done(errorAnswer(exitstatus::BAD_INPUT, error->message));
-        QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+    const CommandRequest &request = pending.request.command;
+    // Checked again: the request may come from any process of this user.
+    if (const std::optional<QString> problem = checkCommandRequest(request)) {
+        answerAndGoOn(pending, errorAnswer(exitstatus::BAD_INPUT, *problem));
         return;
     }
-    if (!target) {
-        pending.done(errorAnswer(exitstatus::FAILED, tr("The running instance takes no requests.")));
-        QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+    const CommandKind &kind = *commandKind(request);
+    if (!target && (kind.needsController || pending.request.restore) && targetFactory)
+        target = targetFactory();
+    if (!target && (kind.needsController || pending.request.restore)) {
+        answerAndGoOn(pending, errorAnswer(exitstatus::FAILED, tr("The running instance takes no requests.")));
         return;
     }
-    if (GameProfiles *games = target->gameProfiles(); games && pending.request.wrapperPid > 0)
+    if (GameProfiles *games = target ? target->gameProfiles() : nullptr; games && pending.request.wrapperPid > 0)
         games->setHandledByWrapper(pending.request.wrapperPid, !pending.request.wrapperEnded);
     if (pending.request.wrapperEnded && !pending.request.restore) {
-        pending.done(CommandAnswer{});
-        QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+        answerAndGoOn(pending, CommandAnswer{});
         return;
     }
-    const CommandRequest &request = std::get<CommandRequest>(parsed);
-    auto *executor = new CommandExecutor(target, this);
-    running = executor;
+    Command *command = pending.request.restore ? createRestoreCommand(*pending.request.restore) : kind.create();
+    command->setParent(this);
+    running = command;
     currentDone = pending.done;
-    connect(executor, &CommandExecutor::finished, this, [this, executor](const CommandAnswer &answer) {
+    connect(command, &Command::finished, this, [this, command](const CommandAnswer &answer) {
         const auto done = std::move(currentDone);
         currentDone = nullptr;
         done(answer);
         running = nullptr;
-        executor->deleteLater();
+        command->deleteLater();
         QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
     });
-    if (pending.request.restore)
-        executor->restore(*pending.request.restore, request.waitSeconds);
-    else
-        executor->run(request, pending.request.workingDirectory);
+    command->start(request, Command::Context{target, pending.request.workingDirectory});
 }
 
-std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &request, int timeoutMs)
+std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &request, int timeoutMs,
+                                                bool *reached)
 {
+    if (reached)
+        *reached = false;
     if (!socketIsOurs(InstanceServer::socketName()))
         return errorAnswer(exitstatus::FAILED,
                            QCoreApplication::translate("InstanceServer", "%1 belongs to another user; remove it or set "
@@ -226,11 +255,18 @@ std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &
         if (const std::optional<qsizetype> size = instancemessage::payloadSize(buffer)) {
             if (*size > instancemessage::MAX_MESSAGE_SIZE)
                 break;
-            if (buffer.size() >= 4 + *size)
+            if (buffer.size() >= 4 + *size) {
+                if (reached)
+                    *reached = true;
                 return instancemessage::decodeAnswer(buffer.mid(4, *size));
+            }
         }
-        if (socket.state() != QLocalSocket::ConnectedState && socket.bytesAvailable() == 0)
+        if (socket.state() != QLocalSocket::ConnectedState && socket.bytesAvailable() == 0) {
+            // Let go without a word: it ended before taking the request up.
+            if (buffer.isEmpty())
+                return std::nullopt;
             break;
+        }
         socket.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
     }
     return errorAnswer(exitstatus::FAILED,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cli/commandexecutor.h"
+#include "cli/command.h"
 #include "cli/instancemessage.h"
 
 #include <QByteArray>
@@ -28,6 +28,9 @@ class InstanceServer : public QObject
 public:
     // Clients that send nothing complete for this long are dropped.
     static constexpr int CLIENT_TIMEOUT_MS = 10000;
+    // What one client may have buffered here: one request of the largest
+    // size. Whatever it sends after its request is never read.
+    static constexpr qint64 CLIENT_BUFFER_SIZE = 4 + instancemessage::MAX_MESSAGE_SIZE;
 
     explicit InstanceServer(QObject *parent = nullptr);
     ~InstanceServer() override;
@@ -41,6 +44,9 @@ public:
     // instance is taken over. False when another instance is running.
     bool listen();
     void setTarget(SettingsTarget *settingsTarget) { target = settingsTarget; }
+    // Makes the target when the first request that needs the controller
+    // comes, for an instance without a window whose own command needs none.
+    void setTargetFactory(std::function<SettingsTarget *()> factory) { targetFactory = std::move(factory); }
     // The target is going away: the request under way and every queued one
     // are answered with an error, and no new clients are taken.
     void abandon();
@@ -65,17 +71,22 @@ private:
     void acceptClients();
     void readClient(QLocalSocket *socket);
     void runNext();
+    void answerAndGoOn(Pending &pending, const CommandAnswer &answer);
 
     QLocalServer *server;
     SettingsTarget *target = nullptr;
+    std::function<SettingsTarget *()> targetFactory;
     QQueue<Pending> queue;
-    QPointer<CommandExecutor> running;
+    QPointer<Command> running;
     std::function<void(const CommandAnswer &)> currentDone;
 };
 
 // Hands a request to the running instance and waits for its answer. Nothing
-// when no instance listens.
-std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &request, int timeoutMs);
+// when no instance listens, or when it went away without taking the request
+// up. `reached` tells whether the answer is the instance's own (not an error
+// met on the way).
+std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &request, int timeoutMs,
+                                                bool *reached = nullptr);
 
 // Serializes the choice of which process becomes the running instance, so two
 // starts at the same moment do not both listen.

@@ -4,11 +4,13 @@
 // the answer (the first byte 1).
 //
 // A message whose length field exceeds the limit is refused unread. A request
-// that decodes has an absolute working directory, no more arguments than the
-// limit, and restore records of exactly the records' size; it encodes back to
-// a request that decodes to the same; its arguments go through the command
-// line parser like a start's own. An answer that decodes has an exit status a
-// process can end with.
+// that decodes is of this release's protocol, has an absolute working
+// directory, no more strings than the limit, and restore records of exactly
+// the records' size; it encodes back to a request that decodes to the same.
+// A request the command line's checks pass names a command of the table with
+// a wait in range. Whatever follows a complete request in the stream is not
+// part of it: the same request decodes from the stream's first frame. An
+// answer that decodes has an exit status a process can end with.
 
 #include "cli/commandline.h"
 #include "cli/instancemessage.h"
@@ -64,18 +66,37 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
 
-    const auto request = instancemessage::decodeRequest(payload);
+    const instancemessage::Decoded decoded = instancemessage::decodeRequest(payload);
+    if (const auto *other = std::get_if<instancemessage::OtherProtocol>(&decoded))
+        check(other->protocol != instancemessage::PROTOCOL, "another protocol is another number");
+    const auto *request = std::get_if<instancemessage::Request>(&decoded);
     if (!request)
         return 0;
     check(QDir::isAbsolutePath(request->workingDirectory), "absolute working directory");
-    check(request->arguments.size() <= instancemessage::MAX_ARGUMENTS, "argument count");
-    const auto again = instancemessage::decodeRequest(instancemessage::encodeRequest(*request));
-    check(again.has_value(), "a decoded request encodes to a valid one");
-    check(again->arguments == request->arguments && again->workingDirectory == request->workingDirectory &&
-              sameRecords(again->restore, request->restore),
+    const CommandRequest &command = request->command;
+    qsizetype strings = command.options.size() + command.words.size() + command.wrapped.size();
+    for (const QStringList &values : command.options)
+        strings += values.size();
+    check(strings <= instancemessage::MAX_ARGUMENTS, "string count");
+    const instancemessage::Decoded again = instancemessage::decodeRequest(instancemessage::encodeRequest(*request));
+    const auto *same = std::get_if<instancemessage::Request>(&again);
+    check(same != nullptr, "a decoded request encodes to a valid one");
+    check(same->command == command && same->workingDirectory == request->workingDirectory &&
+              sameRecords(same->restore, request->restore) && same->wrapperPid == request->wrapperPid &&
+              same->wrapperEnded == request->wrapperEnded,
           "round trip keeps the request");
-    const auto parsed = parseCommandLine(request->arguments);
-    if (const auto *command = std::get_if<CommandRequest>(&parsed))
-        check(command->waitSeconds >= 0 && command->waitSeconds <= 3600, "wait in range");
+    if (!checkCommandRequest(command)) {
+        const CommandKind *kind = commandKind(command);
+        check(kind != nullptr, "a checked request names a command of the table");
+        check(command.waitSeconds() >= 0 && command.waitSeconds() <= 3600, "wait in range");
+    }
+    // The rest of the input as more of the same client's stream: the
+    // request read from the stream's first frame is the same.
+    const QByteArray stream = message.left(4 + *length) + message.mid(4 + *length) + message;
+    const std::optional<qsizetype> first = instancemessage::payloadSize(stream);
+    check(first && *first == *length, "the first frame is the request's");
+    const instancemessage::Decoded fromStream = instancemessage::decodeRequest(stream.mid(4, *first));
+    const auto *streamed = std::get_if<instancemessage::Request>(&fromStream);
+    check(streamed && streamed->command == command, "bytes after a request are not part of it");
     return 0;
 }

@@ -3,13 +3,16 @@
 // controller preloaded, its exit status, and the frames on the wire. Bad
 // input sends nothing; the wrapper puts settings back after a crashing
 // command; a running instance answers many commands at once, each one's
-// frames together, and refuses malformed or oversized requests.
+// frames together, and refuses malformed or oversized requests, requests of
+// another protocol, and what a client sends after its request.
 
-#include "cli/commandexecutor.h"
+#include "cli/commandline.h"
 #include "cli/devicelinktarget.h"
+#include "cli/instancemessage.h"
 #include "settings/settingsrecords.h"
 #include "tests/testsupport.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
@@ -20,10 +23,13 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <poll.h>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <memory>
@@ -59,10 +65,17 @@ private slots:
     void exportImportRoundTrip();
     void gameRulesEditTheIniFile();
     void usageErrorsInTheUsersLanguage();
+    void requestSurvivesTheJsonRoundTrip_data();
+    void requestSurvivesTheJsonRoundTrip();
+    void windowIgnoresStrayWords_data();
+    void windowIgnoresStrayWords();
+    void floodAfterRequestIsNeverRead();
+    void concurrentGameRulesAreAllStored();
+    void wrapperRunsItsCommandWithoutAnInstance();
 
 private:
     QProcessEnvironment environment() const;
-    std::unique_ptr<QProcess> start(const QStringList &arguments) const;
+    std::unique_ptr<QProcess> start(const QStringList &arguments, const QStringList &simulator = {}) const;
     Result run(const QStringList &arguments, const QStringList &simulator = {}) const;
     QList<QByteArray> writes() const;
     QString socketPath() const { return runtime->filePath(QStringLiteral("vellox-wheel-setup-%1").arg(::getuid())); }
@@ -87,16 +100,7 @@ QProcessEnvironment CommandLineTest::environment() const
     return env;
 }
 
-std::unique_ptr<QProcess> CommandLineTest::start(const QStringList &arguments) const
-{
-    auto process = std::make_unique<QProcess>();
-    process->setProcessEnvironment(environment());
-    process->setWorkingDirectory(work->path());
-    process->start(QStringLiteral(VELLOX_APP_PATH), arguments);
-    return process;
-}
-
-Result CommandLineTest::run(const QStringList &arguments, const QStringList &simulator) const
+std::unique_ptr<QProcess> CommandLineTest::start(const QStringList &arguments, const QStringList &simulator) const
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = environment();
@@ -105,6 +109,12 @@ Result CommandLineTest::run(const QStringList &arguments, const QStringList &sim
     process->setProcessEnvironment(env);
     process->setWorkingDirectory(work->path());
     process->start(QStringLiteral(VELLOX_APP_PATH), arguments);
+    return process;
+}
+
+Result CommandLineTest::run(const QStringList &arguments, const QStringList &simulator) const
+{
+    const std::unique_ptr<QProcess> process = start(arguments, simulator);
     Result result;
     if (!process->waitForFinished(60000))
         return result;
@@ -265,6 +275,18 @@ void CommandLineTest::runningInstanceAnswersConcurrentCommands()
     QByteArray oversized(4, '\0');
     qToBigEndian(quint32(0x7FFFFFFF), oversized.data());
     QVERIFY(ask(oversized + QByteArray(1024, '{')).contains("\"status\":2"));
+    // A request of an older release (its argument list) or of a newer one:
+    // a clear refusal that names the protocol, nothing carried out.
+    for (const auto &[payload, protocol] :
+         {std::pair{QByteArray(R"({"arguments":["--set","effects.total_effect_scale=7"],"directory":"/"})"), "1"},
+          std::pair{QByteArray(R"({"protocol":3,"command":"apply","future":true})"), "3"}}) {
+        const QByteArray reply = ask(instancemessage::frame(payload));
+        const auto answer = instancemessage::decodeAnswer(reply.mid(4));
+        QVERIFY2(answer.has_value(), reply.constData());
+        QCOMPARE(answer->status, 1);
+        QVERIFY2(answer->err.contains(QByteArray("cannot read a request of protocol ") + protocol),
+                 answer->err.constData());
+    }
     QCOMPARE(writes().size(), 2);
 
     // Ten commands at once, each setting two fields.
@@ -422,17 +444,192 @@ void CommandLineTest::lostWritesAreNamed()
     {
         HeadlessDeviceLink link;
         DeviceLinkTarget target(link.worker(), true);
-        CommandExecutor executor(&target);
-        connect(&executor, &CommandExecutor::finished, this, [&answer](const CommandAnswer &a) { answer = a; });
+        const std::unique_ptr<Command> command(commands::APPLY.create());
+        connect(command.get(), &Command::finished, this, [&answer](const CommandAnswer &a) { answer = a; });
         const auto request = std::get<CommandRequest>(
             parseCommandLine({"--set", "effects.motion_range=540", "--set", "hardware.p_gain=30"}));
-        executor.run(request, work->path());
+        command->start(request, Command::Context{&target, work->path()});
         QTRY_VERIFY_WITH_TIMEOUT(answer.has_value(), 10000);
     }
     QCOMPARE(answer->status, 5);
     QVERIFY2(answer->err.contains("may not have arrived: effects.motion_range, hardware.p_gain."),
              answer->err.constData());
     QVERIFY(testsupport::noMisuse());
+}
+
+void CommandLineTest::requestSurvivesTheJsonRoundTrip_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("window") << QStringList{} << "window";
+    QTest::newRow("advanced window, stray words dropped") << QStringList{"advanced", "x", "--background"} << "window";
+    QTest::newRow("help wins") << QStringList{"--help", "--show"} << "help";
+    QTest::newRow("show as json") << QStringList{"--show", "--format", "json", "--wait", "0"} << "show";
+    QTest::newRow("apply in order, wrapped")
+        << QStringList{"--set", "a=1", "--profile", "effects:Rally", "--set", "b=ü x", "--save", "--", "sh", "-c",
+                       "exit 3", "--set"}
+        << "apply";
+    QTest::newRow("wrapper alone") << QStringList{"--", "game", "--list"} << "apply";
+    QTest::newRow("export") << QStringList{"--export", "periphery:My Pedals", "--output", "-"} << "export";
+    QTest::newRow("import") << QStringList{"--import", "f.txt", "--name", "N"} << "import";
+    QTest::newRow("game rule keeps its words")
+        << QStringList{"--game-rule", "add", "Race \"2\".exe", "periphery:P", "effects:E"} << "game-rule";
+}
+
+void CommandLineTest::requestSurvivesTheJsonRoundTrip()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, command);
+    const auto parsed = parseCommandLine(arguments);
+    QVERIFY(std::holds_alternative<CommandRequest>(parsed));
+    instancemessage::Request request{std::get<CommandRequest>(parsed), QStringLiteral("/home/u"), std::nullopt};
+    QCOMPARE(request.command.command, command);
+    request.wrapperPid = 4242;
+    ControllerSettings records{};
+    records.effects.motion_range = 540;
+    request.restore = records;
+    const auto decoded = instancemessage::decodeRequest(instancemessage::encodeRequest(request));
+    const auto *again = std::get_if<instancemessage::Request>(&decoded);
+    QVERIFY(again);
+    QVERIFY(again->command == request.command);
+    QCOMPARE(again->workingDirectory, request.workingDirectory);
+    QCOMPARE(again->wrapperPid, 4242);
+    QVERIFY(again->restore && again->restore->effects.motion_range == 540);
+    QCOMPARE(checkCommandRequest(again->command), std::nullopt);
+
+    // The instance checks what it gets as the parser does.
+    CommandRequest forged = request.command;
+    forged.options.insert(QStringLiteral("list"), {});
+    QVERIFY(checkCommandRequest(forged).has_value());
+    forged = request.command;
+    forged.options.insert(QStringLiteral("wait"), {QStringLiteral("9999")});
+    QVERIFY(checkCommandRequest(forged).has_value());
+}
+
+void CommandLineTest::windowIgnoresStrayWords_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("window");
+    QTest::newRow("Advanced") << QStringList{"Advanced"} << true;
+    QTest::newRow("x advanced") << QStringList{"x", "advanced"} << true;
+    QTest::newRow("advanced y z") << QStringList{"advanced", "y", "z"} << true;
+    QTest::newRow("--advanced") << QStringList{"--advanced"} << false;
+    QTest::newRow("advanced --advanced") << QStringList{"advanced", "--advanced"} << false;
+    QTest::newRow("--show advanced") << QStringList{"--show", "advanced"} << false;
+    QTest::newRow("--list x") << QStringList{"--list", "x"} << false;
+    QTest::newRow("game rule list with a word") << QStringList{"--game-rule", "list", "advanced"} << false;
+}
+
+void CommandLineTest::windowIgnoresStrayWords()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, window);
+    if (!window) {
+        const Result result = run(arguments);
+        QCOMPARE(result.status, 2);
+        QVERIFY2(result.err.startsWith("vellox-wheel-setup: "), result.err.constData());
+        QVERIFY(!QFile::exists(socketPath()));
+        return;
+    }
+    // The window opens and becomes the running instance; it ends on SIGTERM.
+    const std::unique_ptr<QProcess> process = start(arguments, {"QT_QPA_PLATFORM=offscreen"});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socketPath()) || process->state() == QProcess::NotRunning, 30000);
+    QVERIFY2(process->state() == QProcess::Running, process->readAllStandardError().constData());
+    process->terminate();
+    QVERIFY(process->waitForFinished(30000));
+    QCOMPARE(process->readAllStandardError().contains("Unexpected argument"), false);
+}
+
+void CommandLineTest::floodAfterRequestIsNeverRead()
+{
+    // An instance without a controller: a request waiting for one keeps it
+    // busy for seconds.
+    const std::unique_ptr<QProcess> instance =
+        start({"--wait", "0", "--profile", "effects:Rally", "--", "sh", "-c", "read line"}, {"VELLOX_SIM_UNPLUGGED=1"});
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socketPath()), 20000);
+
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    QVERIFY(fd >= 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = socketPath().toLocal8Bit();
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    QVERIFY2(::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0, std::strerror(errno));
+    QCOMPARE(::fcntl(fd, F_SETFL, O_NONBLOCK), 0);
+    const auto request = std::get<CommandRequest>(parseCommandLine({"--wait", "3", "--show"}));
+    const QByteArray message = instancemessage::frame(
+        instancemessage::encodeRequest({request, work->path(), std::nullopt}));
+    // A valid request, then as much as the instance takes while it is busy.
+    const QByteArray junk(64 * 1024, 'x');
+    qint64 sent = 0;
+    QByteArray reply;
+    const QDeadlineTimer deadline(30000);
+    while (!deadline.hasExpired() && sent < 512 * 1024 * 1024) {
+        pollfd poll{fd, short(reply.isEmpty() ? POLLIN | POLLOUT : POLLIN), 0};
+        ::poll(&poll, 1, 100);
+        if (poll.revents & (POLLIN | POLLHUP | POLLERR)) {
+            char buffer[4096];
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got <= 0)
+                break;
+            reply.append(buffer, got);
+        } else if (poll.revents & POLLOUT) {
+            const QByteArray chunk = sent < message.size() ? message.mid(sent) : junk;
+            const ssize_t written = ::send(fd, chunk.constData(), size_t(chunk.size()), MSG_NOSIGNAL);
+            if (written > 0)
+                sent += written;
+        }
+    }
+    const qint64 extra = sent - message.size();
+    ::close(fd);
+    // Answered as ever (no controller within the wait), while what followed
+    // the request stayed in the kernel's and one request's worth of buffer.
+    const auto answer = instancemessage::decodeAnswer(reply.mid(4));
+    QVERIFY2(answer.has_value(), reply.left(200).constData());
+    QCOMPARE(answer->status, 3);
+    QVERIFY2(extra < 8 * 1024 * 1024, QByteArray::number(extra).constData());
+
+    // The instance still answers others.
+    QCOMPARE(run({"--wait", "0", "--show"}).status, 3);
+    instance->write("\n");
+    instance->closeWriteChannel();
+    QVERIFY(instance->waitForFinished(30000));
+    QCOMPARE(instance->exitCode(), 0);
+}
+
+void CommandLineTest::concurrentGameRulesAreAllStored()
+{
+    // No window runs: one of them becomes the instance and the others hand
+    // it their rules, or wait for the next one.
+    std::vector<std::unique_ptr<QProcess>> clients;
+    for (int i = 0; i < 10; ++i)
+        clients.push_back(start({"--game-rule", "add", QStringLiteral("game%1.exe").arg(i), "effects:Rally"}));
+    for (auto &client : clients) {
+        QVERIFY(client->waitForFinished(60000));
+        QCOMPARE(client->readAllStandardError(), QByteArray());
+        QCOMPARE(client->exitCode(), 0);
+    }
+    const Result listed = run({"--game-rule", "list"});
+    QCOMPARE(listed.status, 0);
+    QStringList lines = QString::fromUtf8(listed.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    lines.sort();
+    QStringList expected;
+    for (int i = 0; i < 10; ++i)
+        expected.append(QStringLiteral("game%1.exe\tRally\t").arg(i));
+    QCOMPARE(lines, expected);
+}
+
+void CommandLineTest::wrapperRunsItsCommandWithoutAnInstance()
+{
+    // Nothing can listen where the socket belongs, and nothing answers there.
+    QVERIFY(QDir().mkpath(socketPath()));
+    const Result result = run({"--profile", "effects:Rally", "--", "sh", "-c", "echo ran; exit 4"});
+    QCOMPARE(result.status, 4);
+    QCOMPARE(result.out, QByteArray("ran\n"));
+    QVERIFY2(result.err.contains("no settings were applied"), result.err.constData());
+    QCOMPARE(writes(), QList<QByteArray>());
+    // A command without a game to start says it could not go on.
+    QCOMPARE(run({"--profile", "effects:Rally"}).status, 1);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "app/mainwindow.h"
 #include "app/windowsettingstarget.h"
+#include "cli/commandline.h"
 #include "cli/instanceserver.h"
 #include "editors/fulleffectsettingswidget.h"
 #include "editors/gpioextensionwidget.h"
@@ -392,7 +393,8 @@ void GameProfilesTest::ruleFromALaterStartTakesEffectAtOnce()
     listen();
     QVERIFY(proc->add(600, "race.x86_64", "/games/race.x86_64"));
     const CommandAnswer added =
-        ask({{"--game-rule", "add", race, "effects:Race"}, QDir::currentPath(), std::nullopt});
+        ask({std::get<CommandRequest>(parseCommandLine({"--game-rule", "add", race, "effects:Race"})), QDir::currentPath(),
+             std::nullopt});
     QCOMPARE(added.err, QByteArray());
     QCOMPARE(added.status, 0);
     // The game already runs: the window's watch takes the new rule.
@@ -410,7 +412,8 @@ void GameProfilesTest::wrappedGameIsAppliedOnce()
     QCOMPARE(games->addRule({race, "Race", QString()}), GameRules::Result::Done);
     // What a second start sends when it wraps the game: its own process id.
     const QStringList arguments{"--profile", "effects:Drift", "--", "/games/race.x86_64"};
-    instancemessage::Request request{arguments, QDir::currentPath(), std::nullopt};
+    instancemessage::Request request{std::get<CommandRequest>(parseCommandLine(arguments)), QDir::currentPath(),
+                                     std::nullopt};
     request.wrapperPid = 970;
     const CommandAnswer applied = ask(request);
     QCOMPARE(applied.status, 0);

@@ -5,6 +5,7 @@
 
 #include "app/mainwindow.h"
 #include "app/windowsettingstarget.h"
+#include "cli/commandline.h"
 #include "cli/instanceserver.h"
 #include "device/settingsuibackgroundthread.h"
 #include "editors/fulleffectsettingswidget.h"
@@ -37,7 +38,9 @@ private slots:
 CommandAnswer ask(const QStringList &arguments, const QString &directory)
 {
     auto answer = std::async(std::launch::async, [&] {
-        return askRunningInstance(instancemessage::Request{arguments, directory, std::nullopt}, 30000);
+        return askRunningInstance(
+            instancemessage::Request{std::get<CommandRequest>(parseCommandLine(arguments)), directory, std::nullopt},
+            30000);
     });
     if (!QTest::qWaitFor([&] { return answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 30000))
         qFatal("no answer from the running window");

@@ -138,15 +138,19 @@ def instance_message(kind, payload):
 
 records = effects + hardware + adc + gpio
 seeds['fuzz_instance_request'] = {
-    'apply': instance_message(0, b'{"arguments":["--profile","effects:Rally","--set","hardware.p_gain=30"],"directory":"/home/u"}'),
-    'wrapper': instance_message(0, b'{"arguments":["--profile","effects:Rally","--","sh","-c","exit 3"],"directory":"/tmp"}'),
-    'restore': instance_message(0, b'{"arguments":["--wait","1"],"directory":"/","restore":"' + __import__('base64').b64encode(records) + b'"}'),
-    'restore-short': instance_message(0, b'{"arguments":[],"directory":"/","restore":"AAAA"}'),
-    'relative-directory': instance_message(0, b'{"arguments":["--show"],"directory":"home"}'),
-    'wrong-types': instance_message(0, b'{"arguments":"--show","directory":7}'),
-    'extra-key': instance_message(0, b'{"arguments":[],"directory":"/","run":"rm"}'),
+    'apply': instance_message(0, b'{"protocol":2,"command":"apply","options":{"profile":["effects:Rally"],"set":["hardware.p_gain=30"]},"words":[],"wrapped":[],"directory":"/home/u"}'),
+    'wrapper': instance_message(0, b'{"protocol":2,"command":"apply","options":{"profile":["effects:Rally"]},"words":[],"wrapped":["sh","-c","exit 3"],"directory":"/tmp","wrapper":4242,"wrapper_ended":false}'),
+    'restore': instance_message(0, b'{"protocol":2,"command":"window","options":{"wait":["1"]},"words":[],"wrapped":[],"directory":"/","restore":"' + __import__('base64').b64encode(records) + b'"}'),
+    'restore-short': instance_message(0, b'{"protocol":2,"command":"window","options":{},"words":[],"wrapped":[],"directory":"/","restore":"AAAA"}'),
+    'game-rule': instance_message(0, b'{"protocol":2,"command":"game-rule","options":{"game-rule":["add"]},"words":["race.exe","effects:E"],"wrapped":[],"directory":"/"}'),
+    'relative-directory': instance_message(0, b'{"protocol":2,"command":"show","options":{"show":[]},"words":[],"wrapped":[],"directory":"home"}'),
+    'wrong-types': instance_message(0, b'{"protocol":2,"command":7,"options":[],"directory":7}'),
+    'extra-key': instance_message(0, b'{"protocol":2,"command":"window","options":{},"words":[],"wrapped":[],"directory":"/","run":"rm"}'),
+    'older-protocol': instance_message(0, b'{"arguments":["--show"],"directory":"/"}'),
+    'newer-protocol': instance_message(0, b'{"protocol":3,"anything":true}'),
+    'flood-after-request': instance_message(0, b'{"protocol":2,"command":"list","options":{"list":[]},"words":[],"wrapped":[],"directory":"/"}') + b'x' * 4096,
     'length-too-large': bytes([0]) + struct.pack('>I', 0xFFFFFFFF) + b'{}',
-    'truncated': instance_message(0, b'{"arguments":["--li')[:-3],
+    'truncated': instance_message(0, b'{"protocol":2,"command":"li')[:-3],
     'answer': instance_message(1, b'{"out":"aGVsbG8K","err":"","status":0}'),
     'answer-bad-status': instance_message(1, b'{"out":"","err":"","status":-1}'),
 }

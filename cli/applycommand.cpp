@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// --profile, --set and --save: profiles first, then each field in the order
+// given, then saving; the launch wrapper's apply too. Also the restore that
+// puts the records found before back.
+#include "cli/controllercommand.h"
+#include "cli/profilereference.h"
+#include "cli/settingstarget.h"
+#include "settings/profilefile.h"
+#include "settings/settingsfields.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPair>
+#include <QVector>
+
+namespace {
+
+class ApplyCommand : public ControllerCommand
+{
+protected:
+    bool load(const CommandRequest &request, const QString &workingDirectory) override;
+    void ready() override;
+
+private:
+    struct LoadedProfile {
+        QByteArray bytes;
+        std::optional<SettingsTextKind> kind; // when named effects:/periphery:
+    };
+
+    bool loadProfile(const QString &reference, const QString &workingDirectory);
+    bool loadField(const QString &set);
+
+    QVector<LoadedProfile> profiles;
+    QVector<QPair<const SettingsField *, int>> fieldValues;
+    bool save = false;
+};
+
+bool ApplyCommand::load(const CommandRequest &request, const QString &workingDirectory)
+{
+    save = request.has(QStringLiteral("save"));
+    for (const QString &reference : request.values(QStringLiteral("profile"))) {
+        if (!loadProfile(reference, workingDirectory))
+            return false;
+    }
+    for (const QString &set : request.values(QStringLiteral("set"))) {
+        if (!loadField(set))
+            return false;
+    }
+    return true;
+}
+
+bool ApplyCommand::loadProfile(const QString &reference, const QString &workingDirectory)
+{
+    LoadedProfile profile;
+    if (const auto stored = storedReference(reference)) {
+        const ProfileStore store = storeFor(stored->kind, workingDirectory);
+        const std::optional<QByteArray> bytes = store.load(stored->name);
+        if (!bytes) {
+            finish(exitstatus::BAD_INPUT, QCoreApplication::translate("CommandExecutor", "No usable profile \"%1\" in %2.")
+                                              .arg(stored->name, store.directoryPath()));
+            return false;
+        }
+        profile = {*bytes, stored->kind};
+    } else {
+        QString error;
+        const std::optional<QByteArray> bytes =
+            readInputFile(QDir(workingDirectory).absoluteFilePath(reference), MAX_SETTINGS_TEXT_SIZE, &error);
+        if (!bytes) {
+            finish(exitstatus::BAD_INPUT, error);
+            return false;
+        }
+        profile.bytes = *bytes;
+    }
+    // A zeroed controller state is enough to check a file; it is read again
+    // against the real state once the controller is there.
+    const auto checked = readProfileFile(profile.bytes, profile.kind, ControllerSettings{});
+    if (const auto *error = std::get_if<SettingsTextError>(&checked)) {
+        finish(exitstatus::BAD_INPUT, QStringLiteral("%1: %2").arg(reference, describe(*error)));
+        return false;
+    }
+    if (std::get<ProfileFile>(checked).kind == SettingsTextKind::All) {
+        finish(exitstatus::BAD_INPUT,
+               QCoreApplication::translate("CommandExecutor", "%1: a profile is of kind effects or periphery.")
+                   .arg(reference));
+        return false;
+    }
+    profiles.append(profile);
+    return true;
+}
+
+bool ApplyCommand::loadField(const QString &set)
+{
+    const qsizetype equals = set.indexOf(QLatin1Char('='));
+    const QString key = set.left(equals).trimmed();
+    const SettingsField *field = findSettingsField(key);
+    if (!field) {
+        finish(exitstatus::BAD_INPUT, QCoreApplication::translate("CommandExecutor", "Unknown key \"%1\".").arg(key));
+        return false;
+    }
+    const auto value = parseFieldValue(*field, QStringView(set).mid(equals + 1).trimmed());
+    if (const auto *error = std::get_if<QString>(&value)) {
+        finish(exitstatus::BAD_INPUT, QStringLiteral("%1: %2").arg(key, *error));
+        return false;
+    }
+    fieldValues.append({field, std::get<int>(value)});
+    return true;
+}
+
+void ApplyCommand::ready()
+{
+    answer.before = target->current();
+    for (const LoadedProfile &profile : std::as_const(profiles)) {
+        // Checked before: the same bytes read against the real state.
+        const ProfileFile file =
+            std::get<ProfileFile>(readProfileFile(profile.bytes, profile.kind, target->current()));
+        if (file.kind == SettingsTextKind::Effects)
+            target->applyEffects(file.settings.effects);
+        else
+            target->applyPeriphery(file.settings.adc, file.settings.gpio);
+    }
+    for (const auto &[field, state] : std::as_const(fieldValues)) {
+        ControllerSettings settings = target->current();
+        applySettingsText(SettingsText{SettingsTextKind::All, QString(), {{field, state}}}, &settings);
+        switch (field->record) {
+        case SettingsRecord::Effects:
+            target->applyEffects(settings.effects);
+            break;
+        case SettingsRecord::Hardware:
+            target->applyHardware(settings.hardware);
+            break;
+        case SettingsRecord::Adc:
+        case SettingsRecord::Gpio:
+            target->applyPeriphery(settings.adc, settings.gpio);
+            break;
+        }
+    }
+    if (save)
+        target->saveAndReboot();
+    target->settle();
+}
+
+class RestoreCommand : public ControllerCommand
+{
+public:
+    explicit RestoreCommand(const ControllerSettings &records)
+        : before(records)
+    {
+    }
+
+protected:
+    void ready() override
+    {
+        target->applyEffects(before.effects);
+        target->applyHardware(before.hardware);
+        target->applyPeriphery(before.adc, before.gpio);
+        target->settle();
+    }
+
+private:
+    ControllerSettings before;
+};
+
+std::optional<QString> checkApply(const CommandRequest &request)
+{
+    for (const QString &profile : request.values(QStringLiteral("profile"))) {
+        if (std::optional<QString> problem = checkProfileReference(profile, true))
+            return problem;
+    }
+    for (const QString &set : request.values(QStringLiteral("set"))) {
+        if (set.indexOf(QLatin1Char('=')) <= 0)
+            return QCoreApplication::translate("CommandLine", "--set needs KEY=VALUE, not \"%1\".").arg(set);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+const CommandKind commands::APPLY{"apply", false, true, [] { return static_cast<Command *>(new ApplyCommand); },
+                                  checkApply};
+
+Command *createRestoreCommand(const ControllerSettings &settings)
+{
+    return new RestoreCommand(settings);
+}

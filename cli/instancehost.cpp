@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/instancehost.h"
+
+#include "cli/devicelinktarget.h"
+#include "cli/instanceserver.h"
+#include "cli/launchwrapper.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+void printAnswer(const CommandAnswer &answer)
+{
+    std::fwrite(answer.out.constData(), 1, size_t(answer.out.size()), stdout);
+    std::fflush(stdout);
+    std::fwrite(answer.err.constData(), 1, size_t(answer.err.size()), stderr);
+    std::fflush(stderr);
+}
+
+void printError(const QString &message)
+{
+    std::fprintf(stderr, "vellox-wheel-setup: %s\n", qPrintable(message));
+}
+
+InstanceHost::InstanceHost(InstanceServer &instanceServer, const instancemessage::Request &ownRequest,
+                           QObject *parent)
+    : QObject(parent)
+    , server(instanceServer)
+    , request(ownRequest)
+    , wrapper(new LaunchWrapper(this))
+{
+    server.setTargetFactory([this] { return openController(); });
+    connect(wrapper, &LaunchWrapper::finished, this, &InstanceHost::commandEnded);
+}
+
+InstanceHost::~InstanceHost()
+{
+    server.setTargetFactory(nullptr);
+}
+
+// The one place where a command without a window opens the controller.
+SettingsTarget *InstanceHost::openController()
+{
+    link = std::make_unique<HeadlessDeviceLink>();
+    target = std::make_unique<DeviceLinkTarget>(link->worker(), true);
+    return target.get();
+}
+
+int InstanceHost::exec()
+{
+    server.enqueue(request, [this](const CommandAnswer &answer) { applied(answer); });
+    QCoreApplication::exec();
+    // The target goes before the link it works through.
+    server.setTarget(nullptr);
+    target.reset();
+    link.reset();
+    return status;
+}
+
+void InstanceHost::applied(const CommandAnswer &answer)
+{
+    printAnswer(answer);
+    status = answer.status;
+    const bool absent = status == exitstatus::NO_CONTROLLER || status == exitstatus::NO_PERMISSION;
+    if (request.command.wrapped.isEmpty() || (status != exitstatus::DONE && !absent)) {
+        finishWhenIdle();
+        return;
+    }
+    if (absent)
+        printError(QCoreApplication::translate("Application", "running the command without changing settings."));
+    before = answer.before;
+    wrapper->start(request.command.wrapped);
+}
+
+void InstanceHost::commandEnded(int commandStatus, const QString &message)
+{
+    if (!message.isEmpty())
+        printError(message);
+    status = commandStatus;
+    if (!before) {
+        finishWhenIdle();
+        return;
+    }
+    instancemessage::Request restore = request;
+    restore.restore = before;
+    server.enqueue(restore, [this](const CommandAnswer &answer) {
+        printAnswer(answer);
+        finishWhenIdle();
+    });
+}
+
+void InstanceHost::finishWhenIdle()
+{
+    // Listening goes on until nothing is left to do: a start that finds no
+    // instance then becomes the next one, and never works beside this one.
+    if (server.isIdle()) {
+        server.stopListening();
+        QCoreApplication::exit(0);
+        return;
+    }
+    connect(&server, &InstanceServer::idle, this, &InstanceHost::finishWhenIdle, Qt::UniqueConnection);
+}
