@@ -10,7 +10,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/pidfd.h>
+#include <sys/syscall.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -115,7 +115,7 @@ void SessionReaper::track(pid_t pid, bool inSession)
 {
     // The pid stays this child's until it is reaped here, so it cannot name
     // another process in between.
-    const int pidfd = ::pidfd_open(pid, 0);
+    const int pidfd = int(::syscall(SYS_pidfd_open, pid, 0));
     if (pidfd < 0)
         return;
     auto *notifier = new QSocketNotifier(pidfd, QSocketNotifier::Read, this);

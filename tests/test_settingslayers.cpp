@@ -13,7 +13,7 @@ namespace {
 
 int fieldIndex(const char *key)
 {
-    const SettingsField *field = findSettingsField(QLatin1String(key));
+    const SettingsField *field = findSettingsField(QString::fromLatin1(key));
     return field ? int(field - settingsFields().constData()) : -1;
 }
 
