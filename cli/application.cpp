@@ -55,6 +55,29 @@ std::optional<CommandAnswer> listenOrForward(InstanceServer &server, const insta
     return answer;
 }
 
+// Whether the wrapper runs its command after applying ended with this status;
+// says so when not everything was applied. The game starts all the same when
+// the controller is missing or left during the apply (the message before
+// names the writes that may not have arrived); the settings put back
+// afterwards are those from before, so fields that were never changed are
+// not written.
+bool runsCommandAfter(int applyStatus)
+{
+    switch (applyStatus) {
+    case exitstatus::DONE:
+        return true;
+    case exitstatus::NO_CONTROLLER:
+    case exitstatus::NO_PERMISSION:
+        printError(QCoreApplication::translate("Application", "running the command without changing settings."));
+        return true;
+    case exitstatus::CONTROLLER_LEFT:
+        printError(QCoreApplication::translate("Application", "running the command with the settings that arrived."));
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The launch wrapper in a second start: the running instance applies and
 // restores, this process runs the command in its own terminal.
 // Tells the running instance that the wrapper's command has ended without
@@ -69,13 +92,10 @@ void releaseWrapper(const instancemessage::Request &request, int timeoutMs)
 int wrapThroughInstance(const instancemessage::Request &request, const CommandAnswer &applied, int timeoutMs)
 {
     print(applied);
-    if (applied.status != exitstatus::DONE && applied.status != exitstatus::NO_CONTROLLER &&
-        applied.status != exitstatus::NO_PERMISSION) {
+    if (!runsCommandAfter(applied.status)) {
         releaseWrapper(request, timeoutMs);
         return applied.status;
     }
-    if (applied.status != exitstatus::DONE)
-        printError(QCoreApplication::translate("Application", "running the command without changing settings."));
     const CommandRequest command = std::get<CommandRequest>(parseCommandLine(request.arguments));
     LaunchWrapper wrapper;
     int status = 0;
@@ -171,13 +191,10 @@ int runCommand(const CommandRequest &command, const QStringList &arguments)
     server.enqueue(request, [&](const CommandAnswer &answer) {
         print(answer);
         status = answer.status;
-        const bool absent = status == exitstatus::NO_CONTROLLER || status == exitstatus::NO_PERMISSION;
-        if (command.command.isEmpty() || (status != exitstatus::DONE && !absent)) {
+        if (command.command.isEmpty() || !runsCommandAfter(status)) {
             finishWhenIdle();
             return;
         }
-        if (absent)
-            printError(QCoreApplication::translate("Application", "running the command without changing settings."));
         before = answer.before;
         wrapper.start(command.command);
     });

@@ -35,9 +35,10 @@ private slots:
     void stoppedBySignal();
     void commandEnds_data();
     void commandEnds();
+    void commandRunsWhenWritesFail();
 
 private:
-    std::unique_ptr<QProcess> startWrapper(const QString &script) const;
+    std::unique_ptr<QProcess> startWrapper(const QString &script, const QStringList &simulator = {}) const;
     // The simulator's log: each successful write as its frame, and the
     // lines a command appended, in order.
     QList<QByteArray> log() const;
@@ -46,9 +47,11 @@ private:
     std::unique_ptr<QTemporaryDir> runtime;
 };
 
-std::unique_ptr<QProcess> LaunchWrapperTest::startWrapper(const QString &script) const
+std::unique_ptr<QProcess> LaunchWrapperTest::startWrapper(const QString &script, const QStringList &simulator) const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString &setting : simulator)
+        env.insert(setting, QStringLiteral("1"));
     env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(VELLOX_SIM_PATH));
     env.insert(QStringLiteral("VELLOX_SIM_LOG"), work->filePath(QStringLiteral("sim.log")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime->path());
@@ -167,6 +170,20 @@ void LaunchWrapperTest::commandEnds()
         QVERIFY(daemon > 0);
         QCOMPARE(::kill(daemon, SIGKILL), 0);
     }
+}
+
+void LaunchWrapperTest::commandRunsWhenWritesFail()
+{
+    // The controller takes none of the writes: the game starts all the same
+    // and the writes that did not arrive are named.
+    const std::unique_ptr<QProcess> wrapper = startWrapper(QStringLiteral("echo ran; exit 6"), {"VELLOX_SIM_FAIL_WRITES"});
+    QVERIFY(wrapper->waitForFinished(40000));
+    QCOMPARE(wrapper->exitCode(), 6);
+    QCOMPARE(wrapper->readAllStandardOutput(), QByteArray("ran\n"));
+    const QByteArray err = wrapper->readAllStandardError();
+    QVERIFY2(err.contains("may not have arrived: effects.motion_range, effects.total_effect_scale.\n"), err.constData());
+    QVERIFY2(err.contains("running the command with the settings that arrived."), err.constData());
+    QCOMPARE(log(), QList<QByteArray>());
 }
 
 } // namespace
