@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <spawn.h>
+#include <sys/wait.h>
 #include <vector>
 
 extern char **environ;
@@ -60,14 +61,18 @@ void LaunchWrapper::start(const QStringList &command)
     const int error = ::posix_spawnp(&pid, argv.front(), nullptr, &attributes, argv.data(), environ);
     posix_spawnattr_destroy(&attributes);
     if (error != 0) {
-        const QString message = tr("cannot run %1: %2").arg(command.first(), qt_error_string(error));
+        const QString message =
+            tr("cannot run %1: %2").arg(command.first(), QStringLiteral("execvp: ") + qt_error_string(error));
         QMetaObject::invokeMethod(this, [this, message] { finish(127, message); }, Qt::QueuedConnection);
         return;
     }
     if (!reaper->follow(pid)) {
-        // Without a pidfd (a kernel before 5.3) its end cannot be seen: let
-        // it run on its own rather than hold the settings forever.
-        const QString message = tr("cannot follow %1: %2").arg(command.first(), qt_error_string(errno));
+        // Without pidfds (a kernel before 5.4) its end and its orphans cannot
+        // be followed: it does not run at all rather than outlive the settings.
+        const QString message =
+            tr("cannot run %1: %2").arg(command.first(), QStringLiteral("pidfd_open: ") + qt_error_string(errno));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
         QMetaObject::invokeMethod(this, [this, message] { finish(127, message); }, Qt::QueuedConnection);
     }
 }

@@ -132,6 +132,7 @@ void SessionReaper::onChildEnded(pid_t pid)
     if (::waitid(P_PIDFD, id_t(child.pidfd), &info, WEXITED | WNOHANG) != 0 || info.si_pid == 0)
         return;
     children.remove(pid);
+    child.notifier->setEnabled(false);
     child.notifier->deleteLater();
     ::close(child.pidfd);
     if (pid == commandPid) {
