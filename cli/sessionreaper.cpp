@@ -89,7 +89,7 @@ SessionReaper::~SessionReaper()
         delete child.notifier;
         ::close(child.pidfd);
     }
-    if (commandPid && !wasSubreaper)
+    if (becameSubreaper)
         ::prctl(PR_SET_CHILD_SUBREAPER, 0, 0, 0, 0);
 }
 
@@ -97,8 +97,7 @@ void SessionReaper::becomeSubreaper()
 {
     int current = 0;
     ::prctl(PR_GET_CHILD_SUBREAPER, &current, 0, 0, 0);
-    wasSubreaper = current != 0;
-    ::prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0);
+    becameSubreaper = current == 0 && ::prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0) == 0;
     for (const ProcessInfo &child : childrenOf(::getpid()))
         childrenBefore.insert(child.pid);
 }

@@ -67,6 +67,6 @@ private:
     QSet<pid_t> childrenBefore;
     QHash<pid_t, Child> children;
     int signalForNew = 0;
-    bool wasSubreaper = false;
+    bool becameSubreaper = false;
     bool done = false;
 };

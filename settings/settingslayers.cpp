@@ -53,7 +53,7 @@ QStringList SettingsLayers::names() const
 
 ControllerSettings SettingsLayers::expected() const
 {
-    ControllerSettings settings = base;
+    ControllerSettings settings = baseSettings;
     for (const Layer &layer : layers) {
         for (auto it = layer.values.cbegin(); it != layer.values.cend(); ++it)
             setRecordValue(&settings, settingsFields()[it.key()], it.value());
@@ -69,7 +69,7 @@ void SettingsLayers::keepHandChanges(const ControllerSettings &current)
         const int value = recordValue(current, fields[i]);
         if (value == recordValue(now, fields[i]))
             continue;
-        setRecordValue(&base, fields[i], value);
+        setRecordValue(&baseSettings, fields[i], value);
         for (Layer &layer : layers)
             layer.values.remove(i);
     }
@@ -78,7 +78,7 @@ void SettingsLayers::keepHandChanges(const ControllerSettings &current)
 void SettingsLayers::push(const QString &name, const ControllerSettings &before, const FieldValues &applied)
 {
     if (layers.isEmpty())
-        base = before;
+        baseSettings = before;
     else
         keepHandChanges(before);
     layers.append(Layer{name, applied});

@@ -45,6 +45,9 @@ public:
     ControllerSettings end(const QString &name, const ControllerSettings &current);
     // What the base and the layers still on give.
     ControllerSettings expected() const;
+    // What the controller comes back to when every layer has ended, as far
+    // as hand changes were seen at the last push or end.
+    const ControllerSettings &base() const { return baseSettings; }
 
 private:
     struct Layer {
@@ -55,6 +58,6 @@ private:
     // Takes every field changed by hand out of the layers and into the base.
     void keepHandChanges(const ControllerSettings &current);
 
-    ControllerSettings base{};
+    ControllerSettings baseSettings{};
     QVector<Layer> layers;
 };

@@ -139,7 +139,6 @@ void LaunchWrapperTest::commandEnds_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<bool>("childEndsFirst");
     QTest::newRow("exit code") << QStringLiteral("exit 3") << 3 << false;
-    QTest::newRow("crash") << QStringLiteral("kill -SEGV $$") << 128 + SIGSEGV << false;
     // The settings stay until the child the command left behind has ended.
     QTest::newRow("child left running")
         << QStringLiteral("(sleep 2; echo '%1' >> sim.log) & exit 0").arg(QLatin1String(CHILD_ENDED)) << 0 << true;
