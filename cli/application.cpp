@@ -79,13 +79,10 @@ void releaseWrapper(const instancemessage::Request &request, int timeoutMs)
 int wrapThroughInstance(const instancemessage::Request &request, const CommandAnswer &applied, int timeoutMs)
 {
     printAnswer(applied);
-    if (applied.status != exitstatus::DONE && applied.status != exitstatus::NO_CONTROLLER &&
-        applied.status != exitstatus::NO_PERMISSION) {
+    if (!runsCommandAfter(applied.status)) {
         releaseWrapper(request, timeoutMs);
         return applied.status;
     }
-    if (applied.status != exitstatus::DONE)
-        printError(QCoreApplication::translate("Application", "running the command without changing settings."));
     const int status = runWrapped(request.command.wrapped);
     if (!applied.before) {
         releaseWrapper(request, timeoutMs);

@@ -57,17 +57,31 @@ int InstanceHost::exec()
     return status;
 }
 
+bool runsCommandAfter(int applyStatus)
+{
+    switch (applyStatus) {
+    case exitstatus::DONE:
+        return true;
+    case exitstatus::NO_CONTROLLER:
+    case exitstatus::NO_PERMISSION:
+        printError(QCoreApplication::translate("Application", "running the command without changing settings."));
+        return true;
+    case exitstatus::CONTROLLER_LEFT:
+        printError(QCoreApplication::translate("Application", "running the command with the settings that arrived."));
+        return true;
+    default:
+        return false;
+    }
+}
+
 void InstanceHost::applied(const CommandAnswer &answer)
 {
     printAnswer(answer);
     status = answer.status;
-    const bool absent = status == exitstatus::NO_CONTROLLER || status == exitstatus::NO_PERMISSION;
-    if (request.command.wrapped.isEmpty() || (status != exitstatus::DONE && !absent)) {
+    if (request.command.wrapped.isEmpty() || !runsCommandAfter(status)) {
         finishWhenIdle();
         return;
     }
-    if (absent)
-        printError(QCoreApplication::translate("Application", "running the command without changing settings."));
     before = answer.before;
     wrapper->start(request.command.wrapped);
 }

@@ -50,3 +50,7 @@ private:
 // Prints a command's answer as the command itself would have.
 void printAnswer(const CommandAnswer &answer);
 void printError(const QString &message);
+// Whether the launch wrapper runs its command after applying ended with this
+// status; says so on stderr when not everything was applied. The game starts
+// all the same when the controller is missing or left during the apply.
+bool runsCommandAfter(int applyStatus);

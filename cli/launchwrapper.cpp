@@ -1,61 +1,93 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/launchwrapper.h"
 
-#include <QProcess>
+#include "cli/sessionreaper.h"
+#include "cli/signalrelay.h"
+
+#include <QTimer>
 
 #include <csignal>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char **environ;
 
 namespace {
 
-void setTerminalSignals(void (*handler)(int))
-{
-    struct sigaction action {
-    };
-    action.sa_handler = handler;
-    sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGQUIT, &action, nullptr);
-}
+// How long a command has to end after a SIGTERM before it is killed.
+constexpr int TERM_GRACE_MS = 5000;
 
 } // namespace
 
 LaunchWrapper::LaunchWrapper(QObject *parent)
     : QObject(parent)
-    , process(new QProcess(this))
+    , killTimer(new QTimer(this))
 {
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    process->setInputChannelMode(QProcess::ForwardedInputChannel);
-    // Ignored signals stay ignored across exec: the command gets the
-    // default actions back before it starts.
-    process->setChildProcessModifier([] { setTerminalSignals(SIG_DFL); });
-    connect(process, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus exitStatus) {
-        restoreSignals();
-        // On a crash Qt reports the terminating signal's number as the code.
-        emit finished(exitStatus == QProcess::CrashExit ? 128 + exitCode : exitCode, QString());
-    });
-    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        restoreSignals();
-        emit finished(127, tr("cannot run %1: %2").arg(process->program(), process->errorString()));
+    killTimer->setSingleShot(true);
+    killTimer->setInterval(TERM_GRACE_MS);
+    connect(killTimer, &QTimer::timeout, this, [this] {
+        if (reaper)
+            reaper->signalAll(SIGKILL);
     });
 }
 
-LaunchWrapper::~LaunchWrapper()
-{
-    restoreSignals();
-}
+LaunchWrapper::~LaunchWrapper() = default;
 
 void LaunchWrapper::start(const QStringList &command)
 {
-    setTerminalSignals(SIG_IGN);
-    signalsIgnored = true;
-    process->start(command.first(), command.mid(1));
+    // Signals sent from here on reach the command as soon as it runs.
+    relay = new SignalRelay(this);
+    connect(relay, &SignalRelay::received, this, &LaunchWrapper::forward);
+    reaper = new SessionReaper(this);
+    connect(reaper, &SessionReaper::ended, this, [this](int status) { finish(status, QString()); });
+    reaper->becomeSubreaper();
+
+    std::vector<QByteArray> arguments;
+    for (const QString &argument : command)
+        arguments.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    // The command gets the relayed signals at their defaults; everything
+    // else (ignored signals, the mask) it inherits as from any shell.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setsigdefault(&attributes, &relay->caughtSignals());
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    pid_t pid = 0;
+    const int error = ::posix_spawnp(&pid, argv.front(), nullptr, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
+    if (error != 0) {
+        const QString message =
+            tr("cannot run %1: %2").arg(command.first(), QStringLiteral("execvp: ") + qt_error_string(error));
+        QMetaObject::invokeMethod(this, [this, message] { finish(127, message); }, Qt::QueuedConnection);
+        return;
+    }
+    if (!reaper->follow(pid)) {
+        // Without pidfds (a kernel before 5.4) its end and its orphans cannot
+        // be followed: it does not run at all rather than outlive the settings.
+        const QString message =
+            tr("cannot run %1: %2").arg(command.first(), QStringLiteral("pidfd_open: ") + qt_error_string(errno));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        QMetaObject::invokeMethod(this, [this, message] { finish(127, message); }, Qt::QueuedConnection);
+    }
 }
 
-void LaunchWrapper::restoreSignals()
+void LaunchWrapper::forward(int signal)
 {
-    if (signalsIgnored)
-        setTerminalSignals(SIG_DFL);
-    signalsIgnored = false;
+    reaper->signalCommand(signal);
+    if (signal == SIGTERM && !killTimer->isActive())
+        killTimer->start();
+}
+
+void LaunchWrapper::finish(int status, const QString &message)
+{
+    // The relay stays: a second Stop while the settings are put back must
+    // not cut that short.
+    killTimer->stop();
+    emit finished(status, message);
 }

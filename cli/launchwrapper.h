@@ -4,13 +4,17 @@
 #include <QObject>
 #include <QStringList>
 
-class QProcess;
+class SessionReaper;
+class SignalRelay;
+class QTimer;
 
 // Runs the wrapped command in this terminal: same environment, same process
-// group (Ctrl+C reaches it), standard input and output passed through. While
-// it runs this process ignores SIGINT and SIGQUIT, so that the terminal's
-// signals end the command and not the wrapper that still has to restore the
-// settings.
+// group (Ctrl+C reaches it directly), standard input and output passed
+// through. While it runs, a SIGTERM, SIGINT, SIGHUP or SIGQUIT that another
+// process sends to this one (a launcher's Stop) is passed on to the command,
+// and a command that has not ended 5 s after a SIGTERM is killed. The end is
+// reported once the command and everything it left running in this session
+// have ended.
 class LaunchWrapper : public QObject
 {
     Q_OBJECT
@@ -27,8 +31,10 @@ signals:
     void finished(int status, const QString &message);
 
 private:
-    void restoreSignals();
+    void forward(int signal);
+    void finish(int status, const QString &message);
 
-    QProcess *process;
-    bool signalsIgnored = false;
+    SignalRelay *relay = nullptr;
+    SessionReaper *reaper = nullptr;
+    QTimer *killTimer;
 };

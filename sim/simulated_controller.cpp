@@ -169,6 +169,8 @@ void applyEnvironmentLocked(State &s)
         s.faults.denyOpen = true;
         syncNodeFilesLocked(s);
     }
+    if (envFlag("VELLOX_SIM_FAIL_WRITES"))
+        s.faults.failWrites = true;
     if (envFlag("VELLOX_SIM_UNPLUGGED"))
         leaveBusLocked(s, std::nullopt);
     if (auto ms = envNumber("VELLOX_SIM_PLUG_AFTER_MS", 0, 3600000))
