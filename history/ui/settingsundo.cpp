@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QShortcut>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -49,7 +48,7 @@ public:
     {
         // Only a step still being made: after an undo or redo, the next
         // change of the same field is a step of its own.
-        if (!open || other->id() != id())
+        if (owner->openStep != this || other->id() != id())
             return false;
         changes.first().to = static_cast<const SettingsUndoStep *>(other)->changes.first().to;
         setObsolete(changes.first().from == changes.first().to);
@@ -71,7 +70,6 @@ public:
     SettingsUndo *owner;
     QVector<SettingsUndo::Change> changes;
     bool first = true;
-    bool open = true;
 };
 
 SettingsUndo::SettingsUndo(FullEffectSettingsWidget *effects, FullHardwareSettingsWidget *hardware,
@@ -83,10 +81,6 @@ SettingsUndo::SettingsUndo(FullEffectSettingsWidget *effects, FullHardwareSettin
                                          static_cast<SettingsEditorWidget *>(hardware),
                                          static_cast<SettingsEditorWidget *>(periphery)})
         connectEditor(editor);
-    auto *undoShortcut = new QShortcut(UNDO_KEYS, shortcutScope, this, &SettingsUndo::undo);
-    auto *redoShortcut = new QShortcut(REDO_KEYS, shortcutScope, this, &SettingsUndo::redo);
-    undoShortcut->setContext(Qt::WindowShortcut);
-    redoShortcut->setContext(Qt::WindowShortcut);
     qApp->installEventFilter(this);
     refreshKnown();
 }
@@ -122,18 +116,20 @@ bool SettingsUndo::inScope(QObject *object) const
 bool SettingsUndo::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::ShortcutOverride: {
-        // A spin box's line edit claims Ctrl+Z for its text; refusing the
-        // override lets the window's shortcut have it.
-        auto *key = static_cast<QKeyEvent *>(event);
-        const QKeySequence pressed(key->keyCombination());
-        if ((pressed == UNDO_KEYS || pressed == REDO_KEYS) && inScope(watched)) {
-            event->ignore();
+    case QEvent::KeyPress: {
+        // Taken before any control sees the key: a spin box's line edit
+        // would otherwise undo its own text. A key no control claims as a
+        // shortcut arrives here as a key press too.
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        if ((pressed == UNDO_KEYS || pressed == REDO_KEYS) && watched->isWidgetType() && inScope(watched)) {
+            if (pressed == UNDO_KEYS)
+                undo();
+            else
+                redo();
             return true;
         }
-        break;
+        [[fallthrough]];
     }
-    case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
@@ -182,6 +178,13 @@ void SettingsUndo::changed(SettingsFieldEnum field, int8_t index, int value)
     // fields at once) becomes one step once the action is done.
     if (pending.isEmpty())
         QMetaObject::invokeMethod(this, &SettingsUndo::flush, Qt::QueuedConnection);
+    for (Change &earlier : pending) {
+        // One field changed twice before the step is made: one change.
+        if (earlier.field == field && earlier.index == index) {
+            earlier.to = value;
+            return;
+        }
+    }
     pending.append({field, index, from, value});
 }
 
@@ -195,38 +198,34 @@ void SettingsUndo::flush()
     // when the merge made it a change to nothing; the top is the open step.
     undoStack->push(step);
     const int count = undoStack->count();
-    lastPushed = count > 0 ? static_cast<SettingsUndoStep *>(const_cast<QUndoCommand *>(undoStack->command(count - 1)))
-                           : nullptr;
+    openStep = count > 0 ? undoStack->command(count - 1) : nullptr;
 }
 
 void SettingsUndo::undo()
 {
     flush();
-    if (lastPushed)
-        lastPushed->open = false;
+    openStep = nullptr;
     undoStack->undo();
 }
 
 void SettingsUndo::redo()
 {
     flush();
-    if (lastPushed)
-        lastPushed->open = false;
+    openStep = nullptr;
     undoStack->redo();
 }
 
 void SettingsUndo::clear()
 {
     pending.clear();
-    lastPushed = nullptr;
+    openStep = nullptr;
     undoStack->clear();
 }
 
 void SettingsUndo::beginOutsideChange()
 {
     flush();
-    if (lastPushed)
-        lastPushed->open = false;
+    openStep = nullptr;
     ++outside;
 }
 

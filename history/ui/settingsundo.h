@@ -17,6 +17,7 @@
 class FullEffectSettingsWidget;
 class FullHardwareSettingsWidget;
 class GpioExtensionWidget;
+class QUndoCommand;
 class QUndoStack;
 class QWidget;
 class SettingsEditorWidget;
@@ -28,7 +29,8 @@ class SettingsUndo : public QObject
 
 public:
     // Ctrl+Z and Ctrl+Shift+Z work wherever the focus is inside `shortcutScope`
-    // (the main window), also in a spin box, whose own text undo would take them.
+    // (the main window), also in a spin box, whose own text undo would take
+    // them: an application event filter sees the key first.
     SettingsUndo(FullEffectSettingsWidget *effects, FullHardwareSettingsWidget *hardware,
                  GpioExtensionWidget *periphery, QWidget *shortcutScope, QObject *parent = nullptr);
     ~SettingsUndo() override;
@@ -76,5 +78,7 @@ private:
     QVector<Change> pending;
     int outside = 0;
     bool replaying = false;
-    SettingsUndoStep *lastPushed = nullptr;
+    // The step a next change of the same field may merge into: the newest,
+    // until an undo, redo or outside change closes it. Compared, never used.
+    const QUndoCommand *openStep = nullptr;
 };
