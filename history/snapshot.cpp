@@ -2,7 +2,6 @@
 #include "history/snapshot.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 const QLatin1String SNAPSHOT_SUFFIX(".snapshot");
 
@@ -44,10 +43,26 @@ QString makeSnapshotId(const QDateTime &utc, const QString &after)
     return id;
 }
 
+namespace {
+
+// "yyyyMMdd-HHmmss-zzz": digits with dashes at 8 and 15.
+bool hasIdShape(QStringView id)
+{
+    if (id.size() != 19)
+        return false;
+    for (qsizetype i = 0; i < id.size(); ++i) {
+        const bool dash = i == 8 || i == 15;
+        if (dash ? id.at(i) != u'-' : (id.at(i) < u'0' || id.at(i) > u'9'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 QDateTime snapshotIdTime(QStringView id)
 {
-    static const QRegularExpression pattern(QStringLiteral("^\\d{8}-\\d{6}-\\d{3}$"));
-    if (!pattern.match(id).hasMatch())
+    if (!hasIdShape(id))
         return {};
     QDateTime time = QDateTime::fromString(id.toString(), QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     if (!time.isValid())
@@ -58,7 +73,9 @@ QDateTime snapshotIdTime(QStringView id)
 
 bool isSnapshotId(QStringView id)
 {
-    return snapshotIdTime(id).isValid();
+    // Checked for every file name when a long history is listed: the shape
+    // alone, without building a date.
+    return hasIdShape(id);
 }
 
 QByteArray formatSnapshot(const SnapshotHeader &header, const QByteArray &settingsText)
