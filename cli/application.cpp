@@ -6,6 +6,7 @@
 #include "cli/devicelinktarget.h"
 #include "cli/instanceserver.h"
 #include "cli/launchwrapper.h"
+#include "device/devicelink.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -140,7 +141,8 @@ int runCommand(const CommandRequest &command, const QStringList &arguments)
 
     // This process is the running instance until its own work and every
     // request queued meanwhile are done.
-    HeadlessDeviceLink link;
+    DeviceLink link;
+    link.startThread();
     DeviceLinkTarget target(link.worker(), true);
     server.setTarget(&target);
     LaunchWrapper wrapper;

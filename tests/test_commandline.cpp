@@ -7,6 +7,7 @@
 
 #include "cli/commandexecutor.h"
 #include "cli/devicelinktarget.h"
+#include "device/devicelink.h"
 #include "settings/settingsrecords.h"
 #include "tests/testsupport.h"
 
@@ -420,7 +421,8 @@ void CommandLineTest::lostWritesAreNamed()
     sim::setFaults(faults);
     std::optional<CommandAnswer> answer;
     {
-        HeadlessDeviceLink link;
+        DeviceLink link;
+        link.startThread();
         DeviceLinkTarget target(link.worker(), true);
         CommandExecutor executor(&target);
         connect(&executor, &CommandExecutor::finished, this, [&answer](const CommandAnswer &a) { answer = a; });
