@@ -2,18 +2,22 @@
 #include "app/toolsbutton.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 ToolsButton::ToolsButton(QWidget *parent)
-    : CornerButton(tr("Tools"), parent)
+    : CornerButton(QCoreApplication::translate("MainWindow", "Tools"), parent)
 {
+    // The button is part of the main window: its texts share that context.
     setObjectName(QStringLiteral("tools_button"));
-    setAccessibleName(tr("Tools"));
+    setAccessibleName(QCoreApplication::translate("MainWindow", "Tools"));
     setPopupMode(QToolButton::InstantPopup);
     setMenu(new QMenu(this));
-    addEntry(tr("Game profiles…"), "game_profiles_action", &ToolsButton::gameProfilesRequested);
-    addEntry(tr("History…"), "history_action", &ToolsButton::historyRequested);
-    addEntry(tr("Wheel test…"), "wheel_test_action", &ToolsButton::wheelTestRequested);
+    addEntry(QCoreApplication::translate("MainWindow", "Game profiles…"), "game_profiles_action",
+             &ToolsButton::gameProfilesRequested);
+    addEntry(QCoreApplication::translate("MainWindow", "History…"), "history_action", &ToolsButton::historyRequested);
+    addEntry(QCoreApplication::translate("MainWindow", "Wheel test…"), "wheel_test_action",
+             &ToolsButton::wheelTestRequested);
     // The menu's arrow takes room too: the button sizes to both.
     place();
 }
