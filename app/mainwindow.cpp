@@ -1,38 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 
-#include "device/appversion.h"
+#include "app/firmwarewarning.h"
 #include "app/firstpaint.h"
+#include "app/windowgameprofiles.h"
+#include "app/windowstatusbar.h"
+#include "device/appversion.h"
 #include "device/settingsuibackgroundthread.h"
 #include "editors/fulleffectsettingswidget.h"
 #include "editors/fullhardwaresettingswidget.h"
 #include "editors/gpioextensionwidget.h"
-#include "games/cornerbutton.h"
-#include "games/gameprofiles.h"
-#include "games/gametray.h"
 #include "settings/inifile.h"
 #include "ui_mainwindow.h"
 #include "update/addresses.h"
-#include "update/updatenotice.h"
-
-#include <hidapi.h>
+#include "update/updatechecker.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QStatusBar>
 #include <QMessageBox>
-#include <QMetaEnum>
-#include <QNetworkReply>
 #include <QPushButton>
-#include <QThread>
-#include <QTimer>
-
-// A manifest request that transfers nothing for this long ends with an error.
-static constexpr int MANIFEST_TRANSFER_TIMEOUT_MS = 10000;
 
 bool advancedModeRequested(const QStringList &arguments)
 {
@@ -75,9 +64,12 @@ MainWindow::MainWindow(QWidget *parent)
     hideAllTabs();
 
     connectCommandButtons();
-    worker = new SettingsUiBackgroundThread();
+    link = std::make_unique<DeviceLink>();
     connectWorker();
-    setUpGameProfiles();
+    status = new WindowStatusBar(this);
+    games = new WindowGameProfiles(this, ui->main_tab_widget, appSettings.fileName(), status);
+    updateChecker = new update::UpdateChecker(&appSettings, idleTitle, this);
+    connect(updateChecker, &update::UpdateChecker::finished, this, &MainWindow::checkUiVersionFinished);
 
     // The device link starts once the update check has ended.
     checkUiVersion();
@@ -91,15 +83,11 @@ MainWindow::~MainWindow()
         if (box)
             box->done(0);
     }
-    if (pendingManifestReply) {
-        disconnect(pendingManifestReply, nullptr, this, nullptr);
-        pendingManifestReply->abort();
-    }
+    // Closes the update notice if it is open and aborts the request.
+    delete updateChecker;
     delete ui;
-    stopDeviceLink();
-    // Only now, with the worker's thread finished and the controller closed,
-    // can no hidapi call be under way or start.
-    hid_exit();
+    // Stops the worker on its thread, then shuts hidapi down.
+    link.reset();
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -128,25 +116,14 @@ void MainWindow::buildEditors()
     connectEditors();
 }
 
-void MainWindow::setUpGameProfiles()
+GameProfiles *MainWindow::gameProfiles() const
 {
-    games = new GameProfiles(QDir::currentPath() + QStringLiteral("/vellox-wheel-setup.ini"), this);
-    connect(this, &MainWindow::settingsLoaded, games,
-            [this] { games->controllerLoaded(effectsEditor, peripheryEditor); });
-    connect(this, &MainWindow::controllerLeft, games, &GameProfiles::controllerLost);
-    connect(games, &GameProfiles::statusChanged, this, &MainWindow::showGameStatus);
-    games->announce();
-    tray = new GameTray(games, this);
-    // In the tab bar's corner, so it is there also while the tabs are hidden.
-    auto *button = new CornerButton(tr("Game profiles…"), ui->main_tab_widget);
-    button->setObjectName(QStringLiteral("game_profiles_button"));
-    button->setAccessibleName(tr("Game profiles"));
-    connect(button, &QToolButton::clicked, games, &GameProfiles::showDialog);
+    return games->profiles();
 }
 
 bool MainWindow::hasTrayIcon() const
 {
-    return tray && tray->isShown();
+    return games->hasTrayIcon();
 }
 
 FullEffectSettingsWidget *MainWindow::effectsSettingsEditor()
@@ -191,6 +168,7 @@ void MainWindow::connectEditors()
 
 void MainWindow::connectWorker()
 {
+    SettingsUiBackgroundThread *worker = link->worker();
     connect(worker, &SettingsUiBackgroundThread::effectSettingsObtained, this, &MainWindow::effectsSettingsToUi);
     connect(worker, &SettingsUiBackgroundThread::hardwareSettingsObtained, this, &MainWindow::hardwareSettingsToUi);
     connect(worker, &SettingsUiBackgroundThread::adcExtenderSettingsObtained, this, &MainWindow::adcSettingsToUi);
@@ -201,52 +179,13 @@ void MainWindow::connectWorker()
     connect(worker, &SettingsUiBackgroundThread::deviceAccessDenied, this, &MainWindow::showDeviceAccessHint);
 }
 
-// Requests reach the worker as queued calls: they run on the worker's thread,
-// after the slot that made them has returned, in the order they were made, and
-// never at the same time as the poll tick.
-template <typename... Params, typename... Args>
-void MainWindow::deferToWorker(void (SettingsUiBackgroundThread::*request)(Params...), Args... args)
-{
-    SettingsUiBackgroundThread *target = worker;
-    QMetaObject::invokeMethod(
-        target, [target, request, args...] { (target->*request)(args...); }, Qt::QueuedConnection);
-}
-
-void MainWindow::startDeviceLink()
-{
-    workerStartTimer = new QTimer();
-    connect(workerStartTimer, &QTimer::timeout, worker, &SettingsUiBackgroundThread::start);
-    workerStartTimer->setSingleShot(true);
-    workerStartTimer->start();
-    workerThread = new QThread();
-    workerThread->start(QThread::InheritPriority);
-    worker->moveToThread(workerThread);
-}
-
-void MainWindow::stopDeviceLink()
-{
-    delete workerStartTimer;
-    workerStartTimer = nullptr;
-    if (workerThread) {
-        QMetaObject::invokeMethod(worker, &SettingsUiBackgroundThread::stop, Qt::BlockingQueuedConnection);
-        workerThread->quit();
-        workerThread->wait();
-    } else {
-        worker->stop();
-    }
-    delete worker;
-    worker = nullptr;
-    delete workerThread;
-    workerThread = nullptr;
-}
-
 void MainWindow::connectDevice(FirmwareVersionTypeDef version)
 {
     ++connectionSerial;
     const QString deviceTitle = tr("Vellox Wheel (%1)").arg(versionText(version));
-    deferToWorker(&SettingsUiBackgroundThread::readFirmwareVersion);
+    link->post(&SettingsUiBackgroundThread::readFirmwareVersion);
     buildEditors();
-    hideDeviceAccessHint();
+    status->hideDeviceAccessHint();
     showAllTabs();
     setCommandButtonsEnabled(true);
     setWindowTitle(deviceTitle);
@@ -263,50 +202,7 @@ void MainWindow::disconnectDevice()
 
 void MainWindow::showDeviceAccessHint(const QString &path)
 {
-    if (!deviceAccessHint) {
-        deviceAccessHint = new QLabel(this);
-        deviceAccessHint->setObjectName(QStringLiteral("device_access_hint"));
-        deviceAccessHint->setWordWrap(true);
-        deviceAccessHint->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        // A status-bar message could be replaced by status tips; a widget stays.
-        statusBar()->addWidget(deviceAccessHint, 1);
-    }
-    deviceAccessHint->setText(tr("Controller found at %1, but this user may not open it. "
-                                 "See \"Controller found but not permitted\" in the README.")
-                                  .arg(path));
-    deviceAccessHint->show();
-    updateStatusBar();
-}
-
-void MainWindow::hideDeviceAccessHint()
-{
-    if (deviceAccessHint) {
-        deviceAccessHint->hide();
-        updateStatusBar();
-    }
-}
-
-void MainWindow::showGameStatus(const QString &text)
-{
-    if (!gameStatus && text.isEmpty())
-        return;
-    if (!gameStatus) {
-        gameStatus = new QLabel(this);
-        gameStatus->setObjectName(QStringLiteral("game_profiles_status"));
-        gameStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        statusBar()->addPermanentWidget(gameStatus);
-    }
-    gameStatus->setText(text);
-    gameStatus->setVisible(!text.isEmpty());
-    updateStatusBar();
-}
-
-// The status bar shows only while it has something to say.
-void MainWindow::updateStatusBar()
-{
-    const bool hint = deviceAccessHint && !deviceAccessHint->isHidden();
-    const bool game = gameStatus && !gameStatus->isHidden();
-    statusBar()->setVisible(hint || game);
+    status->showDeviceAccessHint(path);
 }
 
 void MainWindow::setCommandButtonsEnabled(bool enabled)
@@ -340,31 +236,16 @@ void MainWindow::checkFirmwareVersion(FirmwareVersionTypeDef version)
     }
 
     const quint64 serial = connectionSerial;
-    QMessageBox warning;
-    warning.setTextFormat(Qt::MarkdownText);
-    warning.setWindowTitle(tr("Version mismatch!"));
-    //: Markdown: the text between ** is shown in bold.
-    warning.setText(tr("Changing settings with software not matching firmware version can cause "
-                       "unexpected device behaviour!\n\r **Consider using matching versions of Vellox "
-                       "Setup and firmware.**"));
-    warning.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-    QPushButton *latestVersionButton = warning.addButton(tr("Latest version"), QMessageBox::ActionRole);
-    warning.setIcon(QMessageBox::Warning);
-    latestVersionButton->setFocus();
-
-    const bool alive = runMessageBox(warning);
-    latestVersionButton->deleteLater();
-    if (!alive)
+    FirmwareWarning warning;
+    if (!runMessageBox(warning))
         return;
-
-    const QAbstractButton *clicked = warning.clickedButton();
-    if (clicked == latestVersionButton)
+    if (warning.latestVersionChosen())
         QDesktopServices::openUrl(update::downloadsPageUrl());
     // The controller left (or left and came back) while the warning was open:
     // the window already shows that, and this answer no longer applies to it.
     if (serial != connectionSerial)
         return;
-    if (clicked == warning.button(QMessageBox::Ok))
+    if (warning.readAnywayChosen())
         readAllSettings();
     else
         disconnectDevice();
@@ -372,7 +253,7 @@ void MainWindow::checkFirmwareVersion(FirmwareVersionTypeDef version)
 
 void MainWindow::readAllSettings()
 {
-    QMetaObject::invokeMethod(worker, &SettingsUiBackgroundThread::readAllSettings, Qt::QueuedConnection);
+    link->post(&SettingsUiBackgroundThread::readAllSettings);
 }
 
 void MainWindow::hardwareSettingsToUi(HardwareSettingsTypeDef settings)
@@ -401,6 +282,49 @@ void MainWindow::effectsSettingsToUi(EffectSettingsTypeDef settings)
     emit settingsLoaded();
 }
 
+EffectSettingsTypeDef MainWindow::effectSettings()
+{
+    EffectSettingsTypeDef settings{};
+    effectsSettingsEditor()->effectSettingsFromUi(&settings);
+    return settings;
+}
+
+AdcExtensionSettingsTypeDef MainWindow::adcSettings()
+{
+    AdcExtensionSettingsTypeDef settings{};
+    peripherySettingsEditor()->adcSettingsFromUi(&settings);
+    return settings;
+}
+
+GpioExtensionSettingsTypeDef MainWindow::gpioSettings()
+{
+    GpioExtensionSettingsTypeDef settings{};
+    peripherySettingsEditor()->gpioSettingsFromUi(&settings);
+    return settings;
+}
+
+// Sent as the editors send a change made by hand, and shown there.
+void MainWindow::applyEffectSettings(const EffectSettingsTypeDef &settings)
+{
+    effectsSettingsEditor()->setUiFromEffectSettings(settings, true);
+}
+
+void MainWindow::applyPeripherySettings(const AdcExtensionSettingsTypeDef &adc, const GpioExtensionSettingsTypeDef &gpio)
+{
+    peripherySettingsEditor()->setUiFromAdcSettings(adc, true);
+    peripherySettingsEditor()->setUiFromGpioSettings(gpio, true);
+}
+
+bool MainWindow::applyEffectsProfile(const QString &name)
+{
+    return effectsSettingsEditor()->applyStoredProfile(name);
+}
+
+bool MainWindow::applyPeripheryProfile(const QString &name)
+{
+    return peripherySettingsEditor()->applyStoredProfile(name);
+}
+
 void MainWindow::uiToEffectsSettings(EffectSettingsTypeDef *settings)
 {
     buildEditors();
@@ -409,110 +333,29 @@ void MainWindow::uiToEffectsSettings(EffectSettingsTypeDef *settings)
 
 void MainWindow::saveEffectsSettings()
 {
-    deferToWorker(&SettingsUiBackgroundThread::saveSettingsRequest);
+    link->post(&SettingsUiBackgroundThread::saveSettingsRequest);
 }
 
 void MainWindow::switchToDfu()
 {
-    deferToWorker(&SettingsUiBackgroundThread::switchtoDfuRequest);
+    link->post(&SettingsUiBackgroundThread::switchtoDfuRequest);
 }
 
 void MainWindow::rebootController()
 {
-    deferToWorker(&SettingsUiBackgroundThread::rebootControllerRequest);
+    link->post(&SettingsUiBackgroundThread::rebootControllerRequest);
 }
 
 void MainWindow::checkUiVersion()
 {
     // Runs once per start; the device link starts when it has ended.
-    if (pendingManifestReply || workerThread)
-        return;
-    manifestRequest.setUrl(update::manifestUrl());
-    manifestRequest.setTransferTimeout(MANIFEST_TRANSFER_TIMEOUT_MS);
-    manifestBody.clear();
-    manifestTooLarge = false;
-    pendingManifestReply = networkAccessManager.get(manifestRequest);
-    connect(pendingManifestReply, &QNetworkReply::readyRead, this, &MainWindow::collectManifestBody);
-    // Queued: the notice runs a modal loop in which the window may be
-    // destroyed, and with it the reply, which must not be deleted inside a
-    // slot of its own finished signal.
-    connect(pendingManifestReply, &QNetworkReply::finished, this, &MainWindow::checkUiVersionFinished,
-            Qt::QueuedConnection);
-    // A request refused on the spot (no usable address) may have finished already.
-    if (pendingManifestReply->isFinished())
-        QMetaObject::invokeMethod(this, &MainWindow::checkUiVersionFinished, Qt::QueuedConnection);
-}
-
-// Reads the body as it arrives, keeping at most one byte more than a manifest
-// may have; a longer body ends the request and counts as no manifest.
-void MainWindow::collectManifestBody()
-{
-    QNetworkReply *reply = pendingManifestReply;
-    // A reply that ended in an error is closed and has nothing more to read.
-    if (!reply || manifestTooLarge || !reply->isReadable())
-        return;
-    manifestBody += reply->read(update::MAX_MANIFEST_SIZE + 1 - manifestBody.size());
-    if (manifestBody.size() > update::MAX_MANIFEST_SIZE) {
-        manifestTooLarge = true;
-        manifestBody.clear();
-        reply->abort();
-    }
+    if (!link->isStarted())
+        updateChecker->start();
 }
 
 void MainWindow::checkUiVersionFinished()
 {
-    QNetworkReply *reply = pendingManifestReply;
-    if (!reply)
-        return;
-    disconnect(reply, nullptr, this, nullptr);
-    collectManifestBody();
-
-    if (!manifestTooLarge && reply->error() != QNetworkReply::NoError) {
-        const char *name = QMetaEnum::fromType<QNetworkReply::NetworkError>().valueToKey(reply->error());
-        qDebug().noquote() << "error"
-                           << QStringLiteral("QNetworkReply::") + QLatin1String(name ? name : "UnknownNetworkError");
-    } else {
-        const update::SkippedRelease skipped{
-            appSettings.value(QStringLiteral("skip_release_type")).toString(),
-            appSettings.value(QStringLiteral("skip_release_major")).toUInt(),
-            appSettings.value(QStringLiteral("skip_release_minor")).toUInt(),
-            appSettings.value(QStringLiteral("skip_release_patch")).toUInt(),
-        };
-        // An oversized body (cut short by the abort) reads like invalid JSON.
-        const update::ManifestVersion manifest = update::readManifest(manifestTooLarge ? QByteArray() : manifestBody);
-        if (update::shouldAnnounce(manifest, skipped) && !announceUpdate(manifest))
-            return;
-    }
-
-    manifestBody.clear();
-    reply->deleteLater();
-    pendingManifestReply = nullptr;
-    startDeviceLink();
-}
-
-bool MainWindow::announceUpdate(const update::ManifestVersion &manifest)
-{
-    update::UpdateNotice notice(idleTitle, manifest);
-    if (!runMessageBox(notice))
-        return false;
-
-    switch (notice.answer()) {
-    case update::UpdateNotice::Answer::Download:
-        QDesktopServices::openUrl(update::downloadsPageUrl());
-        break;
-    case update::UpdateNotice::Answer::Skip:
-        // Only a valid manifest is announced: its type is "R" or "RC" and its
-        // numbers are not negative.
-        appSettings.setValue(QStringLiteral("skip_release_type"), manifest.releaseType);
-        appSettings.setValue(QStringLiteral("skip_release_major"), static_cast<uint>(manifest.major));
-        appSettings.setValue(QStringLiteral("skip_release_minor"), static_cast<uint>(manifest.minor));
-        appSettings.setValue(QStringLiteral("skip_release_patch"), static_cast<uint>(manifest.patch));
-        appSettings.sync();
-        break;
-    case update::UpdateNotice::Answer::None:
-        break;
-    }
-    return true;
+    link->start();
 }
 
 bool MainWindow::runMessageBox(QMessageBox &box)
@@ -528,30 +371,30 @@ bool MainWindow::runMessageBox(QMessageBox &box)
 
 void MainWindow::on_reset_center_button_clicked()
 {
-    deferToWorker(&SettingsUiBackgroundThread::resetCenterRequest);
+    link->post(&SettingsUiBackgroundThread::resetCenterRequest);
 }
 
 void MainWindow::sendInt8Setting(SettingsFieldEnum field, int8_t index, int8_t data)
 {
-    deferToWorker(&SettingsUiBackgroundThread::sendInt8SettingReport, field, index, data);
+    link->post(&SettingsUiBackgroundThread::sendInt8SettingReport, field, index, data);
 }
 
 void MainWindow::sendUInt8Setting(SettingsFieldEnum field, int8_t index, uint8_t data)
 {
-    deferToWorker(&SettingsUiBackgroundThread::sendUInt8SettingReport, field, index, data);
+    link->post(&SettingsUiBackgroundThread::sendUInt8SettingReport, field, index, data);
 }
 
 void MainWindow::sendInt16Setting(SettingsFieldEnum field, int8_t index, int16_t data)
 {
-    deferToWorker(&SettingsUiBackgroundThread::sendInt16SettingReport, field, index, data);
+    link->post(&SettingsUiBackgroundThread::sendInt16SettingReport, field, index, data);
 }
 
 void MainWindow::sendUInt16Setting(SettingsFieldEnum field, int8_t index, uint16_t data)
 {
-    deferToWorker(&SettingsUiBackgroundThread::sendUInt16SettingReport, field, index, data);
+    link->post(&SettingsUiBackgroundThread::sendUInt16SettingReport, field, index, data);
 }
 
 void MainWindow::sendFloatSetting(SettingsFieldEnum field, int8_t index, float data)
 {
-    deferToWorker(&SettingsUiBackgroundThread::sendFloatSettingReport, field, index, data);
+    link->post(&SettingsUiBackgroundThread::sendFloatSettingReport, field, index, data);
 }

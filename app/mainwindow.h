@@ -1,44 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "device/devicelink.h"
 #include "device/devicereports.h"
+#include "games/gameprofiletarget.h"
 #include "settings/settingsfieldenum.h"
 #include "settings/settingsrecords.h"
-#include "update/manifest.h"
 
 #include <QIcon>
 #include <QMainWindow>
-#include <QNetworkAccessManager>
-#include <QNetworkRequest>
 #include <QPointer>
 #include <QSettings>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
 QT_BEGIN_NAMESPACE
 namespace Ui {
 class MainWindow;
 }
-class QLabel;
 class QMessageBox;
-class QNetworkReply;
-class QThread;
-class QTimer;
 QT_END_NAMESPACE
 
 class FullEffectSettingsWidget;
 class FullHardwareSettingsWidget;
 class GameProfiles;
-class GameTray;
 class GpioExtensionWidget;
 class SettingsUiBackgroundThread;
+class WindowGameProfiles;
+class WindowStatusBar;
+namespace update {
+class UpdateChecker;
+}
 
 // True when the command line asks for advanced mode: exactly "advanced" as the
 // first argument after the program name.
 bool advancedModeRequested(const QStringList &arguments);
 
-class MainWindow : public QMainWindow
+// Game profiles apply through the window, so the editors show what they send.
+class MainWindow : public QMainWindow, public GameProfileTarget
 {
     Q_OBJECT
 
@@ -46,10 +47,11 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    DeviceLink *deviceLink() const { return link.get(); }
     // The device-link worker; it lives on its own thread once the link has started.
-    SettingsUiBackgroundThread *deviceLinkWorker() const { return worker; }
+    SettingsUiBackgroundThread *deviceLinkWorker() const { return link->worker(); }
     // Applies game profiles while games run; the command line reaches it too.
-    GameProfiles *gameProfiles() const { return games; }
+    GameProfiles *gameProfiles() const;
     // False where the desktop has no tray, so the window must stay the way in.
     bool hasTrayIcon() const;
     // The editors, built on first need. Requests from later starts apply
@@ -58,11 +60,24 @@ public:
     GpioExtensionWidget *peripherySettingsEditor();
     FullHardwareSettingsWidget *hardwareSettingsEditor();
 
+    EffectSettingsTypeDef effectSettings() override;
+    AdcExtensionSettingsTypeDef adcSettings() override;
+    GpioExtensionSettingsTypeDef gpioSettings() override;
+    void applyEffectSettings(const EffectSettingsTypeDef &settings) override;
+    void applyPeripherySettings(const AdcExtensionSettingsTypeDef &adc,
+                                const GpioExtensionSettingsTypeDef &gpio) override;
+    bool applyEffectsProfile(const QString &name) override;
+    bool applyPeripheryProfile(const QString &name) override;
+
 signals:
     // The four records read after a connection are in the editors.
     void settingsLoaded();
     // The controller left, or its settings are not to be shown.
     void controllerLeft();
+    // The user asked for the history or the wheel test, from the window's
+    // tools button or the tray.
+    void historyRequested();
+    void wheelTestRequested();
 
 public slots:
     void connectDevice(FirmwareVersionTypeDef version);
@@ -96,8 +111,6 @@ private slots:
     void on_reset_center_button_clicked();
 
 private:
-    template <typename... Params, typename... Args>
-    void deferToWorker(void (SettingsUiBackgroundThread::*request)(Params...), Args... args);
     // Creates the three editors on their tabs, once: after the window's first
     // frame, or earlier when a controller or a caller needs them.
     void buildEditors();
@@ -106,46 +119,25 @@ private:
     void connectWorker();
     void setCommandButtonsEnabled(bool enabled);
     void readAllSettings();
-    void collectManifestBody();
-    // Shows the update notice and acts on its answer. False when the window
-    // was destroyed while the notice was open.
-    bool announceUpdate(const update::ManifestVersion &manifest);
     // Runs the box modally. False when the window was destroyed meanwhile;
     // the caller must then not touch the window.
     bool runMessageBox(QMessageBox &box);
-    void setUpGameProfiles();
-    void startDeviceLink();
-    void stopDeviceLink();
-    void hideDeviceAccessHint();
-    void showGameStatus(const QString &text);
-    void updateStatusBar();
 
     Ui::MainWindow *ui;
     FullEffectSettingsWidget *effectsEditor = nullptr;
     GpioExtensionWidget *peripheryEditor = nullptr;
     FullHardwareSettingsWidget *hardwareEditor = nullptr;
     QString idleTitle;
-    QNetworkReply *pendingManifestReply = nullptr;
-    QNetworkAccessManager networkAccessManager;
-    QNetworkRequest manifestRequest;
-    SettingsUiBackgroundThread *worker = nullptr;
     QIcon appIcon;
     bool advanced = false;
     QSettings appSettings;
-    // The device link: the worker's thread and the timer that starts its poll.
-    QThread *workerThread = nullptr;
-    QTimer *workerStartTimer = nullptr;
-    // Created with the status bar on first need, so a window that never needs
-    // the hint has no status bar at all.
-    QLabel *deviceAccessHint = nullptr;
-    QLabel *gameStatus = nullptr;
-    GameProfiles *games = nullptr;
-    GameTray *tray = nullptr;
-    // The manifest body read so far; a body over the size limit is dropped.
-    QByteArray manifestBody;
-    bool manifestTooLarge = false;
-    // The firmware warnings and the update notice while they are open, so
-    // that a window destroyed meanwhile can close them.
+    // Ended explicitly, last: its end is hidapi's.
+    std::unique_ptr<DeviceLink> link;
+    update::UpdateChecker *updateChecker = nullptr;
+    WindowStatusBar *status = nullptr;
+    WindowGameProfiles *games = nullptr;
+    // The firmware warnings while they are open, so that a window destroyed
+    // meanwhile can close them.
     QList<QPointer<QMessageBox>> openMessageBoxes;
     // Counts connection changes, so that an answer to the firmware warning
     // given after the controller has left (or come back) is not acted on.

@@ -26,7 +26,7 @@ ControllerSettings WindowSettingsTarget::current() const
 
 void WindowSettingsTarget::applyEffects(const EffectSettingsTypeDef &target)
 {
-    window->effectsSettingsEditor()->setUiFromEffectSettings(target, true);
+    window->applyEffectSettings(target);
 }
 
 void WindowSettingsTarget::applyHardware(const HardwareSettingsTypeDef &target)
@@ -37,8 +37,7 @@ void WindowSettingsTarget::applyHardware(const HardwareSettingsTypeDef &target)
 void WindowSettingsTarget::applyPeriphery(const AdcExtensionSettingsTypeDef &adc,
                                           const GpioExtensionSettingsTypeDef &gpio)
 {
-    window->peripherySettingsEditor()->setUiFromAdcSettings(adc, true);
-    window->peripherySettingsEditor()->setUiFromGpioSettings(gpio, true);
+    window->applyPeripherySettings(adc, gpio);
 }
 
 bool WindowSettingsTarget::raiseWindow()

@@ -11,6 +11,7 @@
 #include "cli/commandline.h"
 #include "cli/devicelinktarget.h"
 #include "cli/instanceserver.h"
+#include "device/devicelink.h"
 #include "settings/settingsrecords.h"
 #include "sim/simulated_controller.h"
 
@@ -253,7 +254,8 @@ void measureThroughInstance(const QTemporaryDir &work, const QStringList &profil
     }
 
     sim::clearLog();
-    HeadlessDeviceLink link;
+    DeviceLink link;
+    link.startThread();
     DeviceLinkTarget target(link.worker(), true);
     InstanceServer server;
     if (!server.listen())

@@ -5,6 +5,7 @@
 #include "cli/instancehost.h"
 #include "cli/instanceserver.h"
 #include "cli/launchwrapper.h"
+#include "device/devicelink.h"
 
 #include <QApplication>
 #include <QCoreApplication>

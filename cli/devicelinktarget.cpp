@@ -7,10 +7,7 @@
 #include "settings/settingschanges.h"
 #include "settings/settingsfields.h"
 
-#include <hidapi.h>
-
 #include <QCoreApplication>
-#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -239,23 +236,4 @@ void DeviceLinkTarget::listControllers()
                 self, [self, lines] { emit self->listed(lines); }, Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
-}
-
-HeadlessDeviceLink::HeadlessDeviceLink(QObject *parent)
-    : QObject(parent)
-    , linkWorker(new SettingsUiBackgroundThread())
-    , thread(new QThread(this))
-{
-    thread->start();
-    linkWorker->moveToThread(thread);
-}
-
-HeadlessDeviceLink::~HeadlessDeviceLink()
-{
-    QMetaObject::invokeMethod(linkWorker, &SettingsUiBackgroundThread::stop, Qt::BlockingQueuedConnection);
-    thread->quit();
-    thread->wait();
-    delete linkWorker;
-    // Only now can no hidapi call be under way or start.
-    hid_exit();
 }

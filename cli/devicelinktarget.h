@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QStringList>
 
-class QThread;
 class QTimer;
 class SettingsUiBackgroundThread;
 
@@ -61,22 +60,4 @@ private:
     // since the last settle.
     bool leftSinceSettle = false;
     QStringList failedWrites;
-};
-
-// The device link of a command that runs without a window: the worker on a
-// thread of its own, shut down in order (worker stopped on its thread, thread
-// ended, then hid_exit) when this object goes.
-class HeadlessDeviceLink : public QObject
-{
-    Q_OBJECT
-
-public:
-    explicit HeadlessDeviceLink(QObject *parent = nullptr);
-    ~HeadlessDeviceLink() override;
-
-    SettingsUiBackgroundThread *worker() const { return linkWorker; }
-
-private:
-    SettingsUiBackgroundThread *linkWorker;
-    QThread *thread;
 };

@@ -41,7 +41,8 @@ InstanceHost::~InstanceHost()
 // The one place where a command without a window opens the controller.
 SettingsTarget *InstanceHost::openController()
 {
-    link = std::make_unique<HeadlessDeviceLink>();
+    link = std::make_unique<DeviceLink>();
+    link->startThread();
     target = std::make_unique<DeviceLinkTarget>(link->worker(), true);
     return target.get();
 }

@@ -10,7 +10,7 @@
 #include <optional>
 
 class DeviceLinkTarget;
-class HeadlessDeviceLink;
+class DeviceLink;
 class InstanceServer;
 class LaunchWrapper;
 class SettingsTarget;
@@ -40,7 +40,7 @@ private:
 
     InstanceServer &server;
     instancemessage::Request request;
-    std::unique_ptr<HeadlessDeviceLink> link;
+    std::unique_ptr<DeviceLink> link;
     std::unique_ptr<DeviceLinkTarget> target;
     LaunchWrapper *wrapper;
     std::optional<ControllerSettings> before;

@@ -15,7 +15,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
+    // Sizes the button to its contents and puts it into the corner again.
     void place();
 };

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/gameprofiles.h"
 
-#include "editors/fulleffectsettingswidget.h"
-#include "editors/gpioextensionwidget.h"
-#include "games/gameprofilesdialog.h"
+#include "games/gameprofiletarget.h"
 
 #include <QHash>
-#include <QWidget>
 
 #include <algorithm>
 
@@ -17,9 +14,9 @@ constexpr int MAX_ANCESTRY = 64;
 
 } // namespace
 
-GameProfiles::GameProfiles(const QString &iniPath, QWidget *window)
-    : QObject(window)
-    , window(window)
+GameProfiles::GameProfiles(const QString &iniPath, GameProfileTarget *profileTarget, QObject *parent)
+    : QObject(parent)
+    , target(profileTarget)
     , gameRules(iniPath)
     , processWatch(new ProcessWatch(std::make_unique<ProcFsSource>(), this))
 {
@@ -156,11 +153,10 @@ void GameProfiles::rematch()
     reconcile();
 }
 
-void GameProfiles::controllerLoaded(FullEffectSettingsWidget *effectsEditor, GpioExtensionWidget *peripheryEditor)
+void GameProfiles::controllerLoaded()
 {
-    effects = effectsEditor;
-    periphery = peripheryEditor;
-    // The editors show the controller's own settings now, whatever was
+    loaded = true;
+    // The target shows the controller's own settings now, whatever was
     // applied before it left.
     applied.clear();
     reconcile();
@@ -168,8 +164,7 @@ void GameProfiles::controllerLoaded(FullEffectSettingsWidget *effectsEditor, Gpi
 
 void GameProfiles::controllerLost()
 {
-    effects = nullptr;
-    periphery = nullptr;
+    loaded = false;
     // The settings from before the first game stay remembered: they are what
     // comes back once the game ends, also after a reconnect.
     applied.clear();
@@ -180,10 +175,10 @@ QString GameProfiles::applyEffects(const QString &profile)
 {
     if (profile.isEmpty()) {
         if (remembered)
-            effects->setUiFromEffectSettings(remembered->effects, true);
+            target->applyEffectSettings(remembered->effects);
         return {};
     }
-    if (effects->applyStoredProfile(profile))
+    if (target->applyEffectsProfile(profile))
         return {};
     return tr("The Effects profile \"%1\" is missing or too short; nothing was sent for it.").arg(profile);
 }
@@ -191,13 +186,11 @@ QString GameProfiles::applyEffects(const QString &profile)
 QString GameProfiles::applyPeriphery(const QString &profile)
 {
     if (profile.isEmpty()) {
-        if (remembered) {
-            periphery->setUiFromAdcSettings(remembered->adc, true);
-            periphery->setUiFromGpioSettings(remembered->gpio, true);
-        }
+        if (remembered)
+            target->applyPeripherySettings(remembered->adc, remembered->gpio);
         return {};
     }
-    if (periphery->applyStoredProfile(profile))
+    if (target->applyPeripheryProfile(profile))
         return {};
     return tr("The Periphery profile \"%1\" is missing or too short; nothing was sent for it.").arg(profile);
 }
@@ -208,8 +201,8 @@ void GameProfiles::reconcile()
         announce();
         return;
     }
-    const QString target = runningGame();
-    if (target == applied && !reapply && (!target.isEmpty() || !remembered))
+    const QString game = runningGame();
+    if (game == applied && !reapply && (!game.isEmpty() || !remembered))
         return;
     reapply = false;
     const QString ended = applied;
@@ -220,24 +213,19 @@ void GameProfiles::reconcile()
         if (!profile.isEmpty())
             parts.append(tr("%1 \"%2\"").arg(kind, profile));
     };
-    if (!target.isEmpty()) {
-        if (!remembered) {
-            Settings now;
-            effects->effectSettingsFromUi(&now.effects);
-            periphery->adcSettingsFromUi(&now.adc);
-            periphery->gpioSettingsFromUi(&now.gpio);
-            remembered = now;
-        }
+    if (!game.isEmpty()) {
+        if (!remembered)
+            remembered = Settings{target->effectSettings(), target->adcSettings(), target->gpioSettings()};
         GameRule rule;
         for (const GameRule &candidate : gameRules.rules()) {
-            if (GameRules::sameGame(candidate.game, target))
+            if (GameRules::sameGame(candidate.game, game))
                 rule = candidate;
         }
         problems << applyEffects(rule.effectsProfile) << applyPeriphery(rule.peripheryProfile);
-        applied = target;
+        applied = game;
         describe(tr("Effects"), rule.effectsProfile);
         describe(tr("Periphery"), rule.peripheryProfile);
-        emit notice(tr("%1 started: profiles applied: %2.").arg(target, parts.join(QStringLiteral(", "))));
+        emit notice(tr("%1 started: profiles applied: %2.").arg(game, parts.join(QStringLiteral(", "))));
     } else {
         const GameRule defaults = gameRules.defaults();
         problems << applyEffects(defaults.effectsProfile) << applyPeriphery(defaults.peripheryProfile);
@@ -245,11 +233,12 @@ void GameProfiles::reconcile()
         applied.clear();
         describe(tr("Effects"), defaults.effectsProfile);
         describe(tr("Periphery"), defaults.peripheryProfile);
-        const QString game = ended.isEmpty() ? tr("The game") : ended;
+        const QString endedGame = ended.isEmpty() ? tr("The game") : ended;
         if (parts.isEmpty())
-            emit notice(tr("%1 ended: the settings from before it started are back.").arg(game));
+            emit notice(tr("%1 ended: the settings from before it started are back.").arg(endedGame));
         else
-            emit notice(tr("%1 ended: default profiles applied: %2.").arg(game, parts.join(QStringLiteral(", "))));
+            emit notice(
+                tr("%1 ended: default profiles applied: %2.").arg(endedGame, parts.join(QStringLiteral(", "))));
     }
     problems.removeAll(QString());
     for (const QString &problem : std::as_const(problems))
@@ -274,7 +263,7 @@ void GameProfiles::applyEffectsProfile(const QString &name)
 {
     if (!isControllerLoaded())
         emit notice(tr("No controller is connected; nothing was sent."));
-    else if (!effects->applyStoredProfile(name))
+    else if (!target->applyEffectsProfile(name))
         emit notice(tr("The Effects profile \"%1\" is missing or too short; nothing was sent for it.").arg(name));
 }
 
@@ -282,17 +271,6 @@ void GameProfiles::applyPeripheryProfile(const QString &name)
 {
     if (!isControllerLoaded())
         emit notice(tr("No controller is connected; nothing was sent."));
-    else if (!periphery->applyStoredProfile(name))
+    else if (!target->applyPeripheryProfile(name))
         emit notice(tr("The Periphery profile \"%1\" is missing or too short; nothing was sent for it.").arg(name));
-}
-
-void GameProfiles::showDialog()
-{
-    if (!dialog) {
-        dialog = new GameProfilesDialog(this, window);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
 }

@@ -1,26 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "editors/fulleffectsettingswidget.h"
-#include "editors/gpioextensionwidget.h"
 #include "games/gamerules.h"
 #include "games/processwatch.h"
 #include "settings/settingsrecords.h"
 
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QSet>
 #include <QString>
 
 #include <optional>
 
-class GameProfilesDialog;
-class QWidget;
+class GameProfileTarget;
 
 // Applies a game's profiles while it runs and puts the settings back when it
-// ends. It changes the controller only through the editors, exactly as the
-// window's profile pick does, so the frames are the same and the editors show
+// ends. It changes the controller only through its target, exactly as the
+// window's profile pick does, so the frames are the same and the window shows
 // them; it never saves anything into the controller, and sends nothing while
 // no controller's settings are loaded.
 class GameProfiles : public QObject
@@ -28,7 +24,8 @@ class GameProfiles : public QObject
     Q_OBJECT
 
 public:
-    GameProfiles(const QString &iniPath, QWidget *window);
+    // The target must outlive this object.
+    GameProfiles(const QString &iniPath, GameProfileTarget *target, QObject *parent = nullptr);
     ~GameProfiles() override;
 
     GameRules &rules() { return gameRules; }
@@ -37,7 +34,7 @@ public:
     QString appliedGame() const { return applied; }
     // The game that wins now (started last), whether applied yet or not.
     QString runningGame() const;
-    bool isControllerLoaded() const { return effects && periphery; }
+    bool isControllerLoaded() const { return loaded; }
 
     // Stores a rule and takes it into account at once. Done, or why not.
     GameRules::Result addRule(const GameRule &rule);
@@ -51,17 +48,16 @@ public:
     // process and everything it starts are left to it.
     void setHandledByWrapper(qint64 pid, bool handled);
 
-    // From the tray: applies a stored profile as the editors' pick does.
+    // From the tray: applies a stored profile as the window's pick does.
     void applyEffectsProfile(const QString &name);
     void applyPeripheryProfile(const QString &name);
 
-    void showDialog();
     // Says again what the status bar should say.
     void announce();
 
 public slots:
-    // The controller's settings are in the editors.
-    void controllerLoaded(FullEffectSettingsWidget *effectsEditor, GpioExtensionWidget *peripheryEditor);
+    // The controller's settings are loaded into the target.
+    void controllerLoaded();
     void controllerLost();
 
 signals:
@@ -96,17 +92,15 @@ private:
     QString applyEffects(const QString &profile);
     QString applyPeriphery(const QString &profile);
 
-    QWidget *window;
+    GameProfileTarget *target;
     GameRules gameRules;
     ProcessWatch *processWatch;
-    QPointer<FullEffectSettingsWidget> effects;
-    QPointer<GpioExtensionWidget> periphery;
+    bool loaded = false;
     QList<RunningGame> running;
     QSet<qint64> wrapperPids;
     QString applied;
     // The settings shown before the first game's profiles went on.
     std::optional<Settings> remembered;
-    QPointer<GameProfilesDialog> dialog;
     // The rule of the game that is on changed: apply it again.
     bool reapply = false;
 };

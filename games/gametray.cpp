@@ -48,7 +48,9 @@ void GameTray::buildMenu()
 {
     menu = new QMenu();
     menu->addAction(tr("Show the window"), this, &GameTray::showWindow);
-    menu->addAction(tr("Game profiles…"), profiles, &GameProfiles::showDialog);
+    menu->addAction(tr("Game profiles…"), this, &GameTray::gameProfilesRequested);
+    menu->addAction(tr("History…"), this, &GameTray::historyRequested);
+    menu->addAction(tr("Wheel test…"), this, &GameTray::wheelTestRequested);
     QMenu *apply = menu->addMenu(tr("Apply a stored profile"));
     QMenu *effects = apply->addMenu(tr("Effects"));
     QMenu *periphery = apply->addMenu(tr("Periphery"));

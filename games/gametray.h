@@ -9,9 +9,9 @@ class QMenu;
 class QSystemTrayIcon;
 class QWidget;
 
-// The tray icon, where the desktop has a tray: show the window, the game
-// profiles dialog, apply a stored profile, quit; and a message whenever game
-// profiles go on or come off. While the watch runs, closing the window
+// The tray icon, where the desktop has a tray: show the window, ask for the
+// game profiles dialog, the history or the wheel test, apply a stored
+// profile, quit; and a message whenever game profiles go on or come off. While the watch runs, closing the window
 // leaves the tool running here (said once); otherwise closing ends it.
 class GameTray : public QObject
 {
@@ -23,6 +23,12 @@ public:
 
     // False where the desktop has no tray: then the window is the only way in.
     bool isShown() const { return tray != nullptr; }
+
+signals:
+    // The windows these ask for belong to the main window.
+    void gameProfilesRequested();
+    void historyRequested();
+    void wheelTestRequested();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

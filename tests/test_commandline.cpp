@@ -9,6 +9,7 @@
 #include "cli/commandline.h"
 #include "cli/devicelinktarget.h"
 #include "cli/instancemessage.h"
+#include "device/devicelink.h"
 #include "settings/settingsrecords.h"
 #include "tests/testsupport.h"
 
@@ -442,7 +443,8 @@ void CommandLineTest::lostWritesAreNamed()
     sim::setFaults(faults);
     std::optional<CommandAnswer> answer;
     {
-        HeadlessDeviceLink link;
+        DeviceLink link;
+        link.startThread();
         DeviceLinkTarget target(link.worker(), true);
         const std::unique_ptr<Command> command(commands::APPLY.create());
         connect(command.get(), &Command::finished, this, [&answer](const CommandAnswer &a) { answer = a; });

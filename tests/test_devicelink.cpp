@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The device link as the window drives it: frames on the wire, their debug
-// lines, finding the controller, the heartbeat, and the order of requests.
+// lines, finding the controller, the heartbeat, and the order of requests;
+// and the link's own shutdown order, whatever state it is in.
 
 #include "app/mainwindow.h"
+#include "device/devicelink.h"
 #include "device/settingsuibackgroundthread.h"
 #include "editors/fulleffectsettingswidget.h"
 #include "editors/fullhardwaresettingswidget.h"
@@ -10,7 +12,9 @@
 #include "tests/testsupport.h"
 
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
 #include <algorithm>
 
@@ -45,6 +49,8 @@ private slots:
     void burstOfChangesArrivesCompleteAndInOrder();
     void silentControllerStillTakesWritesAndStaysConnected();
     void failedAndShortFeatureReadsDeliverNoRecord();
+    void linkEndsInHidExitWhateverItsState_data();
+    void linkEndsInHidExitWhateverItsState();
 };
 
 void DeviceLinkTest::settingWritesCarryTypeWidthAndValue_data()
@@ -393,6 +399,69 @@ void DeviceLinkTest::failedAndShortFeatureReadsDeliverNoRecord()
     QMetaObject::invokeMethod(worker, &SettingsUiBackgroundThread::readHardwareSettings);
     QTRY_COMPARE(records, 1);
     QVERIFY(looksConnected(*window));
+}
+
+enum class LinkState { NeverStarted, ThreadOnly, PollNotYetRun, ReadInFlight, ControllerLeft };
+Q_DECLARE_METATYPE(LinkState)
+
+void DeviceLinkTest::linkEndsInHidExitWhateverItsState_data()
+{
+    QTest::addColumn<LinkState>("state");
+    QTest::newRow("never started") << LinkState::NeverStarted;
+    QTest::newRow("thread only, as a command has it") << LinkState::ThreadOnly;
+    QTest::newRow("ended before its poll ran") << LinkState::PollNotYetRun;
+    QTest::newRow("a slow read in flight") << LinkState::ReadInFlight;
+    QTest::newRow("the controller left") << LinkState::ControllerLeft;
+}
+
+void DeviceLinkTest::linkEndsInHidExitWhateverItsState()
+{
+    QFETCH(LinkState, state);
+    sim::reset();
+    {
+        DeviceLink link;
+        QSignalSpy connected(link.worker(), &SettingsUiBackgroundThread::deviceConnected);
+        QSignalSpy left(link.worker(), &SettingsUiBackgroundThread::deviceDisconnected);
+        if (state == LinkState::ThreadOnly) {
+            link.startThread();
+            link.post(&SettingsUiBackgroundThread::checkDeviceConnections);
+            QVERIFY(connected.wait(5000));
+        } else if (state != LinkState::NeverStarted) {
+            link.start();
+            QVERIFY(link.isStarted());
+        }
+        if (state == LinkState::ReadInFlight || state == LinkState::ControllerLeft)
+            QVERIFY(connected.wait(5000));
+        if (state == LinkState::ReadInFlight) {
+            sim::Faults slow;
+            slow.answerDelayMs = 150;
+            sim::setFaults(slow);
+            QTRY_VERIFY(sim::callsInFlight() > 0);
+        }
+        if (state == LinkState::ControllerLeft) {
+            sim::unplug();
+            QVERIFY(left.wait(5000));
+        }
+    }
+    // The misuse checks in cleanup() flag any call after hid_exit, any call
+    // overlapping another on the handle, and any call on a closed handle.
+    const auto calls = sim::calls();
+    QVERIFY(!calls.empty());
+    QCOMPARE(calls.back().call, sim::HidCall::Exit);
+    QCOMPARE(countCalls(sim::HidCall::Exit), 1);
+    QCOMPARE(sim::callsInFlight(), 0);
+    // Every call on the controller ran on the worker's thread, not this one;
+    // a link that never polled made none.
+    const bool polled = state != LinkState::NeverStarted && state != LinkState::PollNotYetRun;
+    for (const sim::CallRecord &call : calls) {
+        if (call.call != sim::HidCall::Init && call.call != sim::HidCall::Exit) {
+            QVERIFY2(polled, sim::hidCallName(call.call));
+            QVERIFY2(call.thread != std::this_thread::get_id(), sim::hidCallName(call.call));
+        }
+    }
+    if (state == LinkState::ReadInFlight || state == LinkState::ThreadOnly)
+        QCOMPARE(countCalls(sim::HidCall::Close), countCalls(sim::HidCall::OpenPath));
+    sim::setFaults({});
 }
 
 QTEST_MAIN(DeviceLinkTest)

@@ -257,7 +257,7 @@ void GameProfilesTest::controllerArrivingDuringTheGameGetsItsProfiles()
     sim::unplug();
     QTRY_VERIFY_WITH_TIMEOUT(looksIdle(*window), 5000);
     // Reachable while no controller is there.
-    QVERIFY(window->findChild<QToolButton *>("game_profiles_button")->isVisible());
+    QVERIFY(window->findChild<QToolButton *>("tools_button")->isVisible());
 
     QVERIFY(proc->add(800, "race.x86_64", "/games/race.x86_64"));
     QTRY_COMPARE_WITH_TIMEOUT(games->runningGame(), race, 5000);
@@ -305,7 +305,7 @@ void GameProfilesTest::dialogTakesRulesAndSurvivesHostileNames()
     QCOMPARE(games->addRule({"other", "Race", QString()}), GameRules::Result::Done);
     QTRY_COMPARE_WITH_TIMEOUT(games->watch().lastSeen().size(), 3, 5000);
 
-    window->findChild<QToolButton *>("game_profiles_button")->click();
+    window->findChild<QAction *>("game_profiles_action")->trigger();
     auto *dialog = window->findChild<GameProfilesDialog *>();
     QVERIFY(dialog && dialog->isVisible());
     for (QWidget *control : dialog->findChildren<QWidget *>()) {

@@ -7,9 +7,16 @@
 #include "editors/fulleffectsettingswidget.h"
 #include "editors/fullhardwaresettingswidget.h"
 #include "editors/gpioextensionwidget.h"
+#include "games/gameprofilesdialog.h"
 #include "tests/testsupport.h"
 
+#include <QMenu>
+#include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
 #include <QTest>
 
 using namespace testsupport;
@@ -31,6 +38,7 @@ private slots:
     void unplugReturnsToIdle();
     void advancedOnlyAsExactFirstArgument();
     void closingAtAnyMomentEndsCleanly();
+    void toolsButtonAsksForTheOtherWindows();
 };
 
 void MainWindowTest::startsIdleAndWritesTheRecordSizes()
@@ -227,6 +235,63 @@ void MainWindowTest::closingAtAnyMomentEndsCleanly()
     QVERIFY(lastCallIsExit());
     QCOMPARE(sim::callsInFlight(), 0);
     sim::setFaults({});
+}
+
+void MainWindowTest::toolsButtonAsksForTheOtherWindows()
+{
+    auto window = connectedWindow();
+    QVERIFY(window);
+    window->show();
+    window->resize(600, window->height());
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto *tools = window->findChild<QToolButton *>("tools_button");
+    QVERIFY(tools);
+
+    // Sized to its text and menu arrow, in the corner, clear of the tabs.
+    auto *tabs = window->findChild<QTabWidget *>("main_tab_widget");
+    QTRY_COMPARE(tools->geometry().right(), tabs->width() - 1);
+    QVERIFY(tools->isVisible());
+    QVERIFY(tools->width() >= tools->sizeHint().width());
+    const QRect lastTab = tabs->tabBar()->tabRect(tabs->count() - 1);
+    const QRect lastTabInTabs(tabs->tabBar()->mapTo(tabs, lastTab.topLeft()), lastTab.size());
+    QVERIFY2(!lastTabInTabs.intersects(tools->geometry()), qPrintable(QStringLiteral("%1 px short").arg(
+                 lastTabInTabs.right() - tools->geometry().left() + 1)));
+
+    // Reached with Tab, named for screen readers, opened with Space.
+    QCOMPARE(tools->accessibleName(), QStringLiteral("Tools"));
+    QVERIFY(tools->focusPolicy() & Qt::TabFocus);
+    bool menuOpened = false;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+        if (tools->menu()->isVisible()) {
+            menuOpened = true;
+            tools->menu()->close();
+        }
+    });
+    closer.start(20);
+    tools->setFocus();
+    QTest::keyClick(tools, Qt::Key_Space);
+    QTRY_VERIFY(menuOpened);
+
+    QSignalSpy history(window.get(), &MainWindow::historyRequested);
+    QSignalSpy wheelTest(window.get(), &MainWindow::wheelTestRequested);
+    const QList<QAction *> entries = tools->menu()->actions();
+    QCOMPARE(entries.size(), 3);
+    QCOMPARE(entries.at(0)->objectName(), QStringLiteral("game_profiles_action"));
+    entries.at(0)->trigger();
+    auto *dialog = window->findChild<GameProfilesDialog *>();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(history.size() + wheelTest.size(), 0);
+    QCOMPARE(entries.at(1)->objectName(), QStringLiteral("history_action"));
+    entries.at(1)->trigger();
+    QCOMPARE(history.size(), 1);
+    QCOMPARE(entries.at(2)->objectName(), QStringLiteral("wheel_test_action"));
+    entries.at(2)->trigger();
+    QCOMPARE(wheelTest.size(), 1);
+    QCOMPARE(history.size(), 1);
+    // Asked twice, the dialog is raised, not built again.
+    entries.at(0)->trigger();
+    QCOMPARE(window->findChildren<GameProfilesDialog *>().size(), 1);
 }
 
 QTEST_MAIN(MainWindowTest)

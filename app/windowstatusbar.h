@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+
+class QLabel;
+class QMainWindow;
+
+// What the window's status bar says: the hint that the controller may not be
+// opened by this user, and what the game profiles are doing. The status bar
+// is created on first need and shows only while it has something to say.
+class WindowStatusBar : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit WindowStatusBar(QMainWindow *window);
+
+    void showDeviceAccessHint(const QString &path);
+    void hideDeviceAccessHint();
+    // Empty text hides the game line.
+    void showGameStatus(const QString &text);
+
+private:
+    void update();
+
+    QMainWindow *window;
+    QLabel *deviceAccessHint = nullptr;
+    QLabel *gameStatus = nullptr;
+};
