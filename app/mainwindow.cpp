@@ -67,7 +67,8 @@ MainWindow::MainWindow(QWidget *parent)
     link = std::make_unique<DeviceLink>();
     connectWorker();
     status = new WindowStatusBar(this);
-    games = new WindowGameProfiles(this, ui->main_tab_widget, appSettings.fileName(), status);
+    // The rules check the INI themselves and say what is wrong with it.
+    games = new WindowGameProfiles(this, ui->main_tab_widget, QDir::currentPath() + QStringLiteral("/vellox-wheel-setup.ini"), status);
     updateChecker = new update::UpdateChecker(&appSettings, idleTitle, this);
     connect(updateChecker, &update::UpdateChecker::finished, this, &MainWindow::checkUiVersionFinished);
 

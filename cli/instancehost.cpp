@@ -4,6 +4,7 @@
 #include "cli/devicelinktarget.h"
 #include "cli/instanceserver.h"
 #include "cli/launchwrapper.h"
+#include "device/devicelink.h"
 
 #include <QCoreApplication>
 
