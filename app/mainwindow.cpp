@@ -10,6 +10,7 @@
 #include "games/cornerbutton.h"
 #include "games/gameprofiles.h"
 #include "games/gametray.h"
+#include "settings/appfiles.h"
 #include "ui_mainwindow.h"
 #include "update/addresses.h"
 #include "update/updatenotice.h"
@@ -43,7 +44,7 @@ namespace {
 // Probing a missing file would load every image-format plugin at start-up.
 QIcon windowIconFromWorkingDirectory()
 {
-    const QString path = QStringLiteral("vellox_hardware_icon.png");
+    const QString path = appfiles::windowIconFile();
     return QFileInfo::exists(path) ? QIcon(path) : QIcon();
 }
 
@@ -54,7 +55,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui::MainWindow)
     , idleTitle(tr("Vellox Wheel Setup (%1)").arg(versionText(softwareVersion())))
     , appIcon(windowIconFromWorkingDirectory())
-    , appSettings(QDir::currentPath() + QStringLiteral("/vellox-wheel-setup.ini"), QSettings::IniFormat)
+    , appSettings(appfiles::iniFile(QDir::currentPath()), QSettings::IniFormat)
 {
     registerSettingsMetaTypes();
     qDebug() << "Effect struct size" << sizeof(EffectSettingsTypeDef);

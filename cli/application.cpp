@@ -40,6 +40,12 @@ std::optional<CommandAnswer> listenOrForward(InstanceServer &server, const insta
     for (int attempt = 0; attempt < 3; ++attempt) {
         {
             InstanceElection election;
+            if (!election.held()) {
+                CommandAnswer refused;
+                refused.status = exitstatus::FAILED;
+                refused.err = QStringLiteral("vellox-wheel-setup: %1\n").arg(election.problem()).toUtf8();
+                return refused;
+            }
             if (server.listen())
                 return std::nullopt;
         }

@@ -5,6 +5,7 @@
 #include "device/appversion.h"
 #include "games/gameprofiles.h"
 #include "games/gamerules.h"
+#include "settings/appfiles.h"
 #include "settings/profilefile.h"
 #include "settings/profilestore.h"
 #include "settings/settingsfields.h"
@@ -21,8 +22,6 @@
 
 namespace {
 
-const QString EFFECTS_FOLDER = QStringLiteral("wheel_effects_profiles");
-const QString PERIPHERY_FOLDER = QStringLiteral("wheel_periphery_profiles");
 
 struct StoredReference {
     SettingsTextKind kind;
@@ -41,7 +40,8 @@ std::optional<StoredReference> storedReference(const QString &reference)
 ProfileStore storeFor(SettingsTextKind kind, const QString &workingDirectory)
 {
     const bool effects = kind == SettingsTextKind::Effects;
-    return ProfileStore(QDir(workingDirectory).filePath(effects ? EFFECTS_FOLDER : PERIPHERY_FOLDER),
+    return ProfileStore(effects ? appfiles::effectsProfilesFolder(workingDirectory)
+                                : appfiles::peripheryProfilesFolder(workingDirectory),
                         rawProfileSize(kind));
 }
 
@@ -377,7 +377,7 @@ void CommandExecutor::runGameRule(const QString &workingDirectory)
     GameProfiles *games = target ? target->gameProfiles() : nullptr;
     std::optional<GameRules> fileRules;
     if (!games)
-        fileRules.emplace(QDir(workingDirectory).filePath(QStringLiteral("vellox-wheel-setup.ini")));
+        fileRules.emplace(appfiles::iniFile(workingDirectory));
     GameRules &rules = games ? games->rules() : *fileRules;
 
     if (request.gameRule == QLatin1String("list")) {
