@@ -14,7 +14,11 @@ namespace appfiles {
 
 namespace {
 
-const QString TOOL_FOLDER = QStringLiteral("vellox-wheel-setup");
+// A function, not a global: other files' globals may be made from these names.
+QString toolFolder()
+{
+    return QStringLiteral("vellox-wheel-setup");
+}
 
 QString inFolder(const QString &folder, const QString &name)
 {
@@ -26,7 +30,7 @@ QString inFolder(const QString &folder, const QString &name)
 QString xdgToolFolder(const QString &xdgValue, const QString &home, const QString &fallback)
 {
     const QString base = QDir::isAbsolutePath(xdgValue) ? xdgValue : home + QLatin1Char('/') + fallback;
-    return QDir::cleanPath(base + QLatin1Char('/') + TOOL_FOLDER);
+    return QDir::cleanPath(base + QLatin1Char('/') + toolFolder());
 }
 
 QString userSuffix()
@@ -59,7 +63,7 @@ QString peripheryProfilesFolder(const QString &dataFolder)
 
 QString iniFile(const QString &dataFolder)
 {
-    return inFolder(dataFolder, TOOL_FOLDER + QStringLiteral(".ini"));
+    return inFolder(dataFolder, toolFolder() + QStringLiteral(".ini"));
 }
 
 QString windowIconFile(const QString &dataFolder)
@@ -105,7 +109,7 @@ RuntimeFolder runtimeFolder(const QString &xdgRuntimeDir, const QString &tempora
 
     // The temporary folder is shared: the folder there is used only when it
     // is this user's, a real directory and closed to everyone else.
-    const QString path = QDir(temporaryFolder).filePath(TOOL_FOLDER + userSuffix());
+    const QString path = QDir(temporaryFolder).filePath(toolFolder() + userSuffix());
     const QByteArray encoded = QFile::encodeName(path);
     if (::mkdir(encoded.constData(), 0700) == 0) {
         // The umask may have taken bits away.
@@ -130,7 +134,7 @@ RuntimeFolder runtimeFolder()
 
 QString instanceSocketName()
 {
-    return TOOL_FOLDER + userSuffix();
+    return toolFolder() + userSuffix();
 }
 
 QString instanceLockName()
