@@ -2,7 +2,6 @@
 #include "app/datafolder.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <cstdio>
 #include <cstring>
@@ -21,12 +20,6 @@ bool takeDataHomeOption(int &argc, char **argv)
         argv[i] = nullptr;
     argc = kept;
     return found;
-}
-
-QString userDataFolder(const QString &xdgDataHome, const QString &home)
-{
-    const QString base = QDir::isAbsolutePath(xdgDataHome) ? xdgDataHome : home + QStringLiteral("/.local/share");
-    return QDir::cleanPath(base + QStringLiteral("/vellox-wheel-setup"));
 }
 
 bool enterDataFolder(const QString &path)

@@ -5,17 +5,12 @@
 
 // Profiles and the INI file live in the working directory. A start from a
 // terminal keeps that; the desktop entry passes DATA_HOME_OPTION so a start
-// from the menu works in a per-user data folder instead of the home folder.
+// from the menu works in appfiles::userDataFolder() instead of the home folder.
 inline constexpr char DATA_HOME_OPTION[] = "--data-home";
 
 // Removes every DATA_HOME_OPTION from argv (before QApplication sees it, so
 // the remaining arguments keep their positions) and says whether there was one.
 bool takeDataHomeOption(int &argc, char **argv);
-
-// $XDG_DATA_HOME/vellox-wheel-setup, or <home>/.local/share/vellox-wheel-setup
-// when XDG_DATA_HOME is unset, empty or relative (relative values are invalid
-// and to be ignored).
-QString userDataFolder(const QString &xdgDataHome, const QString &home);
 
 // Creates the folder if needed and makes it the working directory. On failure
 // says why on stderr and leaves the working directory as it was.

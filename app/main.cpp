@@ -5,8 +5,10 @@
 #include "app/terminationsignals.h"
 #include "app/translations.h"
 #include "app/windowsettingstarget.h"
+#include "editors/comboboxaccessibility.h"
 #include "cli/application.h"
 #include "cli/instanceserver.h"
+#include "settings/appfiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +21,7 @@ int runWindow(InstanceServer &server, bool inBackground)
 {
     // Lets the desktop match windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vellox.WheelSetup"));
+    installComboBoxAccessibility();
 
     TerminationSignalWatcher terminationSignals;
     QObject::connect(&terminationSignals, &TerminationSignalWatcher::terminationRequested, qApp,
@@ -57,7 +60,7 @@ int main(int argc, char *argv[])
         [](QCoreApplication &application) {
             installTranslations(application, QLocale(), translationFolders(QCoreApplication::applicationDirPath()));
         },
-        [] { enterDataFolder(userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath())); },
+        [] { enterDataFolder(appfiles::userDataFolder()); },
         runWindow,
     };
     return runApplication(argc, argv, inDataHome, hooks);

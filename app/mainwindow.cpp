@@ -10,6 +10,7 @@
 #include "editors/fulleffectsettingswidget.h"
 #include "editors/fullhardwaresettingswidget.h"
 #include "editors/gpioextensionwidget.h"
+#include "settings/appfiles.h"
 #include "settings/inifile.h"
 #include "ui_mainwindow.h"
 #include "update/addresses.h"
@@ -33,7 +34,7 @@ namespace {
 // Probing a missing file would load every image-format plugin at start-up.
 QIcon windowIconFromWorkingDirectory()
 {
-    const QString path = QStringLiteral("vellox_hardware_icon.png");
+    const QString path = appfiles::windowIconFile();
     return QFileInfo::exists(path) ? QIcon(path) : QIcon();
 }
 
@@ -44,7 +45,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui::MainWindow)
     , idleTitle(tr("Vellox Wheel Setup (%1)").arg(versionText(softwareVersion())))
     , appIcon(windowIconFromWorkingDirectory())
-    , appSettings(usableIniPath(QDir::currentPath() + QStringLiteral("/vellox-wheel-setup.ini")), QSettings::IniFormat)
+    , appSettings(usableIniPath(appfiles::iniFile(QDir::currentPath())), QSettings::IniFormat)
 {
     registerSettingsMetaTypes();
     qDebug() << "Effect struct size" << sizeof(EffectSettingsTypeDef);
@@ -68,7 +69,7 @@ MainWindow::MainWindow(QWidget *parent)
     connectWorker();
     status = new WindowStatusBar(this);
     // The rules check the INI themselves and say what is wrong with it.
-    games = new WindowGameProfiles(this, ui->main_tab_widget, QDir::currentPath() + QStringLiteral("/vellox-wheel-setup.ini"), status);
+    games = new WindowGameProfiles(this, ui->main_tab_widget, appfiles::iniFile(QDir::currentPath()), status);
     updateChecker = new update::UpdateChecker(&appSettings, idleTitle, this);
     connect(updateChecker, &update::UpdateChecker::finished, this, &MainWindow::checkUiVersionFinished);
 

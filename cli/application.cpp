@@ -33,6 +33,12 @@ Handover listenOrForward(InstanceServer &server, const instancemessage::Request 
     for (int attempt = 0; attempt < ELECTIONS; ++attempt) {
         {
             InstanceElection election;
+            if (!election.held()) {
+                CommandAnswer refused;
+                refused.status = exitstatus::FAILED;
+                refused.err = QStringLiteral("vellox-wheel-setup: %1\n").arg(election.problem()).toUtf8();
+                return refused;
+            }
             if (server.listen())
                 return {Handover::Listening, {}};
         }

@@ -7,6 +7,7 @@
 #include "cli/settingstarget.h"
 #include "games/gameprofiles.h"
 #include "games/gamerules.h"
+#include "settings/appfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,7 +28,7 @@ public:
         if (!games)
             exclusive.emplace();
         if (!games)
-            fileRules.emplace(QDir(context.workingDirectory).filePath(QStringLiteral("vellox-wheel-setup.ini")));
+            fileRules.emplace(appfiles::iniFile(context.workingDirectory));
         GameRules &rules = games ? games->rules() : *fileRules;
         if (!rules.iniProblem().isEmpty())
             answer.err += QStringLiteral("vellox-wheel-setup: %1\n").arg(rules.iniProblem()).toUtf8();

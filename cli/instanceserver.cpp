@@ -5,6 +5,7 @@
 #include "cli/settingstarget.h"
 #include "device/appversion.h"
 #include "games/gameprofiles.h"
+#include "settings/appfiles.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -12,10 +13,10 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
 #include <QTimer>
 
 #include <cerrno>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/file.h>
@@ -29,12 +30,6 @@ CommandAnswer errorAnswer(int status, const QString &message)
     answer.status = status;
     answer.err = QStringLiteral("vellox-wheel-setup: %1\n").arg(message).toUtf8();
     return answer;
-}
-
-QString runtimeFolder()
-{
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return QDir::isAbsolutePath(runtime) ? runtime : QDir::tempPath();
 }
 
 } // namespace
@@ -51,13 +46,18 @@ InstanceServer::~InstanceServer() = default;
 
 QString InstanceServer::socketName()
 {
-    return QDir(runtimeFolder()).filePath(QStringLiteral("vellox-wheel-setup-%1").arg(::getuid()));
+    return QDir(appfiles::runtimeFolder().path).filePath(appfiles::instanceSocketName());
+}
+
+QString InstanceServer::placeProblem()
+{
+    return appfiles::runtimeFolder().problem;
 }
 
 namespace {
 
-// Without $XDG_RUNTIME_DIR the socket lies in the shared temporary folder,
-// where another user could have put one of the same name first.
+// The socket lies in a folder only this user can write; still, what is at
+// its path is used only when it is this user's and not a link.
 bool socketIsOurs(const QString &path)
 {
     // One lstat: a socket that vanishes between two looks is not another user's.
@@ -65,13 +65,15 @@ bool socketIsOurs(const QString &path)
     };
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return errno == ENOENT;
-    return info.st_uid == ::getuid();
+    return info.st_uid == ::getuid() && !S_ISLNK(info.st_mode);
 }
 
 } // namespace
 
 bool InstanceServer::listen()
 {
+    if (!placeProblem().isEmpty())
+        return false;
     const QString name = socketName();
     if (!socketIsOurs(name)) {
         qWarning("vellox-wheel-setup: %s belongs to another user; not using it", qPrintable(name));
@@ -236,6 +238,8 @@ std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &
 {
     if (reached)
         *reached = false;
+    if (const QString problem = InstanceServer::placeProblem(); !problem.isEmpty())
+        return errorAnswer(exitstatus::FAILED, problem);
     if (!socketIsOurs(InstanceServer::socketName()))
         return errorAnswer(exitstatus::FAILED,
                            QCoreApplication::translate("InstanceServer", "%1 belongs to another user; remove it or set "
@@ -273,17 +277,40 @@ std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &
                        QCoreApplication::translate("InstanceServer", "The running instance did not answer."));
 }
 
-InstanceElection::InstanceElection()
+InstanceElection::InstanceElection(int timeoutMs)
 {
+    const appfiles::RuntimeFolder folder = appfiles::runtimeFolder();
+    if (!folder.usable()) {
+        failure = folder.problem;
+        return;
+    }
     // flock() is let go of with the process, so a crash leaves no stale
     // lock; unlike QLockFile it writes and syncs nothing.
-    const QByteArray path =
-        QFile::encodeName(runtimeFolder() + QStringLiteral("/vellox-wheel-setup-%1.lock").arg(::getuid()));
-    lockFd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (lockFd >= 0 && ::flock(lockFd, LOCK_EX) != 0) {
-        ::close(lockFd);
-        lockFd = -1;
+    const QString path = QDir(folder.path).filePath(appfiles::instanceLockName());
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    struct stat status {};
+    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::getuid()) {
+        if (fd >= 0)
+            ::close(fd);
+        failure = QCoreApplication::translate("InstanceServer", "cannot use the lock file %1.")
+                      .arg(QDir::toNativeSeparators(path));
+        return;
     }
+    // Another start holds the lock only while it chooses; one that stopped
+    // there must not hold up every later start.
+    const QDeadlineTimer deadline(timeoutMs);
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) {
+            ::close(fd);
+            failure = QCoreApplication::translate("InstanceServer",
+                                                  "another start of the program has held %1 for too long; "
+                                                  "try again, or end that start.")
+                          .arg(QDir::toNativeSeparators(path));
+            return;
+        }
+        QThread::msleep(20);
+    }
+    lockFd = fd;
 }
 
 InstanceElection::~InstanceElection()

@@ -35,10 +35,12 @@ public:
     explicit InstanceServer(QObject *parent = nullptr);
     ~InstanceServer() override;
 
-    // The socket's path: in $XDG_RUNTIME_DIR when set, else in the temporary
-    // folder (used only while the file there belongs to this user); named
-    // after the user id.
+    // The socket's path, in appfiles::runtimeFolder(); named after the user id.
     static QString socketName();
+    // Why no private folder for the socket and the lock could be had; empty
+    // when there is one. Without it this process can neither reach nor become
+    // the running instance.
+    static QString placeProblem();
 
     // Listens unless another instance answers; a socket left by a crashed
     // instance is taken over. False when another instance is running.
@@ -90,15 +92,23 @@ std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &
 
 // Serializes the choice of which process becomes the running instance, so two
 // starts at the same moment do not both listen.
+// The lock lies in appfiles::runtimeFolder(); waiting for it ends after
+// timeoutMs.
 class InstanceElection
 {
 public:
-    InstanceElection();
+    static constexpr int TIMEOUT_MS = 15000;
+
+    explicit InstanceElection(int timeoutMs = TIMEOUT_MS);
     ~InstanceElection();
     InstanceElection(const InstanceElection &) = delete;
     InstanceElection &operator=(const InstanceElection &) = delete;
 
+    bool held() const { return lockFd >= 0; }
+    // Why the lock could not be had (a sentence for the user); empty when held.
+    QString problem() const { return failure; }
+
 private:
-    // -1 when the lock could not be had; the choice then goes ahead unguarded.
     int lockFd = -1;
+    QString failure;
 };

@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/profilereference.h"
 
+#include "settings/appfiles.h"
 #include "settings/profilefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-namespace {
-
-const QString EFFECTS_FOLDER = QStringLiteral("wheel_effects_profiles");
-const QString PERIPHERY_FOLDER = QStringLiteral("wheel_periphery_profiles");
-
-} // namespace
 
 std::optional<StoredReference> storedReference(const QString &reference)
 {
@@ -27,7 +21,8 @@ std::optional<StoredReference> storedReference(const QString &reference)
 ProfileStore storeFor(SettingsTextKind kind, const QString &workingDirectory)
 {
     const bool effects = kind == SettingsTextKind::Effects;
-    return ProfileStore(QDir(workingDirectory).filePath(effects ? EFFECTS_FOLDER : PERIPHERY_FOLDER),
+    return ProfileStore(effects ? appfiles::effectsProfilesFolder(workingDirectory)
+                                : appfiles::peripheryProfilesFolder(workingDirectory),
                         rawProfileSize(kind));
 }
 

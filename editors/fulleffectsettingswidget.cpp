@@ -2,6 +2,7 @@
 #include "editors/fulleffectsettingswidget.h"
 
 #include "editors/sliderpairing.h"
+#include "settings/appfiles.h"
 #include "ui_fulleffectsettingswidget.h"
 
 #include <cstring>
@@ -14,7 +15,7 @@ FullEffectSettingsWidget::FullEffectSettingsWidget(QWidget *parent)
     // first, so each slider already shows the value when it is reported.
     ui->setupUi(this);
     nameComboBoxesAfterTheirLabels();
-    profiles = std::make_unique<ProfileComboBox>(QStringLiteral("wheel_effects_profiles"),
+    profiles = std::make_unique<ProfileComboBox>(appfiles::effectsProfilesFolder(),
                                                  qsizetype(sizeof(EffectSettingsTypeDef)), ui->profile_combo_box);
     connectChangeHandlers();
     readProfiles();

@@ -35,7 +35,7 @@ public:
     bool applyStoredProfile(const QString &name);
 
 private slots:
-    // Effects profiles: raw 64-byte records in "wheel_effects_profiles".
+    // Effects profiles: raw 64-byte records in appfiles::effectsProfilesFolder().
     void readProfiles();
     void applyProfile(QString name);
     void on_profile_combo_box_activated(int index);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/gpioextensionwidget.h"
 
+#include "settings/appfiles.h"
 #include "settings/settingsfields.h"
 #include "ui_gpioextensionwidget.h"
 
@@ -126,7 +127,7 @@ GpioExtensionWidget::GpioExtensionWidget(QWidget *parent)
     prepareAnalogSpinBoxes();
     ui->gpio_tool_box->setCurrentIndex(0);
 
-    profiles = std::make_unique<ProfileComboBox>(QStringLiteral("wheel_periphery_profiles"),
+    profiles = std::make_unique<ProfileComboBox>(appfiles::peripheryProfilesFolder(),
                                                  qsizetype(PERIPHERY_PROFILE_SIZE), ui->profile_combo_box);
     readProfiles();
 }

@@ -43,7 +43,7 @@ public:
 
 private slots:
     // Periphery profiles: the raw ADC record followed by the raw GPIO record,
-    // 128 bytes, in "wheel_periphery_profiles".
+    // 128 bytes, in appfiles::peripheryProfilesFolder().
     void readProfiles();
     void applyProfile(QString name);
     void on_profile_combo_box_activated(int index);

@@ -8,6 +8,7 @@
 
 #include "editors/fulleffectsettingswidget.h"
 #include "fuzz/fuzzsupport.h"
+#include "settings/appfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,7 +21,7 @@ using namespace fuzzsupport;
 
 namespace {
 
-const QString folder = QStringLiteral("wheel_effects_profiles");
+const QString folder = appfiles::effectsProfilesFolder();
 const QString profileName = QStringLiteral("fuzz");
 FullEffectSettingsWidget *editor = nullptr;
 ReportLog *reportLog = nullptr;

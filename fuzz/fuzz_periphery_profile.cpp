@@ -9,6 +9,7 @@
 
 #include "editors/gpioextensionwidget.h"
 #include "fuzz/fuzzsupport.h"
+#include "settings/appfiles.h"
 
 #include <QCoreApplication>
 
@@ -20,7 +21,7 @@ using namespace fuzzsupport;
 
 namespace {
 
-const QString folder = QStringLiteral("wheel_periphery_profiles");
+const QString folder = appfiles::peripheryProfilesFolder();
 const QString profileName = QStringLiteral("fuzz");
 constexpr std::size_t PROFILE_SIZE = sizeof(AdcExtensionSettingsTypeDef) + sizeof(GpioExtensionSettingsTypeDef);
 GpioExtensionWidget *editor = nullptr;

@@ -3,6 +3,7 @@
 
 #include "games/autostart.h"
 #include "games/gameprofiles.h"
+#include "settings/appfiles.h"
 #include "settings/profilestore.h"
 #include "settings/settingsrecords.h"
 #include "ui_gameprofilesdialog.h"
@@ -13,8 +14,6 @@
 
 namespace {
 
-const QString EFFECTS_FOLDER = QStringLiteral("wheel_effects_profiles");
-const QString PERIPHERY_FOLDER = QStringLiteral("wheel_periphery_profiles");
 constexpr qsizetype EFFECTS_SIZE = qsizetype(sizeof(EffectSettingsTypeDef));
 constexpr qsizetype PERIPHERY_SIZE =
     qsizetype(sizeof(AdcExtensionSettingsTypeDef) + sizeof(GpioExtensionSettingsTypeDef));
@@ -51,8 +50,8 @@ GameRuleDialog::GameRuleDialog(const GameRule &rule, const QStringList &runningP
     ui->game_combo->addItems(runningPrograms);
     ui->game_combo->setCurrentText(rule.game);
     ui->game_combo->lineEdit()->setPlaceholderText(tr("Program name, for example Race.exe"));
-    fillProfileChoice(ui->effects_combo, EFFECTS_FOLDER, EFFECTS_SIZE, tr("(the settings from before the game)"), rule.effectsProfile);
-    fillProfileChoice(ui->periphery_combo, PERIPHERY_FOLDER, PERIPHERY_SIZE, tr("(the settings from before the game)"),
+    fillProfileChoice(ui->effects_combo, appfiles::effectsProfilesFolder(), EFFECTS_SIZE, tr("(the settings from before the game)"), rule.effectsProfile);
+    fillProfileChoice(ui->periphery_combo, appfiles::peripheryProfilesFolder(), PERIPHERY_SIZE, tr("(the settings from before the game)"),
                       rule.peripheryProfile);
     ui->message_label->hide();
 }
@@ -114,9 +113,9 @@ void GameProfilesDialog::refresh()
     }
     ui->rules_table->resizeColumnsToContents();
     const GameRule defaults = rules.defaults();
-    fillProfileChoice(ui->default_effects_combo, EFFECTS_FOLDER, EFFECTS_SIZE, tr("(the settings from before)"),
+    fillProfileChoice(ui->default_effects_combo, appfiles::effectsProfilesFolder(), EFFECTS_SIZE, tr("(the settings from before)"),
                       defaults.effectsProfile);
-    fillProfileChoice(ui->default_periphery_combo, PERIPHERY_FOLDER, PERIPHERY_SIZE,
+    fillProfileChoice(ui->default_periphery_combo, appfiles::peripheryProfilesFolder(), PERIPHERY_SIZE,
                       tr("(the settings from before)"), defaults.peripheryProfile);
     ui->watch_check_box->setChecked(rules.watchEnabled());
     ui->autostart_check_box->setChecked(autostartEnabled());

@@ -2,6 +2,7 @@
 #include "games/gamerules.h"
 
 #include "settings/inifile.h"
+#include "settings/appfiles.h"
 #include "settings/profilestore.h"
 #include "settings/settingsrecords.h"
 
@@ -107,13 +108,13 @@ const GameRule *GameRules::ruleFor(const QStringList &processNames) const
 GameRules::Result GameRules::checkProfiles(const QString &effectsProfile, const QString &peripheryProfile) const
 {
     // The profile folders are beside the INI file, wherever this process runs.
-    const QDir folder = QFileInfo(path).absoluteDir();
+    const QString folder = QFileInfo(path).absolutePath();
     if (!effectsProfile.isEmpty()
-        && !profileExists(folder.filePath(QStringLiteral("wheel_effects_profiles")), qsizetype(sizeof(EffectSettingsTypeDef)),
+        && !profileExists(appfiles::effectsProfilesFolder(folder), qsizetype(sizeof(EffectSettingsTypeDef)),
                           effectsProfile))
         return Result::NoSuchEffectsProfile;
     if (!peripheryProfile.isEmpty()
-        && !profileExists(folder.filePath(QStringLiteral("wheel_periphery_profiles")),
+        && !profileExists(appfiles::peripheryProfilesFolder(folder),
                           qsizetype(sizeof(AdcExtensionSettingsTypeDef) + sizeof(GpioExtensionSettingsTypeDef)),
                           peripheryProfile))
         return Result::NoSuchPeripheryProfile;

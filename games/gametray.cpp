@@ -2,6 +2,7 @@
 #include "games/gametray.h"
 
 #include "games/gameprofiles.h"
+#include "settings/appfiles.h"
 #include "settings/profilestore.h"
 #include "settings/settingsrecords.h"
 
@@ -66,8 +67,8 @@ void GameTray::fillProfileMenu(QMenu *submenu, bool effects)
 {
     submenu->clear();
     const QStringList names = effects
-        ? ProfileStore(QStringLiteral("wheel_effects_profiles"), qsizetype(sizeof(EffectSettingsTypeDef))).names()
-        : ProfileStore(QStringLiteral("wheel_periphery_profiles"),
+        ? ProfileStore(appfiles::effectsProfilesFolder(), qsizetype(sizeof(EffectSettingsTypeDef))).names()
+        : ProfileStore(appfiles::peripheryProfilesFolder(),
                        qsizetype(sizeof(AdcExtensionSettingsTypeDef) + sizeof(GpioExtensionSettingsTypeDef)))
               .names();
     if (names.isEmpty())

@@ -3,9 +3,11 @@
 // three tabs has a name, and no two controls of one tab sound the same.
 
 #include "app/mainwindow.h"
+#include "editors/comboboxaccessibility.h"
 #include "tests/testsupport.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QAccessible>
@@ -32,12 +34,8 @@ bool isControl(const QWidget *widget)
     return kind && !inner && (widget->focusPolicy() & Qt::TabFocus);
 }
 
-// Qt 6.4 on Linux reports a combo box's current item as its accessible
-// name, so for combo boxes the name they were given is what counts.
 QString nameOf(QWidget *widget)
 {
-    if (qobject_cast<QComboBox *>(widget))
-        return widget->accessibleName();
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
     return face ? face->text(QAccessible::Name) : QString();
 }
@@ -55,6 +53,8 @@ class AccessibilityTest : public QObject
     Q_OBJECT
 
 private slots:
+    // As the program does at start-up.
+    void initTestCase() { installComboBoxAccessibility(); }
     void cleanup() { QVERIFY(noMisuse()); }
 
     void everyControlOfEachTabHasItsOwnName();
@@ -109,6 +109,7 @@ void AccessibilityTest::comboBoxesAreNamedLikeTheirLabels()
 {
     auto window = connectedWindow();
     QVERIFY(window);
+    window->show();
     int labelled = 0;
     for (QLabel *label : window->findChildren<QLabel *>()) {
         if (auto *combo = qobject_cast<QComboBox *>(label->buddy())) {
@@ -118,8 +119,37 @@ void AccessibilityTest::comboBoxesAreNamedLikeTheirLabels()
     }
     // Ten pins, 32 buttons, SPI and latch mode, current-sense gain.
     QCOMPARE(labelled, 45);
-    for (QComboBox *combo : window->findChildren<QComboBox *>())
+    // What a screen reader asks: the name is the label, the value the item,
+    // and the rest is a combo box as Qt makes it.
+    for (QComboBox *combo : window->findChildren<QComboBox *>()) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(combo);
+        QVERIFY(face);
         QVERIFY2(!combo->accessibleName().isEmpty(), qPrintable(combo->objectName()));
+        QCOMPARE(face->text(QAccessible::Name), combo->accessibleName());
+        QCOMPARE(face->text(QAccessible::Value), combo->currentText());
+        QCOMPARE(face->role(), QAccessible::ComboBox);
+        QCOMPARE(face->childCount(), combo->isEditable() ? 2 : 1);
+        QCOMPARE(face->child(0)->object(), combo->view());
+        QCOMPARE(face->indexOfChild(face->child(0)), 0);
+        QVERIFY(face->actionInterface());
+        QCOMPARE(face->actionInterface()->actionNames(),
+                 (QStringList{QAccessibleActionInterface::showMenuAction(), QAccessibleActionInterface::pressAction()}));
+    }
+
+    // A combo box with only a buddy label keeps its name while the item
+    // changes; one with neither is named by its item, as Qt does.
+    QWidget form;
+    auto *buddy = new QLabel(QStringLiteral("&Latch mode"), &form);
+    auto *labelledOnly = new QComboBox(&form);
+    labelledOnly->addItems({QStringLiteral("Off"), QStringLiteral("On")});
+    buddy->setBuddy(labelledOnly);
+    auto *unnamed = new QComboBox(&form);
+    unnamed->addItem(QStringLiteral("Only item"));
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(labelledOnly);
+    labelledOnly->setCurrentIndex(1);
+    QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Latch mode"));
+    QCOMPARE(face->text(QAccessible::Value), QStringLiteral("On"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(unnamed)->text(QAccessible::Name), QStringLiteral("Only item"));
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -8,6 +8,7 @@
 #include "app/terminationsignals.h"
 #include "device/deviceaccess.h"
 #include "device/settingsuibackgroundthread.h"
+#include "settings/appfiles.h"
 #include "tests/testsupport.h"
 
 #include <QApplication>
@@ -202,26 +203,32 @@ void DesktopTest::dataHomeOptionIsTakenOut()
 
 void DesktopTest::userDataFolderFollowsXdg_data()
 {
-    QTest::addColumn<QString>("xdgDataHome");
+    QTest::addColumn<bool>("state");
+    QTest::addColumn<QString>("xdgHome");
     QTest::addColumn<QString>("folder");
-    QTest::newRow("set") << "/srv/data" << "/srv/data/vellox-wheel-setup";
-    QTest::newRow("trailing slash") << "/srv/data/" << "/srv/data/vellox-wheel-setup";
-    QTest::newRow("unset") << "" << "/home/ann/.local/share/vellox-wheel-setup";
-    QTest::newRow("relative is ignored") << "data" << "/home/ann/.local/share/vellox-wheel-setup";
+    QTest::newRow("data set") << false << "/srv/data" << "/srv/data/vellox-wheel-setup";
+    QTest::newRow("data trailing slash") << false << "/srv/data/" << "/srv/data/vellox-wheel-setup";
+    QTest::newRow("data unset") << false << "" << "/home/ann/.local/share/vellox-wheel-setup";
+    QTest::newRow("data relative is ignored") << false << "data" << "/home/ann/.local/share/vellox-wheel-setup";
+    QTest::newRow("state set") << true << "/srv/state/" << "/srv/state/vellox-wheel-setup";
+    QTest::newRow("state unset") << true << "" << "/home/ann/.local/state/vellox-wheel-setup";
+    QTest::newRow("state relative is ignored") << true << "state" << "/home/ann/.local/state/vellox-wheel-setup";
 }
 
 void DesktopTest::userDataFolderFollowsXdg()
 {
-    QFETCH(QString, xdgDataHome);
+    QFETCH(bool, state);
+    QFETCH(QString, xdgHome);
     QFETCH(QString, folder);
-    QCOMPARE(userDataFolder(xdgDataHome, QStringLiteral("/home/ann")), folder);
+    const QString home = QStringLiteral("/home/ann");
+    QCOMPARE(state ? appfiles::stateFolder(xdgHome, home) : appfiles::userDataFolder(xdgHome, home), folder);
 }
 
 void DesktopTest::dataFolderIsCreatedAndEntered()
 {
     const QString before = QDir::currentPath();
     QTemporaryDir dir;
-    const QString folder = userDataFolder(dir.path() + QStringLiteral("/share"), QStringLiteral("/nonexistent"));
+    const QString folder = appfiles::userDataFolder(dir.path() + QStringLiteral("/share"), QStringLiteral("/nonexistent"));
     QVERIFY(enterDataFolder(folder));
     QCOMPARE(QDir::currentPath(), folder);
     // A folder that cannot be made leaves the working directory alone.
