@@ -37,7 +37,7 @@ Handover listenOrForward(InstanceServer &server, const instancemessage::Request 
                 CommandAnswer refused;
                 refused.status = exitstatus::FAILED;
                 refused.err = QStringLiteral("vellox-wheel-setup: %1\n").arg(election.problem()).toUtf8();
-                return refused;
+                return {Handover::Unreachable, refused};
             }
             if (server.listen())
                 return {Handover::Listening, {}};
@@ -158,7 +158,10 @@ int runWindow(const CommandRequest &command, const WindowHooks &hooks)
     const Handover handover = listenOrForward(server, request, ANSWER_MARGIN_MS);
     if (handover.outcome != Handover::Listening) {
         printAnswer(handover.answer);
-        return handover.answer.status;
+        // With no safe place for the socket the window still opens, only
+        // later starts cannot reach it.
+        if (handover.outcome == Handover::Answered || InstanceServer::placeProblem().isEmpty())
+            return handover.answer.status;
     }
     return hooks.runWindow(server, command.has(QStringLiteral("background")));
 }
