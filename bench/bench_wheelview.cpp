@@ -133,7 +133,8 @@ Figures measureBare(const QString &node)
 Figures measureNoView(const QString &node)
 {
     WheelInput input;
-    input.open(node);
+    if (!input.open(node))
+        std::fprintf(stderr, "%s\n", qPrintable(input.errorString()));
     int reports = 0;
     QObject::connect(&input, &WheelInput::stateChanged, [&] { ++reports; });
     QTest::qWait(500);
@@ -141,6 +142,7 @@ Figures measureNoView(const QString &node)
     QElapsedTimer clock;
     clock.start();
     QTest::qWait(kSeconds * 1000);
+    std::fprintf(stderr, "reports read with no view: %d\n", reports);
     return summarise({}, 0, threadCpuSeconds() - cpu0, static_cast<double>(clock.elapsed()) / 1000.0);
 }
 
@@ -155,9 +157,9 @@ int main(int argc, char **argv)
     bus.setMotion(wheel, 1000);
     const QString node = QString::fromStdString(bus.eventNode(wheel));
 
-    const Figures window = measureWindow(QStringLiteral("/dev/hidraw0"));
-    const Figures bare = measureBare(node);
     const Figures noView = measureNoView(node);
+    const Figures bare = measureBare(node);
+    const Figures window = measureWindow(QStringLiteral("/dev/hidraw0"));
     std::printf("wheel view, events at 1 kHz, %d s each:\n", kSeconds);
     std::printf("  event to paint   window: median %.2f ms, p99 %.2f ms, %.1f paints/s   "
                 "floor (bare widget, repaint per report): median %.2f ms, p99 %.2f ms, %.1f paints/s\n",
@@ -165,7 +167,7 @@ int main(int argc, char **argv)
     std::printf("  GUI thread CPU   window open: %.2f %% of one core   floor (node read, no view): %.2f %%   "
                 "bare widget: %.2f %%\n",
                 window.cpuPercent, noView.cpuPercent, bare.cpuPercent);
-    const bool ok = window.medianMs <= 16.7 && window.paintsPerSecond <= 61.0 && window.cpuPercent <= 3.0;
+    const bool ok = window.paintsPerSecond > 0 && bare.paintsPerSecond > 0 && window.medianMs <= 16.7 && window.paintsPerSecond <= 61.0 && window.cpuPercent <= 3.0;
     std::printf("  %s: median within 16.7 ms, at most one paint per refresh (60 Hz), at most 3 %% CPU\n",
                 ok ? "PASS" : "FAIL");
     return ok ? 0 : 1;

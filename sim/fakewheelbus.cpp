@@ -80,6 +80,7 @@ struct Device {
     // The event node's number: a new one at each plug-in, as the kernel gives.
     int eventNumber() const { return number + 32 * plugCount; }
     timespec nextMotion{};
+    timespec motionStart{};
 };
 
 template <typename T>
@@ -424,6 +425,9 @@ gboolean FakeWheelBus::Private::onWrite(UMockdevIoctlBase *, UMockdevIoctlClient
 
 void FakeWheelBus::Private::run()
 {
+    auto before = [](const timespec &a, const timespec &b) {
+        return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec <= b.tv_nsec);
+    };
     std::unique_lock lock(mutex);
     while (!quit) {
         timespec now{};
@@ -436,11 +440,17 @@ void FakeWheelBus::Private::run()
                 simPlugged ? attach(dev) : detach(dev);
             if (dev.motionHz <= 0 || !dev.plugged)
                 continue;
-            const long period = 1'000'000'000L / dev.motionHz;
-            auto before = [](const timespec &a, const timespec &b) {
-                return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec <= b.tv_nsec);
-            };
-            if (before(dev.nextMotion, now)) {
+            // Every report that is due since motion started, each with its own
+            // write, so a late wake-up still yields the full rate.
+            if (dev.motionStart.tv_sec == 0)
+                dev.motionStart = now;
+            const double elapsed = static_cast<double>(now.tv_sec - dev.motionStart.tv_sec) +
+                                   static_cast<double>(now.tv_nsec - dev.motionStart.tv_nsec) / 1e9;
+            const long due = static_cast<long>(elapsed * dev.motionHz);
+            // A wake-up very late (a stopped process) skips ahead rather than flooding.
+            if (due - dev.motionStep > 200)
+                dev.motionStep = due - 200;
+            while (dev.motionStep < due) {
                 ++dev.motionStep;
                 const double phase = static_cast<double>(dev.motionStep) / dev.motionHz; // seconds
                 std::vector<input_event> events;
@@ -457,9 +467,13 @@ void FakeWheelBus::Private::run()
                     events.push_back(e);
                 }
                 writeEvents(dev, events);
-                dev.nextMotion = now;
-                dev.nextMotion.tv_nsec += period;
             }
+            const long nextNs = static_cast<long>(static_cast<double>(dev.motionStep + 1) * 1e9 / dev.motionHz);
+            dev.nextMotion = dev.motionStart;
+            dev.nextMotion.tv_sec += nextNs / 1'000'000'000L;
+            dev.nextMotion.tv_nsec += nextNs % 1'000'000'000L;
+            dev.nextMotion.tv_sec += dev.nextMotion.tv_nsec / 1'000'000'000L;
+            dev.nextMotion.tv_nsec %= 1'000'000'000L;
             if (before(dev.nextMotion, next))
                 next = dev.nextMotion;
         }
@@ -576,7 +590,10 @@ void FakeWheelBus::sendKey(int device, int code, bool pressed)
 void FakeWheelBus::setMotion(int device, int hz)
 {
     std::lock_guard lock(d->mutex);
-    d->devices.at(static_cast<std::size_t>(device))->motionHz = hz;
+    Device &dev = *d->devices.at(static_cast<std::size_t>(device));
+    dev.motionHz = hz;
+    dev.motionStart = timespec{};
+    dev.motionStep = 0;
 }
 
 void FakeWheelBus::setUploadError(int device, int error)
