@@ -96,6 +96,9 @@ Figures measureWindow(const QString &hidraw)
     window.resize(600, 700);
     window.show();
     QTest::qWait(500);
+    if (!window.input()->isOpen())
+        std::fprintf(stderr, "the window has no node: %s / %s\n", qPrintable(tracker.problem()),
+                     qPrintable(window.input()->errorString()));
     std::vector<qint64> latencies;
     qint64 shownUs = 0;
     int paints = 0;

@@ -6,6 +6,7 @@
 #include <umockdev.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <time.h>
 #include <unistd.h>
@@ -243,9 +244,29 @@ void FakeWheelBus::Private::writeEvents(Device &dev, const std::vector<input_eve
             dev.keyState[event.code] = event.value != 0;
         }
     }
-    // A reader that does not keep up loses reports, as with a full kernel buffer.
-    const ssize_t written = ::write(dev.masterFd, out.data(), out.size() * sizeof(input_event));
-    (void)written;
+    // A reader that does not keep up loses whole reports, as with a full
+    // kernel buffer. The node is a pty, which takes part of a write when it
+    // is nearly full; the rest must follow, or every later read would start
+    // inside an event, which an evdev node never does.
+    const auto *bytes = reinterpret_cast<const char *>(out.data());
+    std::size_t left = out.size() * sizeof(input_event);
+    bool started = false;
+    while (left > 0) {
+        const ssize_t written = ::write(dev.masterFd, bytes, left);
+        if (written > 0) {
+            started = true;
+            bytes += written;
+            left -= static_cast<std::size_t>(written);
+            continue;
+        }
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (!started || (written < 0 && errno != EAGAIN))
+            return;
+        pollfd room{dev.masterFd, POLLOUT, 0};
+        if (::poll(&room, 1, 100) <= 0)
+            return;
+    }
 }
 
 gboolean FakeWheelBus::Private::onIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
