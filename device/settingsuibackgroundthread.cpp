@@ -55,8 +55,21 @@ void SettingsUiBackgroundThread::stop()
     if (device) {
         hid_close(device);
         device = nullptr;
-        devicePath.clear();
+        setDevicePath(QString());
     }
+}
+
+QString SettingsUiBackgroundThread::openDevicePath() const
+{
+    QMutexLocker lock(&publishedPathMutex);
+    return publishedPath;
+}
+
+void SettingsUiBackgroundThread::setDevicePath(const QString &path)
+{
+    devicePath = path;
+    QMutexLocker lock(&publishedPathMutex);
+    publishedPath = path;
 }
 
 void SettingsUiBackgroundThread::watchHotplug()
@@ -120,7 +133,7 @@ void SettingsUiBackgroundThread::countHeartbeatMiss()
         return;
     hid_close(device);
     device = nullptr;
-    devicePath.clear();
+    setDevicePath(QString());
     emit deviceDisconnected();
 }
 
@@ -144,7 +157,7 @@ void SettingsUiBackgroundThread::pollDisconnected()
         return;
     }
     device = handle;
-    devicePath = path;
+    setDevicePath(path);
     // Start with a full miss budget so one late report right after connecting
     // does not count as the controller having left.
     heartbeatMisses = HEARTBEAT_MISS_LIMIT;

@@ -6,6 +6,7 @@
 #include "settings/settingsrecords.h"
 
 #include <QElapsedTimer>
+#include <QMutex>
 #include <QObject>
 #include <QString>
 
@@ -32,6 +33,10 @@ public:
 
     explicit SettingsUiBackgroundThread(QObject *parent = nullptr);
     ~SettingsUiBackgroundThread() override;
+
+    // The node the controller is open at; empty while none is. Callable from
+    // any thread; set before deviceConnected is sent.
+    QString openDevicePath() const;
 
 signals:
     void effectSettingsObtained(EffectSettingsTypeDef settings);
@@ -100,6 +105,9 @@ private:
     HotplugWatch *hotplugWatch = nullptr;
     // The node the controller was opened at, while connected.
     QString devicePath;
+    void setDevicePath(const QString &path);
+    mutable QMutex publishedPathMutex;
+    QString publishedPath; // devicePath, for other threads
     // Time since the last input report or the last miss counted for silence.
     QElapsedTimer heartbeatSilence;
     bool stopped = false;

@@ -119,8 +119,15 @@ std::optional<Version> parseVersion(const char *text)
 // The directory that holds the stand-ins for the controller's device nodes.
 // Created once per process and emptied and removed at exit; the path itself
 // is never freed, as hidapi may still be called while static destructors run.
+// VELLOX_SIM_NODE_DIR names a directory someone else provides (the fake
+// device tree's /dev, which holds hidraw nodes next to the joystick nodes);
+// it is neither created nor emptied here.
 const std::string &nodeDirectory()
 {
+    if (const char *given = std::getenv("VELLOX_SIM_NODE_DIR"); given && *given) {
+        static const std::string *external = new std::string(given);
+        return *external;
+    }
     static const std::string *directory = [] {
         const char *tmp = std::getenv("TMPDIR");
         std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/vellox-sim-XXXXXX";

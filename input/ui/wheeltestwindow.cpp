@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "input/ui/wheeltestwindow.h"
+
+#include "input/forcetest.h"
+#include "input/kerneldeadzone.h"
+#include "input/motionrangesource.h"
+#include "input/wheelinput.h"
+#include "input/wheelnodetracker.h"
+
+#include "ui_wheeltestwindow.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QScreen>
+#include <QSettings>
+
+#include <cmath>
+
+namespace {
+const QString kPlugInKey = QStringLiteral("WheelTest/RemoveKernelDeadZoneAtPlugIn");
+} // namespace
+
+WheelTestWindow::WheelTestWindow(WheelNodeTracker *nodeTracker, MotionRangeSource *range, QSettings *store,
+                                 QWidget *parent)
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::WheelTestWindow>()), tracker(nodeTracker),
+      motionRange(range), settings(store), wheelInput(new WheelInput(this)), forces(new ForceTester(this))
+{
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    // One refresh per screen refresh at most, from the newest state.
+    const qreal hz = screen() && screen()->refreshRate() > 1 ? screen()->refreshRate() : 60.0;
+    frameTimer.setInterval(static_cast<int>(1000.0 / hz));
+    frameTimer.setSingleShot(true);
+    connect(&frameTimer, &QTimer::timeout, this, &WheelTestWindow::refreshView);
+
+    connect(wheelInput, &WheelInput::stateChanged, this, &WheelTestWindow::scheduleRefresh);
+    connect(wheelInput, &WheelInput::nodeLost, this, [this](const QString &why) {
+        forces->setNode(QString());
+        showStatus(why);
+        refreshView();
+    });
+    connect(tracker, &WheelNodeTracker::nodeFound, this, &WheelTestWindow::openNode);
+    connect(tracker, &WheelNodeTracker::nodeLost, this, &WheelTestWindow::closeNode);
+    connect(tracker, &WheelNodeTracker::problemChanged, this, [this](const QString &text) {
+        if (!text.isEmpty() || wheelInput->isOpen())
+            showStatus(text);
+    });
+    if (motionRange)
+        connect(motionRange, &MotionRangeSource::motionRangeChanged, this, &WheelTestWindow::scheduleRefresh);
+
+    ui->removeAtPlugInCheck->setChecked(tracker->removesDeadZoneAtPlugIn() ||
+                                        (settings && settings->value(kPlugInKey, false).toBool()));
+    tracker->setRemoveDeadZoneAtPlugIn(ui->removeAtPlugInCheck->isChecked());
+    connect(ui->removeAtPlugInCheck, &QCheckBox::toggled, this, [this](bool on) {
+        tracker->setRemoveDeadZoneAtPlugIn(on);
+        if (settings)
+            settings->setValue(kPlugInKey, on);
+    });
+    connect(ui->removeDeadZoneButton, &QPushButton::clicked, this, &WheelTestWindow::removeDeadZone);
+    connect(ui->restoreDeadZoneButton, &QPushButton::clicked, this, &WheelTestWindow::restoreDeadZone);
+
+    connect(ui->pushLeftButton, &QPushButton::clicked, this, [this] { playForce(int(ForceTestKind::PushLeft)); });
+    connect(ui->pushRightButton, &QPushButton::clicked, this, [this] { playForce(int(ForceTestKind::PushRight)); });
+    connect(ui->springButton, &QPushButton::clicked, this, [this] { playForce(int(ForceTestKind::Spring)); });
+    connect(ui->stepButton, &QPushButton::clicked, this, [this] { playForce(int(ForceTestKind::Step)); });
+    connect(ui->stopButton, &QPushButton::clicked, forces, &ForceTester::stopAll);
+    connect(forces, &ForceTester::failed, this, &WheelTestWindow::showStatus);
+    ui->strengthSpin->setValue(ForceTestLimits::kDefaultStrengthPercent);
+    ui->strengthSpin->setMaximum(ForceTestLimits::kMaxStrengthPercent);
+
+    if (!tracker->node().isEmpty())
+        openNode(tracker->node());
+    else
+        showStatus(tracker->problem().isEmpty() ? tr("No controller is connected.") : tracker->problem());
+    refreshView();
+}
+
+WheelTestWindow::~WheelTestWindow()
+{
+    forces->shutdown();
+}
+
+ForceTester *WheelTestWindow::forceTester() const
+{
+    return forces;
+}
+
+WheelInput *WheelTestWindow::input() const
+{
+    return wheelInput;
+}
+
+double WheelTestWindow::shownAngle() const
+{
+    return ui->wheelDrawing->angle();
+}
+
+quint64 WheelTestWindow::viewRefreshes() const
+{
+    return refreshes;
+}
+
+void WheelTestWindow::setGameRuleActive(bool active)
+{
+    forces->setGameRuleActive(active);
+    for (QWidget *button : {static_cast<QWidget *>(ui->pushLeftButton), static_cast<QWidget *>(ui->pushRightButton),
+                            static_cast<QWidget *>(ui->springButton), static_cast<QWidget *>(ui->stepButton)})
+        button->setEnabled(!active);
+    if (active)
+        showStatus(tr("A game with a rule is running: force tests are off until it ends."));
+}
+
+void WheelTestWindow::closeEvent(QCloseEvent *event)
+{
+    // Nothing keeps playing once the window is gone.
+    forces->setNode(QString());
+    forces->stopAll();
+    QWidget::closeEvent(event);
+}
+
+void WheelTestWindow::openNode(const QString &node)
+{
+    if (!wheelInput->open(node)) {
+        showStatus(wheelInput->errorString());
+        forces->setNode(QString());
+        refreshView();
+        return;
+    }
+    forces->setNode(node);
+    const WheelState &state = wheelInput->state();
+    QString status = tr("%1 at %2").arg(state.name, node);
+    if (state.steering < 0)
+        status += QLatin1Char('\n') + tr("The node reports no steering axis.");
+    else if (state.axes[static_cast<std::size_t>(state.steering)].maximum <=
+             state.axes[static_cast<std::size_t>(state.steering)].minimum)
+        status += QLatin1Char('\n') + tr("The steering axis reports no range.");
+    showStatus(status);
+    rebuildAxisRows();
+    refreshView();
+}
+
+void WheelTestWindow::closeNode()
+{
+    forces->setNode(QString());
+    wheelInput->close();
+    rebuildAxisRows();
+    showStatus(tr("No controller is connected."));
+    refreshView();
+}
+
+void WheelTestWindow::scheduleRefresh()
+{
+    if (!frameTimer.isActive())
+        frameTimer.start();
+}
+
+void WheelTestWindow::rebuildAxisRows()
+{
+    for (const AxisRow &row : axisRows) {
+        delete row.name;
+        delete row.bar;
+        delete row.value;
+        delete row.kernel;
+    }
+    axisRows.clear();
+    if (!wheelInput->isOpen())
+        return;
+    const WheelState &state = wheelInput->state();
+    int line = 0;
+    for (std::size_t i = 0; i < state.axes.size(); ++i) {
+        const AxisState &axis = state.axes[i];
+        AxisRow row{new QLabel(axisName(axis.code)), new QProgressBar, new QLabel, new QLabel};
+        row.bar->setRange(0, 100);
+        row.bar->setTextVisible(false);
+        row.bar->setAccessibleName(axisName(axis.code));
+        row.name->setBuddy(row.bar);
+        row.value->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-000000 (100 %)")));
+        ui->axesLayout->addWidget(row.name, line, 0);
+        ui->axesLayout->addWidget(row.bar, line, 1);
+        ui->axesLayout->addWidget(row.value, line, 2);
+        ui->axesLayout->addWidget(row.kernel, line, 3);
+        ++line;
+        axisRows.push_back(row);
+    }
+    ui->axesLayout->setColumnStretch(1, 1);
+}
+
+void WheelTestWindow::refreshView()
+{
+    const bool open = wheelInput->isOpen();
+    const WheelState &state = wheelInput->state();
+    const int range = motionRange ? motionRange->degrees() : 0;
+    double angle = std::nan("");
+    if (open && state.steering >= 0 && range > 0)
+        angle = steeringAngle(state.axes[static_cast<std::size_t>(state.steering)], range);
+    ui->wheelDrawing->setAngle(angle);
+    if (std::isnan(angle))
+        ui->angleLabel->setText(range > 0 || !open ? tr("—") : tr("— (motion range not known yet)"));
+    else
+        ui->angleLabel->setText(tr("%1° of ±%2°").arg(angle, 0, 'f', 1).arg(range / 2.0, 0, 'f', 1));
+    ui->angleLabel->setAccessibleDescription(ui->angleLabel->text());
+
+    for (std::size_t i = 0; i < axisRows.size() && open; ++i) {
+        const AxisState &axis = state.axes[i];
+        const AxisRow &row = axisRows[i];
+        const int percent = axisPercent(axis);
+        row.bar->setValue(percent);
+        row.value->setText(tr("%1 (%2 %)").arg(axis.value).arg(percent));
+        row.bar->setAccessibleDescription(row.value->text());
+        row.kernel->setText(tr("fuzz %1, flat %2").arg(axis.fuzz).arg(axis.flat));
+    }
+    ui->buttonGrid->setButtons(open ? state.buttonsDown : std::vector<bool>{});
+    if (open && (state.hatX >= 0 || state.hatY >= 0)) {
+        const int x = state.hatX >= 0 ? state.axes[static_cast<std::size_t>(state.hatX)].value : 0;
+        const int y = state.hatY >= 0 ? state.axes[static_cast<std::size_t>(state.hatY)].value : 0;
+        ui->hatLabel->setText(tr("Hat: %1").arg(hatText(x, y)));
+    } else {
+        ui->hatLabel->setText(tr("Hat: none"));
+    }
+    ui->hatLabel->setAccessibleDescription(ui->hatLabel->text());
+    for (QWidget *control : {static_cast<QWidget *>(ui->removeDeadZoneButton),
+                             static_cast<QWidget *>(ui->restoreDeadZoneButton)})
+        control->setEnabled(open);
+    ++refreshes;
+    emit viewRefreshed(state.lastEventUs);
+}
+
+void WheelTestWindow::showStatus(const QString &text)
+{
+    ui->statusLabel->setText(text);
+}
+
+void WheelTestWindow::removeDeadZone()
+{
+    QString error;
+    if (!KernelDeadZone::remove(*wheelInput, &error))
+        showStatus(error);
+    else
+        showStatus(tr("The kernel's dead zone is removed until the controller is plugged in again."));
+    refreshView();
+}
+
+void WheelTestWindow::restoreDeadZone()
+{
+    QString error;
+    if (!KernelDeadZone::restore(*wheelInput, &error))
+        showStatus(error);
+    else
+        showStatus(tr("The kernel's values are back."));
+    refreshView();
+}
+
+void WheelTestWindow::playForce(int kind)
+{
+    if (!forces->confirmed()) {
+        const auto answer = QMessageBox::question(
+            this, tr("Wheel test"),
+            tr("The wheel will turn by itself. Hold the wheel firmly with both hands, then press OK."),
+            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer != QMessageBox::Ok)
+            return;
+        forces->setConfirmed(true);
+    }
+    forces->play(static_cast<ForceTestKind>(kind), ui->strengthSpin->value());
+}

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "input/wheelnodetracker.h"
+
+#include "input/joysticknode.h"
+#include "input/kerneldeadzone.h"
+
+#include <QCoreApplication>
+
+namespace {
+constexpr int kRetryMs = 250;
+constexpr int kAttempts = 20;
+} // namespace
+
+WheelNodeTracker::WheelNodeTracker(std::function<QString()> devicePath, QObject *parent)
+    : QObject(parent), openDevicePath(std::move(devicePath))
+{
+    retry.setInterval(kRetryMs);
+    connect(&retry, &QTimer::timeout, this, &WheelNodeTracker::lookUp);
+}
+
+QString WheelNodeTracker::node() const
+{
+    return current;
+}
+
+QString WheelNodeTracker::problem() const
+{
+    return problemText;
+}
+
+void WheelNodeTracker::setRemoveDeadZoneAtPlugIn(bool on)
+{
+    removeDeadZone = on;
+}
+
+bool WheelNodeTracker::removesDeadZoneAtPlugIn() const
+{
+    return removeDeadZone;
+}
+
+void WheelNodeTracker::controllerConnected()
+{
+    attemptsLeft = kAttempts;
+    lookUp();
+}
+
+void WheelNodeTracker::controllerDisconnected()
+{
+    retry.stop();
+    attemptsLeft = 0;
+    if (!current.isEmpty()) {
+        current.clear();
+        emit nodeLost();
+    }
+    setProblem(QCoreApplication::translate("JoystickNode", "No controller is connected."));
+}
+
+void WheelNodeTracker::lookUp()
+{
+    const JoystickNode found = JoystickNode::forHidraw(openDevicePath());
+    if (found.path.isEmpty()) {
+        setProblem(found.problem);
+        if (--attemptsLeft > 0 && !retry.isActive())
+            retry.start();
+        else if (attemptsLeft <= 0)
+            retry.stop();
+        return;
+    }
+    retry.stop();
+    const QString access = JoystickNode::accessProblem(found.path);
+    setProblem(access);
+    if (found.path == current)
+        return;
+    if (!current.isEmpty())
+        emit nodeLost();
+    current = found.path;
+    if (removeDeadZone && access.isEmpty()) {
+        QString error;
+        if (!KernelDeadZone::removeAt(current, &error))
+            setProblem(error);
+    }
+    emit nodeFound(current);
+}
+
+void WheelNodeTracker::setProblem(const QString &text)
+{
+    if (text == problemText)
+        return;
+    problemText = text;
+    emit problemChanged(text);
+}

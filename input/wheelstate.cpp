@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "input/wheelstate.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+// Key and axis codes of the Linux input interface, kept here so that this
+// file builds without Linux headers.
+constexpr int kButtonJoystick = 0x120;
+constexpr int kAbsX = 0x00;
+constexpr int kAbsWheel = 0x08;
+constexpr int kAbsHat0X = 0x10;
+constexpr int kAbsHat0Y = 0x11;
+} // namespace
+
+std::vector<int> WheelState::otherAxes() const
+{
+    std::vector<int> indices;
+    for (int i = 0; i < static_cast<int>(axes.size()); ++i)
+        if (i != steering && i != hatX && i != hatY)
+            indices.push_back(i);
+    return indices;
+}
+
+double steeringAngle(const AxisState &axis, int motionRange)
+{
+    const double span = static_cast<double>(axis.maximum) - axis.minimum;
+    if (span <= 0)
+        return std::numeric_limits<double>::quiet_NaN();
+    const double middle = (static_cast<double>(axis.maximum) + axis.minimum) / 2.0;
+    const double value = std::clamp(static_cast<double>(axis.value), static_cast<double>(axis.minimum),
+                                    static_cast<double>(axis.maximum));
+    return (value - middle) / span * motionRange;
+}
+
+int axisPercent(const AxisState &axis)
+{
+    const double span = static_cast<double>(axis.maximum) - axis.minimum;
+    if (span <= 0)
+        return 0;
+    const double part = (static_cast<double>(axis.value) - axis.minimum) / span;
+    return static_cast<int>(std::lround(std::clamp(part, 0.0, 1.0) * 100.0));
+}
+
+QString axisName(int code)
+{
+    static const char *const names[] = {"X", "Y", "Z", "Rx", "Ry", "Rz", "Throttle", "Rudder", "Wheel", "Gas", "Brake"};
+    if (code >= 0 && code < static_cast<int>(std::size(names)))
+        return QString::fromLatin1(names[code]);
+    if (code >= kAbsHat0X && code <= 0x17)
+        return QStringLiteral("Hat%1 %2").arg((code - kAbsHat0X) / 2).arg(code % 2 ? QLatin1Char('Y') : QLatin1Char('X'));
+    if (code == 0x18)
+        return QStringLiteral("Pressure");
+    if (code == 0x19)
+        return QStringLiteral("Distance");
+    if (code == 0x28)
+        return QStringLiteral("Misc");
+    return QStringLiteral("Axis %1").arg(code);
+}
+
+QString hatText(int x, int y)
+{
+    QStringList parts;
+    if (y < 0)
+        parts << QCoreApplication::translate("WheelState", "up");
+    else if (y > 0)
+        parts << QCoreApplication::translate("WheelState", "down");
+    if (x < 0)
+        parts << QCoreApplication::translate("WheelState", "left");
+    else if (x > 0)
+        parts << QCoreApplication::translate("WheelState", "right");
+    if (parts.isEmpty())
+        return QCoreApplication::translate("WheelState", "centre");
+    return parts.join(QLatin1Char(' '));
+}
+
+QString hatDirection(int x, int y)
+{
+    QStringList parts;
+    if (y != 0)
+        parts << QString::fromLatin1(y < 0 ? "up" : "down");
+    if (x != 0)
+        parts << QString::fromLatin1(x < 0 ? "left" : "right");
+    return parts.isEmpty() ? QStringLiteral("centre") : parts.join(QLatin1Char(' '));
+}
+
+std::vector<int> gameButtonOrder(std::vector<int> codes)
+{
+    std::sort(codes.begin(), codes.end(), [](int a, int b) {
+        const bool aFirst = a >= kButtonJoystick;
+        const bool bFirst = b >= kButtonJoystick;
+        return aFirst != bFirst ? aFirst : a < b;
+    });
+    codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
+    return codes;
+}
+
+// Picks the steering axis and the hat of a state whose axes are filled in.
+void assignRoles(WheelState &state)
+{
+    state.steering = state.hatX = state.hatY = -1;
+    for (int i = 0; i < static_cast<int>(state.axes.size()); ++i) {
+        const int code = state.axes[static_cast<std::size_t>(i)].code;
+        if (code == kAbsX || (code == kAbsWheel && state.steering < 0))
+            state.steering = i;
+        else if (code == kAbsHat0X)
+            state.hatX = i;
+        else if (code == kAbsHat0Y)
+            state.hatY = i;
+    }
+}

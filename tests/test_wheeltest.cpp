@@ -1,0 +1,421 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Wheel test window end to end: the real main window and device link on
+// the simulated controller, whose game-controller side is a fake device tree
+// (umockdev, preloaded through CTest) with a joystick node per controller.
+#include "app/mainwindow.h"
+#include "device/settingsuibackgroundthread.h"
+#include "editors/settingseditorwidget.h"
+#include "input/forcetest.h"
+#include "input/joysticknode.h"
+#include "input/kerneldeadzone.h"
+#include "input/motionrangesource.h"
+#include "input/ui/wheeltestwindow.h"
+#include "input/wheelinput.h"
+#include "input/wheelmonitor.h"
+#include "input/wheelnodetracker.h"
+#include "sim/fakewheelbus.h"
+#include "testsupport.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QtTest>
+
+#include <cmath>
+
+using vellox::sim::FakeAxis;
+using vellox::sim::FakeJoystick;
+using vellox::sim::FakeWheelBus;
+
+namespace {
+
+// Devices of the fake tree, in the order they are added.
+enum Device { Wheel = 0, Decoy = 1, SecondWheel = 2, NoSteering = 3, FlatSteering = 4, ManyButtons = 5 };
+
+FakeJoystick hostile(Device kind)
+{
+    FakeJoystick j = FakeJoystick::wheel();
+    if (kind == NoSteering) {
+        j.axes.erase(j.axes.begin()); // no X
+    } else if (kind == FlatSteering) {
+        j.axes[0] = FakeAxis{ABS_X, 100, 100, 0, 0, 100};
+    } else if (kind == ManyButtons) {
+        j.keys.clear();
+        for (int code = BTN_MISC; code < BTN_MISC + 300 && code <= KEY_MAX; ++code)
+            j.keys.push_back(code);
+        for (int code = KEY_ESC; code < KEY_ESC + 100; ++code)
+            j.keys.push_back(code);
+    }
+    return j;
+}
+
+QPushButton *button(QWidget &window, const char *name)
+{
+    return window.findChild<QPushButton *>(name);
+}
+
+QString status(QWidget &window)
+{
+    return window.findChild<QLabel *>("statusLabel")->text();
+}
+
+} // namespace
+
+class TestWheelTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void findsOnlyTheOpenControllersNode();
+    void angleAtCentreAndEnds_data();
+    void angleAtCentreAndEnds();
+    void removesAndRestoresKernelDeadZone();
+    void uploadsCappedEffectsAndErasesThemOnClose();
+    void erasesOnUnplugGameRuleAndQuit();
+    void refusedEffectGivesMessageAndLeavesNothing();
+    void hostileNodes();
+    void monitorLines();
+
+private:
+    struct Session {
+        std::unique_ptr<MainWindow> main;
+        std::unique_ptr<MotionRangeSource> range;
+        std::unique_ptr<WheelNodeTracker> tracker;
+        std::unique_ptr<WheelTestWindow> window;
+    };
+    // The main window connected to the simulated controller and a Wheel test
+    // window wired to it the way the application wires it.
+    Session open();
+    QSpinBox *motionRangeSpin(MainWindow &main) const
+    {
+        return main.findChild<QSpinBox *>("motion_range_axis0");
+    }
+    FakeWheelBus *bus = nullptr;
+};
+
+void TestWheelTest::initTestCase()
+{
+    qputenv("VELLOX_SIM_NODE_DIR", "/dev");
+    bus = new FakeWheelBus;
+    QCOMPARE(bus->addController(0), int(Wheel));
+    QCOMPARE(bus->addJoystick(FakeJoystick::decoy()), int(Decoy));
+    QCOMPARE(bus->addController(1), int(SecondWheel));
+    QCOMPARE(bus->addController(3, hostile(NoSteering)), int(NoSteering));
+    QCOMPARE(bus->addController(4, hostile(FlatSteering)), int(FlatSteering));
+    QCOMPARE(bus->addController(5, hostile(ManyButtons)), int(ManyButtons));
+    bus->followSimulator(Wheel);
+}
+
+void TestWheelTest::cleanupTestCase()
+{
+    delete bus;
+}
+
+TestWheelTest::Session TestWheelTest::open()
+{
+    Session s;
+    s.main = testsupport::connectedWindow();
+    if (!s.main)
+        return s;
+    SettingsUiBackgroundThread *worker = s.main->deviceLinkWorker();
+    s.range = std::make_unique<MotionRangeSource>();
+    s.range->setDegrees(motionRangeSpin(*s.main)->value());
+    QObject::connect(worker, &SettingsUiBackgroundThread::effectSettingsObtained, s.range.get(),
+                     &MotionRangeSource::setEffectSettings);
+    QObject::connect(s.main->findChild<SettingsEditorWidget *>("effects_settings_widget"),
+                     &SettingsEditorWidget::settingUInt16Changed, s.range.get(), &MotionRangeSource::setUInt16Setting);
+    s.tracker = std::make_unique<WheelNodeTracker>([worker] { return worker->openDevicePath(); });
+    QObject::connect(worker, &SettingsUiBackgroundThread::deviceConnected, s.tracker.get(),
+                     &WheelNodeTracker::controllerConnected);
+    QObject::connect(worker, &SettingsUiBackgroundThread::deviceDisconnected, s.tracker.get(),
+                     &WheelNodeTracker::controllerDisconnected);
+    s.tracker->controllerConnected();
+    s.window = std::make_unique<WheelTestWindow>(s.tracker.get(), s.range.get(), nullptr);
+    s.window->resize(600, 700);
+    s.window->show();
+    return s;
+}
+
+void TestWheelTest::findsOnlyTheOpenControllersNode()
+{
+    QCOMPARE(JoystickNode::forHidraw("/dev/hidraw0").path, QString("/dev/input/event0"));
+    QCOMPARE(JoystickNode::forHidraw("/dev/hidraw1").path, QString("/dev/input/event2"));
+    const JoystickNode none = JoystickNode::forHidraw("/dev/hidraw9");
+    QVERIFY(none.path.isEmpty());
+    QVERIFY(!none.problem.isEmpty());
+
+    // Through the window: events on the decoy and the second controller never show.
+    Session s = open();
+    QVERIFY(s.main);
+    QTRY_VERIFY(s.window->input()->isOpen());
+    QCOMPARE(s.window->input()->node(), QString("/dev/input/event0"));
+    bus->sendKey(Decoy, BTN_TRIGGER, true);
+    bus->sendKey(SecondWheel, BTN_TRIGGER + 1, true);
+    bus->sendKey(Wheel, BTN_TRIGGER + 2, true);
+    QTRY_VERIFY(s.window->input()->state().buttonsDown[2]);
+    QVERIFY(!s.window->input()->state().buttonsDown[0]);
+    QVERIFY(!s.window->input()->state().buttonsDown[1]);
+    bus->sendKey(Wheel, BTN_TRIGGER + 2, false);
+}
+
+void TestWheelTest::angleAtCentreAndEnds_data()
+{
+    QTest::addColumn<int>("range");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<double>("angle");
+    for (int range : {900, 540}) {
+        QTest::addRow("%d min", range) << range << -32767 << -range / 2.0;
+        QTest::addRow("%d middle", range) << range << 0 << 0.0;
+        QTest::addRow("%d max", range) << range << 32767 << range / 2.0;
+    }
+}
+
+void TestWheelTest::angleAtCentreAndEnds()
+{
+    QFETCH(int, range);
+    QFETCH(int, value);
+    QFETCH(double, angle);
+    Session s = open();
+    QVERIFY(s.main);
+    QTRY_VERIFY(s.window->input()->isOpen());
+    // A change of the motion range in the main window changes the scale at once.
+    motionRangeSpin(*s.main)->setValue(range);
+    QTRY_COMPARE(s.range->degrees(), range);
+    bus->sendAbs(Wheel, ABS_X, value);
+    QTRY_COMPARE(s.window->shownAngle(), angle);
+    QVERIFY(s.window->findChild<QLabel *>("angleLabel")->text().startsWith(QString::number(angle, 'f', 1)));
+}
+
+void TestWheelTest::removesAndRestoresKernelDeadZone()
+{
+    Session s = open();
+    QVERIFY(s.main);
+    QTRY_VERIFY(s.window->input()->isOpen());
+    bus->clearRecords(Wheel);
+    const QList<QByteArray> framesBefore = testsupport::writtenFrames();
+    button(*s.window, "removeDeadZoneButton")->click();
+    for (const FakeAxis &axis : FakeJoystick::wheel().axes) {
+        const input_absinfo info = bus->absInfo(Wheel, axis.code);
+        QCOMPARE(info.fuzz, 0);
+        QCOMPARE(info.flat, 0);
+        QCOMPARE(info.minimum, axis.minimum);
+        QCOMPARE(info.maximum, axis.maximum);
+    }
+    // Hats have no dead zone to remove: six axes written, each once.
+    QCOMPARE(bus->records(Wheel).absWrites.size(), std::size_t(6));
+    button(*s.window, "restoreDeadZoneButton")->click();
+    for (const FakeAxis &axis : FakeJoystick::wheel().axes) {
+        const input_absinfo info = bus->absInfo(Wheel, axis.code);
+        QCOMPARE(info.fuzz, axis.fuzz);
+        QCOMPARE(info.flat, axis.flat);
+    }
+    QCOMPARE(bus->absInfo(Wheel, ABS_X).fuzz, 65534 >> 8);
+    QCOMPARE(bus->absInfo(Wheel, ABS_X).flat, 65534 >> 4);
+    // Nothing of it went to the controller's settings.
+    QCOMPARE(testsupport::writtenFrames(), framesBefore);
+}
+
+void TestWheelTest::uploadsCappedEffectsAndErasesThemOnClose()
+{
+    Session s = open();
+    QVERIFY(s.main);
+    QTRY_VERIFY(s.window->input()->isOpen());
+    bus->clearRecords(Wheel);
+    const QList<QByteArray> framesBefore = testsupport::writtenFrames();
+
+    // Nothing before the user confirms holding the wheel.
+    {
+        testsupport::ModalBoxWatcher cancel([](QMessageBox &box) { box.button(QMessageBox::Cancel)->click(); });
+        button(*s.window, "pushLeftButton")->click();
+    }
+    QVERIFY(bus->records(Wheel).uploads.empty());
+    testsupport::ModalBoxWatcher ok([](QMessageBox &box) { box.button(QMessageBox::Ok)->click(); });
+    s.window->findChild<QSpinBox *>("strengthSpin")->setValue(90); // the box stops at 50
+    struct Case {
+        const char *button;
+        uint16_t type;
+        uint16_t direction;
+        uint16_t length;
+    };
+    const Case cases[] = {{"pushLeftButton", FF_CONSTANT, 0x4000, 1500},
+                          {"pushRightButton", FF_CONSTANT, 0xC000, 1500},
+                          {"springButton", FF_SPRING, 0x4000, 3000},
+                          {"stepButton", FF_CONSTANT, 0x4000, 200}};
+    for (const Case &c : cases) {
+        const std::size_t before = bus->records(Wheel).uploads.size();
+        button(*s.window, c.button)->click();
+        QTRY_COMPARE(bus->records(Wheel).uploads.size(), before + 1);
+        const ff_effect effect = bus->records(Wheel).uploads.back();
+        QCOMPARE(effect.type, c.type);
+        QCOMPARE(effect.direction, c.direction);
+        QCOMPARE(effect.replay.length, c.length);
+        QVERIFY(effect.replay.length <= 3000);
+        if (c.type == FF_CONSTANT) {
+            QCOMPARE(effect.u.constant.level, int16_t(0x7FFF * 50 / 100));
+        } else {
+            QCOMPARE(effect.u.condition[0].right_coeff, int16_t(0x7FFF * 50 / 100));
+            QCOMPARE(effect.u.condition[0].left_saturation, uint16_t(0xFFFF * 50 / 100));
+        }
+        QTRY_COMPARE(bus->playingEffects(Wheel), std::vector<int>{effect.id});
+    }
+    // A caller that asks for more than the cap gets the cap.
+    s.window->forceTester()->play(ForceTestKind::PushRight, 100);
+    QTRY_COMPARE(bus->records(Wheel).uploads.back().u.constant.level, int16_t(0x7FFF * 50 / 100));
+    QTRY_COMPARE(bus->liveEffects(Wheel).size(), std::size_t(1));
+
+    s.window->close();
+    QTRY_VERIFY(bus->liveEffects(Wheel).empty());
+    QVERIFY(bus->playingEffects(Wheel).empty());
+    for (const input_event &event : bus->records(Wheel).writes)
+        QVERIFY2(event.type == EV_FF && event.code != FF_GAIN && event.code != FF_AUTOCENTER, "global gain or autocentre written");
+    QCOMPARE(testsupport::writtenFrames(), framesBefore);
+}
+
+void TestWheelTest::erasesOnUnplugGameRuleAndQuit()
+{
+    Session s = open();
+    QVERIFY(s.main);
+    QTRY_VERIFY(s.window->input()->isOpen());
+    ForceTester *forces = s.window->forceTester();
+    forces->setConfirmed(true);
+
+    // A game with a rule starts: the running test stops, new ones are refused.
+    QVERIFY(forces->play(ForceTestKind::Spring, 20));
+    QTRY_COMPARE(bus->liveEffects(Wheel).size(), std::size_t(1));
+    s.window->setGameRuleActive(true);
+    QTRY_VERIFY(bus->liveEffects(Wheel).empty());
+    QSignalSpy refused(forces, &ForceTester::failed);
+    QVERIFY(!forces->play(ForceTestKind::PushLeft, 20));
+    QCOMPARE(refused.size(), 1);
+    s.window->setGameRuleActive(false);
+
+    // The controller leaves while a test plays: the window lets go of the node.
+    QVERIFY(forces->play(ForceTestKind::Spring, 20));
+    QTRY_COMPARE(bus->liveEffects(Wheel).size(), std::size_t(1));
+    vellox::sim::unplug();
+    QTRY_VERIFY(!bus->isPlugged(Wheel));
+    QTRY_VERIFY(!s.window->input()->isOpen());
+    vellox::sim::plug();
+    QTRY_VERIFY_WITH_TIMEOUT(s.window->input()->isOpen(), 10000);
+    QVERIFY(bus->liveEffects(Wheel).empty());
+
+    // The tool quits while a test plays: nothing is left on the controller.
+    QVERIFY(forces->play(ForceTestKind::Spring, 20));
+    QTRY_COMPARE(bus->liveEffects(Wheel).size(), std::size_t(1));
+    s.window.reset();
+    QVERIFY(bus->liveEffects(Wheel).empty());
+}
+
+void TestWheelTest::refusedEffectGivesMessageAndLeavesNothing()
+{
+    Session s = open();
+    QVERIFY(s.main);
+    QTRY_VERIFY(s.window->input()->isOpen());
+    ForceTester *forces = s.window->forceTester();
+    forces->setConfirmed(true);
+    const struct {
+        int error;
+        bool onUpload;
+        const char *words;
+    } cases[] = {{ENOSPC, true, "no free effect slot"},
+                 {EBUSY, true, "another program"},
+                 {EAGAIN, true, "busy"},
+                 {ENODEV, false, "gone"}};
+    for (const auto &c : cases) {
+        bus->setUploadError(Wheel, c.onUpload ? c.error : 0);
+        bus->setPlayError(Wheel, c.onUpload ? 0 : c.error);
+        QSignalSpy failed(forces, &ForceTester::failed);
+        QVERIFY(forces->play(ForceTestKind::PushLeft, 20));
+        QVERIFY(failed.wait(5000));
+        QVERIFY2(failed.first().first().toString().contains(c.words), qPrintable(failed.first().first().toString()));
+        QTRY_VERIFY(status(*s.window).contains(c.words));
+        QTRY_VERIFY(bus->liveEffects(Wheel).empty());
+    }
+    bus->setUploadError(Wheel, 0);
+    bus->setPlayError(Wheel, 0);
+}
+
+void TestWheelTest::hostileNodes()
+{
+    MotionRangeSource range;
+    range.setDegrees(900);
+    QString hidraw;
+    WheelNodeTracker tracker([&hidraw] { return hidraw; });
+    WheelTestWindow window(&tracker, &range, nullptr);
+    window.resize(600, 700);
+    window.show();
+
+    hidraw = "/dev/hidraw3"; // no steering axis
+    tracker.controllerConnected();
+    QTRY_VERIFY(window.input()->isOpen());
+    QVERIFY(status(window).contains("no steering axis"));
+    QVERIFY(std::isnan(window.shownAngle()));
+
+    hidraw = "/dev/hidraw4"; // min == max
+    tracker.controllerConnected();
+    QTRY_COMPARE(window.input()->node(), QString("/dev/input/event4"));
+    QVERIFY(status(window).contains("no range"));
+    QVERIFY(std::isnan(window.shownAngle()));
+    QString error;
+    QVERIFY(KernelDeadZone::remove(*window.input(), &error)); // the flat axis is left alone
+
+    hidraw = "/dev/hidraw5"; // hundreds of buttons
+    tracker.controllerConnected();
+    QTRY_COMPARE(window.input()->node(), QString("/dev/input/event5"));
+    QCOMPARE(window.input()->state().buttonCodes.size(), std::size_t(400));
+    // Games number the joystick range first: BTN_JOYSTICK is button 1.
+    QCOMPARE(window.input()->state().buttonCodes.front(), BTN_JOYSTICK);
+    QVERIFY(window.width() <= 600);
+
+    // Garbage on the node: unknown types, codes past the end, extreme values.
+    QRandomGenerator random(21);
+    for (int report = 0; report < 200; ++report) {
+        std::vector<input_event> events(8);
+        for (input_event &e : events) {
+            e.type = static_cast<uint16_t>(random.bounded(0, 0x20));
+            e.code = static_cast<uint16_t>(random.bounded(0, 0x10000));
+            e.value = static_cast<int>(random.generate());
+        }
+        bus->sendReport(ManyButtons, events);
+    }
+    bus->sendKey(ManyButtons, BTN_MISC, true);
+    QTRY_VERIFY(window.input()->state().buttonsDown.back() || window.input()->state().buttonsDown.size() == 400);
+
+    // The node vanishes mid-read.
+    QSignalSpy lost(window.input(), &WheelInput::nodeLost);
+    bus->sendAbs(ManyButtons, ABS_X, 5);
+    bus->unplug(ManyButtons);
+    QVERIFY(lost.wait(5000));
+    QVERIFY(!window.input()->isOpen());
+    QVERIFY(!status(window).isEmpty());
+    bus->plug(ManyButtons);
+}
+
+void TestWheelTest::monitorLines()
+{
+    WheelInput input;
+    QVERIFY(input.open(QString::fromStdString(bus->eventNode(Wheel))));
+    bus->sendReport(Wheel, {input_event{{}, EV_ABS, ABS_X, 32767}, input_event{{}, EV_ABS, ABS_Z, 4095},
+                            input_event{{}, EV_KEY, BTN_TRIGGER + 3, 1}, input_event{{}, EV_ABS, ABS_HAT0Y, -1}});
+    QTRY_VERIFY(input.state().buttonsDown[3]);
+    const QString text = WheelMonitor::textLine(input.state(), 900);
+    QVERIFY2(text.startsWith("angle=450.0 "), qPrintable(text));
+    QVERIFY2(text.contains(" Z=4095(100%) ") && text.contains("buttons=4") && text.contains("hat=up"), qPrintable(text));
+    const QJsonObject json = QJsonDocument::fromJson(WheelMonitor::jsonLine(input.state(), 900).toUtf8()).object();
+    QCOMPARE(json.value("angle").toDouble(), 450.0);
+    QCOMPARE(json.value("axes").toObject().value("Z").toObject().value("percent").toInt(), 100);
+    QCOMPARE(json.value("buttons").toArray(), QJsonArray{4});
+    bus->sendReport(Wheel, {input_event{{}, EV_ABS, ABS_X, 0}, input_event{{}, EV_ABS, ABS_Z, 0},
+                            input_event{{}, EV_KEY, BTN_TRIGGER + 3, 0}, input_event{{}, EV_ABS, ABS_HAT0Y, 0}});
+    QTRY_VERIFY(!input.state().buttonsDown[3]);
+    QCOMPARE(WheelMonitor::textLine(input.state(), 540), QString("angle=0.0 Y=0(0%) Z=0(0%) Rx=2047(50%) Ry=2047(50%) Rz=0(0%) buttons= hat=centre"));
+}
+
+QTEST_MAIN(TestWheelTest)
+#include "test_wheeltest.moc"
