@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>AppFiles</name>
+    <message>
+        <source>cannot create the private folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a private folder of this user (a directory of the user&apos;s own with mode 0700); remove it or set XDG_RUNTIME_DIR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>vellox-wheel-setup: cannot reach or replace the running instance.
@@ -20,6 +31,25 @@
     <message>
         <source>see --help for the options.</source>
         <translation>opcje opisuje --help.</translation>
+    </message>
+    <message>
+        <source>running the command; no settings were applied or will be put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>running the command with the settings that arrived.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ButtonGrid</name>
+    <message>
+        <source>No button pressed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pressed: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -150,14 +180,6 @@
         <translation>Wypisz tę pomoc i zakończ.</translation>
     </message>
     <message>
-        <source>Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; with options it runs as a command without a window.
-
-Exit status: 0 done; 2 bad usage or input (nothing sent); 3 no controller within --wait; 4 controller found but this user may not open it; 5 the controller left during the operation; with -- COMMAND, the command&apos;s own status (128 + signal number for a signal).</source>
-        <translation>Odczytuje i zmienia ustawienia kontrolera kierownicy Vellox. Bez opcji otwiera okno; z opcjami działa jako polecenie bez okna.
-
-Kod wyjścia: 0 gotowe; 2 błędne użycie lub dane (nic nie wysłano); 3 brak kontrolera w czasie --wait; 4 znaleziono kontroler, ale ten użytkownik nie może go otworzyć; 5 kontroler odłączył się w trakcie operacji; z -- COMMAND kod wyjścia samego polecenia (128 + numer sygnału w przypadku sygnału).</translation>
-    </message>
-    <message>
         <source>As the first argument: the window with the current-sense gain shown.</source>
         <translation>Jako pierwszy argument: okno z widocznym wzmocnieniem pomiaru prądu.</translation>
     </message>
@@ -261,6 +283,12 @@ Kod wyjścia: 0 gotowe; 2 błędne użycie lub dane (nic nie wysłano); 3 brak k
         <source>--background starts the window; it goes with no command.</source>
         <translation>--background uruchamia okno; nie łączy się z żadnym poleceniem.</translation>
     </message>
+    <message>
+        <source>Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; with options it runs as a command without a window.
+
+Exit status: 0 done; 1 a file could not be written or the running instance could not be reached; 2 bad usage or input (nothing sent); 3 no controller within --wait; 4 controller found but this user may not open it; 5 the controller left during the operation; with -- COMMAND, the command&apos;s own status (128 + signal number for a signal).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DeviceLinkTarget</name>
@@ -275,6 +303,60 @@ Kod wyjścia: 0 gotowe; 2 błędne użycie lub dane (nic nie wysłano); 3 brak k
             <numerusform>Nie znaleziono kontrolera w ciągu %n sekund.</numerusform>
             <numerusform>Nie znaleziono kontrolera w ciągu %n sekund.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ForceTestWorker</name>
+    <message>
+        <source>No controller is connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the controller is busy; try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another program is using the controller&apos;s force feedback.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the controller has no free effect slot (a game may be holding them).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the controller is gone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this user may not use the controller&apos;s joystick node.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The force test cannot open %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The controller did not accept the test force: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The test force cannot be played: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ForceTester</name>
+    <message>
+        <source>No force test while a game with a rule runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm that you hold the wheel before the first test force.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No controller is connected.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -676,6 +758,14 @@ Kod wyjścia: 0 gotowe; 2 błędne użycie lub dane (nic nie wysłano); 3 brak k
     <message>
         <source>Vellox Wheel Setup keeps running in the tray to switch game profiles. Choose Quit in its menu to end it.</source>
         <translation>Vellox Wheel Setup nadal działa w zasobniku systemowym, aby przełączać profile gier. Wybierz „Zakończ” w jego menu, aby go zamknąć.</translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wheel test…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1212,92 @@ Kod wyjścia: 0 gotowe; 2 błędne użycie lub dane (nic nie wysłano); 3 brak k
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snapshots</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What differs from the controller now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also put back the Controller tab&apos;s hardware fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put these settings back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  unreadable: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  %2 (firmware %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a snapshot to see what differs from the controller now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This snapshot cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No controller is connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The controller holds these settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This snapshot is of another controller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taken with firmware %1; the controller has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hardware field(s) differ and stay as they are.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>before putting back the settings of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>The settings file %1 cannot be read (%2); the defaults are used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file; it is left as it is and the defaults are used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than %2 bytes; it is left as it is and the defaults are used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not in INI format; it is left as it is and the defaults are used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InstanceServer</name>
     <message>
         <source>The running instance ended before it could carry the request out.</source>
@@ -1146,6 +1322,49 @@ Kod wyjścia: 0 gotowe; 2 błędne użycie lub dane (nic nie wysłano); 3 brak k
     <message>
         <source>The running instance did not answer.</source>
         <translation>Działająca instancja nie odpowiedziała.</translation>
+    </message>
+    <message>
+        <source>The running instance (version %1) cannot read a request of protocol %2 from another release; quit it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot use the lock file %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another start of the program has held %1 for too long; try again, or end that start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JoystickNode</name>
+    <message>
+        <source>No controller is connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device list of the system cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The controller at %1 is not a USB device with a game-controller side.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The controller has no joystick node (yet).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists but this user may not open it (%2). Log in at the computer&apos;s own seat, or install the tool&apos;s udev rule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The live view is not available on this system.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1231,8 +1450,23 @@ Kod wyjścia: 0 gotowe; 2 błędne użycie lub dane (nic nie wysłano); 3 brak k
         <translation>Profile gier…</translation>
     </message>
     <message>
-        <source>Game profiles</source>
-        <translation>Profile gier</translation>
+        <source>Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wheel test…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>%1 is not a regular file; nothing was written.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1244,6 +1478,28 @@ Kod wyjścia: 0 gotowe; 2 błędne użycie lub dane (nic nie wysłano); 3 brak k
     <message>
         <source>Profile name</source>
         <translation>Nazwa profilu</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDiff</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  %1: %2 -&gt; %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Controller hardware:
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1319,6 +1575,228 @@ Kod wyjścia: 0 gotowe; 2 błędne użycie lub dane (nic nie wysłano); 3 brak k
     <message>
         <source>Neither settings text nor a raw profile (64 bytes of effects, or 128 bytes of periphery settings).</source>
         <translation>Ani tekst ustawień, ani surowy profil (64 bajty ustawień efektów lub 128 bajtów ustawień peryferiów).</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsUndo</name>
+    <message>
+        <source>Settings change</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Snapshot</name>
+    <message>
+        <source>There is no snapshot %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The snapshot&apos;s header is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SnapshotRecorder</name>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings history cannot be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WheelInput</name>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log in at the computer&apos;s own seat, or install the tool&apos;s udev rule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not an input node that can be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The controller&apos;s joystick node %1 went away: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kernel refused to change %1 on %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WheelState</name>
+    <message>
+        <source>up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>centre</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WheelTestWindow</name>
+    <message>
+        <source>Wheel test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steering wheel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steering angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Axes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buttons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kernel dead zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the kernel&apos;s dead zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the kernel&apos;s values back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove it each time the controller is plugged in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Push left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Push right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centring spring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No controller is connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A game with a rule is running: force tests are off until it ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The node reports no steering axis.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The steering axis reports no range.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— (motion range not known yet)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1° of ±%2°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fuzz %1, flat %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hat: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hat: none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kernel&apos;s dead zone is removed until the controller is plugged in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kernel&apos;s values are back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wheel will turn by itself. Hold the wheel firmly with both hands, then press OK.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
