@@ -5,11 +5,11 @@
     <name>AppFiles</name>
     <message>
         <source>cannot create the private folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der private Ordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>%1 is not a private folder of this user (a directory of the user&apos;s own with mode 0700); remove it or set XDG_RUNTIME_DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein privater Ordner dieses Benutzers (ein eigenes Verzeichnis des Benutzers mit Modus 0700); entfernen Sie es oder setzen Sie XDG_RUNTIME_DIR.</translation>
     </message>
 </context>
 <context>
@@ -34,22 +34,22 @@
     </message>
     <message>
         <source>running the command; no settings were applied or will be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Befehl wird ausgeführt; es wurden keine Einstellungen angewendet, und es werden keine wiederhergestellt.</translation>
     </message>
     <message>
         <source>running the command with the settings that arrived.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Befehl wird mit den Einstellungen ausgeführt, die noch angekommen sind.</translation>
     </message>
 </context>
 <context>
     <name>ButtonGrid</name>
     <message>
         <source>No button pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Taste gedrückt</translation>
     </message>
     <message>
         <source>Pressed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedrückt: %1</translation>
     </message>
 </context>
 <context>
@@ -287,7 +287,9 @@
         <source>Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; with options it runs as a command without a window.
 
 Exit status: 0 done; 1 a file could not be written or the running instance could not be reached; 2 bad usage or input (nothing sent); 3 no controller within --wait; 4 controller found but this user may not open it; 5 the controller left during the operation; with -- COMMAND, the command&apos;s own status (128 + signal number for a signal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest und bearbeitet die Einstellungen eines Vellox-Lenkrad-Controllers. Ohne Optionen öffnet das Programm das Fenster; mit Optionen läuft es als Befehl ohne Fenster.
+
+Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende Instanz nicht erreicht werden; 2 falscher Aufruf oder falsche Eingabe (nichts gesendet); 3 kein Controller innerhalb von --wait; 4 Controller gefunden, aber dieser Benutzer darf ihn nicht öffnen; 5 der Controller wurde während des Vorgangs getrennt; mit -- COMMAND der eigene Status des Befehls (128 + Signalnummer bei einem Signal).</translation>
     </message>
 </context>
 <context>
@@ -308,54 +310,54 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>ForceTestWorker</name>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Controller angeschlossen.</translation>
     </message>
     <message>
         <source>the controller is busy; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Controller ist beschäftigt; versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <source>another program is using the controller&apos;s force feedback.</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Programm nutzt das Force Feedback des Controllers.</translation>
     </message>
     <message>
         <source>the controller has no free effect slot (a game may be holding them).</source>
-        <translation type="unfinished"></translation>
+        <translation>der Controller hat keinen freien Effekt-Slot (womöglich belegt ein Spiel sie).</translation>
     </message>
     <message>
         <source>the controller is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Controller wurde getrennt.</translation>
     </message>
     <message>
         <source>this user may not use the controller&apos;s joystick node.</source>
-        <translation type="unfinished"></translation>
+        <translation>dieser Benutzer darf die Joystick-Gerätedatei des Controllers nicht verwenden.</translation>
     </message>
     <message>
         <source>The force test cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Krafttest kann %1 nicht öffnen: %2</translation>
     </message>
     <message>
         <source>The controller did not accept the test force: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Controller hat die Testkraft nicht angenommen: %1</translation>
     </message>
     <message>
         <source>The test force cannot be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Testkraft kann nicht abgespielt werden: %1</translation>
     </message>
 </context>
 <context>
     <name>ForceTester</name>
     <message>
         <source>No force test while a game with a rule runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Krafttest, solange ein Spiel mit Regel läuft.</translation>
     </message>
     <message>
         <source>Confirm that you hold the wheel before the first test force.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen Sie vor der ersten Testkraft, dass Sie das Lenkrad festhalten.</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Controller angeschlossen.</translation>
     </message>
 </context>
 <context>
@@ -760,11 +762,11 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf…</translation>
     </message>
     <message>
         <source>Wheel test…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenkradtest…</translation>
     </message>
 </context>
 <context>
@@ -1214,85 +1216,85 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>HistoryWindow</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>Snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshots</translation>
     </message>
     <message>
         <source>What differs from the controller now</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiede zum jetzigen Stand des Controllers</translation>
     </message>
     <message>
         <source>Also put back the Controller tab&apos;s hardware fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch die Hardware-Felder des Reiters Controller wiederherstellen</translation>
     </message>
     <message>
         <source>Put these settings back</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen wiederherstellen</translation>
     </message>
     <message>
         <source>%1  unreadable: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  unlesbar: %2</translation>
     </message>
     <message>
         <source>%1  %2 (firmware %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2 (Firmware %3)</translation>
     </message>
     <message>
         <source>Choose a snapshot to see what differs from the controller now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Snapshot, um zu sehen, was vom jetzigen Stand des Controllers abweicht.</translation>
     </message>
     <message>
         <source>This snapshot cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Snapshot kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Controller angeschlossen.</translation>
     </message>
     <message>
         <source>The controller holds these settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Controller stehen bereits diese Einstellungen.</translation>
     </message>
     <message>
         <source>This snapshot is of another controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Snapshot stammt von einem anderen Controller.</translation>
     </message>
     <message>
         <source>Taken with firmware %1; the controller has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Firmware %1 aufgenommen; auf dem Controller läuft %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n hardware field(s) differ and stay as they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Hardware-Feld weicht ab und bleibt unverändert.</numerusform>
+            <numerusform>%n Hardware-Felder weichen ab und bleiben unverändert.</numerusform>
         </translation>
     </message>
     <message>
         <source>before putting back the settings of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vor dem Wiederherstellen der Einstellungen vom %1</translation>
     </message>
 </context>
 <context>
     <name>IniFile</name>
     <message>
         <source>The settings file %1 cannot be read (%2); the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden (%2); es werden die Standardwerte verwendet.</translation>
     </message>
     <message>
         <source>The settings file %1 is not a regular file; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 ist keine normale Datei; sie bleibt unverändert, und es werden die Standardwerte verwendet.</translation>
     </message>
     <message>
         <source>The settings file %1 is larger than %2 bytes; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 ist größer als %2 Bytes; sie bleibt unverändert, und es werden die Standardwerte verwendet.</translation>
     </message>
     <message>
         <source>The settings file %1 is not in INI format; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 ist nicht im INI-Format; sie bleibt unverändert, und es werden die Standardwerte verwendet.</translation>
     </message>
 </context>
 <context>
@@ -1323,46 +1325,46 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>The running instance (version %1) cannot read a request of protocol %2 from another release; quit it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die laufende Instanz (Version %1) kann eine Anfrage mit Protokoll %2 aus einer anderen Version nicht lesen; beenden Sie sie und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>cannot use the lock file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sperrdatei %1 kann nicht verwendet werden.</translation>
     </message>
     <message>
         <source>another start of the program has held %1 for too long; try again, or end that start.</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderer Start des Programms hält %1 schon zu lange; versuchen Sie es erneut oder beenden Sie diesen anderen Start.</translation>
     </message>
 </context>
 <context>
     <name>JoystickNode</name>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Controller angeschlossen.</translation>
     </message>
     <message>
         <source>The device list of the system cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geräteliste des Systems kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The controller at %1 is not a USB device with a game-controller side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Controller unter %1 ist kein USB-Gerät mit Gamecontroller-Schnittstelle.</translation>
     </message>
     <message>
         <source>The controller has no joystick node (yet).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Controller hat (noch) keine Joystick-Gerätedatei.</translation>
     </message>
     <message>
         <source>%1 exists but this user may not open it (%2). Log in at the computer&apos;s own seat, or install the tool&apos;s udev rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert, aber dieser Benutzer darf es nicht öffnen (%2). Melden Sie sich direkt an diesem Computer an oder installieren Sie die udev-Regel des Programms.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>The live view is not available on this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Live-Ansicht ist auf diesem System nicht verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -1449,22 +1451,22 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Extras</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf…</translation>
     </message>
     <message>
         <source>Wheel test…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenkradtest…</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>%1 is not a regular file; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine normale Datei; es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -1482,22 +1484,25 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>SettingsDiff</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Wert)</translation>
     </message>
     <message>
         <source>  %1: %2 -&gt; %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  %1: %2 -&gt; %3
+</translation>
     </message>
     <message>
         <source>Settings:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen:
+</translation>
     </message>
     <message>
         <source>Controller hardware:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Controller-Hardware:
+</translation>
     </message>
 </context>
 <context>
@@ -1579,222 +1584,222 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>SettingsUndo</name>
     <message>
         <source>Settings change</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsänderung</translation>
     </message>
 </context>
 <context>
     <name>Snapshot</name>
     <message>
         <source>There is no snapshot %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Snapshot %1.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The snapshot&apos;s header is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kopf des Snapshots ist beschädigt.</translation>
     </message>
 </context>
 <context>
     <name>SnapshotRecorder</name>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The settings history cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einstellungsverlauf kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
     <name>WheelInput</name>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Log in at the computer&apos;s own seat, or install the tool&apos;s udev rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Melden Sie sich direkt an diesem Computer an oder installieren Sie die udev-Regel des Programms.</translation>
     </message>
     <message>
         <source>%1 is not an input node that can be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine lesbare Eingabe-Gerätedatei: %2</translation>
     </message>
     <message>
         <source>The controller&apos;s joystick node %1 went away: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Joystick-Gerätedatei %1 des Controllers ist verschwunden: %2</translation>
     </message>
     <message>
         <source>The kernel refused to change %1 on %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kernel hat die Änderung von %1 an %2 abgelehnt: %3</translation>
     </message>
 </context>
 <context>
     <name>WheelState</name>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>oben</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>unten</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>links</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>rechts</translation>
     </message>
     <message>
         <source>centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
 </context>
 <context>
     <name>WheelTestWindow</name>
     <message>
         <source>Wheel test</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenkradtest</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Steering wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenkrad</translation>
     </message>
     <message>
         <source>Steering angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenkeinschlag</translation>
     </message>
     <message>
         <source>Axes</source>
-        <translation type="unfinished"></translation>
+        <translation>Achsen</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten</translation>
     </message>
     <message>
         <source>Hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat-Switch</translation>
     </message>
     <message>
         <source>Kernel dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Kernel-Totzone</translation>
     </message>
     <message>
         <source>Remove the kernel&apos;s dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Kernel-Totzone entfernen</translation>
     </message>
     <message>
         <source>Put the kernel&apos;s values back</source>
-        <translation type="unfinished"></translation>
+        <translation>Kernel-Werte wiederherstellen</translation>
     </message>
     <message>
         <source>Remove it each time the controller is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei jedem Anstecken des Controllers entfernen</translation>
     </message>
     <message>
         <source>Force tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Krafttests</translation>
     </message>
     <message>
         <source>&amp;Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stärke</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Push left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach links drücken</translation>
     </message>
     <message>
         <source>Push right</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach rechts drücken</translation>
     </message>
     <message>
         <source>Centring spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrierfeder</translation>
     </message>
     <message>
         <source>Short step</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzer Kraftstoß</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Controller angeschlossen.</translation>
     </message>
     <message>
         <source>A game with a rule is running: force tests are off until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spiel mit Regel läuft: Krafttests sind bis zu seinem Ende gesperrt.</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unter %2</translation>
     </message>
     <message>
         <source>The node reports no steering axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gerätedatei meldet keine Lenkachse.</translation>
     </message>
     <message>
         <source>The steering axis reports no range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lenkachse meldet keinen Wertebereich.</translation>
     </message>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>— (motion range not known yet)</source>
-        <translation type="unfinished"></translation>
+        <translation>— (Lenkwinkel noch unbekannt)</translation>
     </message>
     <message>
         <source>%1° of ±%2°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° von ±%2°</translation>
     </message>
     <message>
         <source>%1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %)</translation>
     </message>
     <message>
         <source>fuzz %1, flat %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fuzz %1, flat %2</translation>
     </message>
     <message>
         <source>Hat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat-Switch: %1</translation>
     </message>
     <message>
         <source>Hat: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat-Switch: keiner</translation>
     </message>
     <message>
         <source>The kernel&apos;s dead zone is removed until the controller is plugged in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kernel-Totzone ist entfernt, bis der Controller erneut angesteckt wird.</translation>
     </message>
     <message>
         <source>The kernel&apos;s values are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kernel-Werte sind wiederhergestellt.</translation>
     </message>
     <message>
         <source>The wheel will turn by itself. Hold the wheel firmly with both hands, then press OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lenkrad dreht sich gleich von selbst. Halten Sie es mit beiden Händen fest und drücken Sie dann OK.</translation>
     </message>
 </context>
 </TS>

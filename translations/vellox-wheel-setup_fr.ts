@@ -5,11 +5,11 @@
     <name>AppFiles</name>
     <message>
         <source>cannot create the private folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier privé %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is not a private folder of this user (a directory of the user&apos;s own with mode 0700); remove it or set XDG_RUNTIME_DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un dossier privé de cet utilisateur (un répertoire lui appartenant, en mode 0700)&#xa0;; supprimez-le ou définissez XDG_RUNTIME_DIR.</translation>
     </message>
 </context>
 <context>
@@ -34,22 +34,22 @@
     </message>
     <message>
         <source>running the command; no settings were applied or will be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>exécution de la commande&#xa0;; aucun réglage n’a été appliqué ni ne sera rétabli.</translation>
     </message>
     <message>
         <source>running the command with the settings that arrived.</source>
-        <translation type="unfinished"></translation>
+        <translation>exécution de la commande avec les réglages qui sont parvenus au contrôleur.</translation>
     </message>
 </context>
 <context>
     <name>ButtonGrid</name>
     <message>
         <source>No button pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun bouton appuyé</translation>
     </message>
     <message>
         <source>Pressed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons appuyés&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -287,7 +287,9 @@
         <source>Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; with options it runs as a command without a window.
 
 Exit status: 0 done; 1 a file could not be written or the running instance could not be reached; 2 bad usage or input (nothing sent); 3 no controller within --wait; 4 controller found but this user may not open it; 5 the controller left during the operation; with -- COMMAND, the command&apos;s own status (128 + signal number for a signal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit et modifie les réglages d’un contrôleur de volant Vellox. Sans option, le programme ouvre la fenêtre&#xa0;; avec des options, il s’exécute comme une commande, sans fenêtre.
+
+Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit ou l’instance en cours n’a pas pu être jointe&#xa0;; 2 mauvaise utilisation ou entrée invalide (rien n’a été envoyé)&#xa0;; 3 aucun contrôleur dans le délai de --wait&#xa0;; 4 contrôleur trouvé, mais cet utilisateur n’a pas le droit de l’ouvrir&#xa0;; 5 le contrôleur a été déconnecté pendant l’opération&#xa0;; avec -- COMMAND, le code de sortie de la commande elle-même (128 + numéro du signal en cas de signal).</translation>
     </message>
 </context>
 <context>
@@ -308,54 +310,54 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>ForceTestWorker</name>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun contrôleur n’est connecté.</translation>
     </message>
     <message>
         <source>the controller is busy; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>le contrôleur est occupé&#xa0;; réessayez dans un instant.</translation>
     </message>
     <message>
         <source>another program is using the controller&apos;s force feedback.</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre programme utilise le retour de force du contrôleur.</translation>
     </message>
     <message>
         <source>the controller has no free effect slot (a game may be holding them).</source>
-        <translation type="unfinished"></translation>
+        <translation>le contrôleur n’a plus d’emplacement d’effet libre (un jeu les occupe peut-être).</translation>
     </message>
     <message>
         <source>the controller is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>le contrôleur a été déconnecté.</translation>
     </message>
     <message>
         <source>this user may not use the controller&apos;s joystick node.</source>
-        <translation type="unfinished"></translation>
+        <translation>cet utilisateur n’a pas le droit d’utiliser le nœud joystick du contrôleur.</translation>
     </message>
     <message>
         <source>The force test cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le test de force ne peut pas ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The controller did not accept the test force: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrôleur n’a pas accepté la force de test&#xa0;: %1</translation>
     </message>
     <message>
         <source>The test force cannot be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La force de test ne peut pas être jouée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>ForceTester</name>
     <message>
         <source>No force test while a game with a rule runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun test de force tant qu’un jeu avec une règle tourne.</translation>
     </message>
     <message>
         <source>Confirm that you hold the wheel before the first test force.</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmez que vous tenez le volant avant la première force de test.</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun contrôleur n’est connecté.</translation>
     </message>
 </context>
 <context>
@@ -760,11 +762,11 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique…</translation>
     </message>
     <message>
         <source>Wheel test…</source>
-        <translation type="unfinished"></translation>
+        <translation>Test du volant…</translation>
     </message>
 </context>
 <context>
@@ -1214,85 +1216,85 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>HistoryWindow</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
     <message>
         <source>Snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Instantanés</translation>
     </message>
     <message>
         <source>What differs from the controller now</source>
-        <translation type="unfinished"></translation>
+        <translation>Différences avec l’état actuel du contrôleur</translation>
     </message>
     <message>
         <source>Also put back the Controller tab&apos;s hardware fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir aussi les champs matériels de l’onglet Contrôleur</translation>
     </message>
     <message>
         <source>Put these settings back</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir ces réglages</translation>
     </message>
     <message>
         <source>%1  unreadable: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  illisible&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1  %2 (firmware %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2 (firmware %3)</translation>
     </message>
     <message>
         <source>Choose a snapshot to see what differs from the controller now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un instantané pour voir ce qui diffère de l’état actuel du contrôleur.</translation>
     </message>
     <message>
         <source>This snapshot cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet instantané ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun contrôleur n’est connecté.</translation>
     </message>
     <message>
         <source>The controller holds these settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrôleur contient déjà ces réglages.</translation>
     </message>
     <message>
         <source>This snapshot is of another controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet instantané provient d’un autre contrôleur.</translation>
     </message>
     <message>
         <source>Taken with firmware %1; the controller has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pris avec le firmware %1&#xa0;; le contrôleur utilise le firmware %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n hardware field(s) differ and stay as they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n champ matériel diffère et reste tel quel.</numerusform>
+            <numerusform>%n champs matériels diffèrent et restent tels quels.</numerusform>
         </translation>
     </message>
     <message>
         <source>before putting back the settings of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>avant de rétablir les réglages du %1</translation>
     </message>
 </context>
 <context>
     <name>IniFile</name>
     <message>
         <source>The settings file %1 cannot be read (%2); the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages %1 ne peut pas être lu (%2)&#xa0;; les valeurs par défaut sont utilisées.</translation>
     </message>
     <message>
         <source>The settings file %1 is not a regular file; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages %1 n’est pas un fichier ordinaire&#xa0;; il est laissé tel quel et les valeurs par défaut sont utilisées.</translation>
     </message>
     <message>
         <source>The settings file %1 is larger than %2 bytes; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages %1 dépasse %2 octets&#xa0;; il est laissé tel quel et les valeurs par défaut sont utilisées.</translation>
     </message>
     <message>
         <source>The settings file %1 is not in INI format; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages %1 n’est pas au format INI&#xa0;; il est laissé tel quel et les valeurs par défaut sont utilisées.</translation>
     </message>
 </context>
 <context>
@@ -1323,46 +1325,46 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>The running instance (version %1) cannot read a request of protocol %2 from another release; quit it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instance en cours (version %1) ne peut pas lire une requête du protocole %2 venant d’une autre version&#xa0;; quittez-la et réessayez.</translation>
     </message>
     <message>
         <source>cannot use the lock file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’utiliser le fichier de verrou %1.</translation>
     </message>
     <message>
         <source>another start of the program has held %1 for too long; try again, or end that start.</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre lancement du programme retient %1 depuis trop longtemps&#xa0;; réessayez, ou mettez fin à ce lancement.</translation>
     </message>
 </context>
 <context>
     <name>JoystickNode</name>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun contrôleur n’est connecté.</translation>
     </message>
     <message>
         <source>The device list of the system cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des périphériques du système ne peut pas être lue.</translation>
     </message>
     <message>
         <source>The controller at %1 is not a USB device with a game-controller side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrôleur sur %1 n’est pas un périphérique USB doté d’une interface de contrôleur de jeu.</translation>
     </message>
     <message>
         <source>The controller has no joystick node (yet).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrôleur n’a pas (encore) de nœud joystick.</translation>
     </message>
     <message>
         <source>%1 exists but this user may not open it (%2). Log in at the computer&apos;s own seat, or install the tool&apos;s udev rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe, mais cet utilisateur n’a pas le droit de l’ouvrir (%2). Connectez-vous directement sur cet ordinateur, ou installez la règle udev de l’outil.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The live view is not available on this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’affichage en direct n’est pas disponible sur ce système.</translation>
     </message>
 </context>
 <context>
@@ -1449,22 +1451,22 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Outils</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique…</translation>
     </message>
     <message>
         <source>Wheel test…</source>
-        <translation type="unfinished"></translation>
+        <translation>Test du volant…</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>%1 is not a regular file; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un fichier ordinaire&#xa0;; rien n’a été écrit.</translation>
     </message>
 </context>
 <context>
@@ -1482,22 +1484,25 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>SettingsDiff</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune valeur)</translation>
     </message>
     <message>
         <source>  %1: %2 -&gt; %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  %1&#xa0;: %2 -&gt; %3
+</translation>
     </message>
     <message>
         <source>Settings:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages&#xa0;:
+</translation>
     </message>
     <message>
         <source>Controller hardware:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Matériel du contrôleur&#xa0;:
+</translation>
     </message>
 </context>
 <context>
@@ -1579,222 +1584,222 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>SettingsUndo</name>
     <message>
         <source>Settings change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification des réglages</translation>
     </message>
 </context>
 <context>
     <name>Snapshot</name>
     <message>
         <source>There is no snapshot %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’existe aucun instantané %1.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>The snapshot&apos;s header is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’en-tête de l’instantané est endommagé.</translation>
     </message>
 </context>
 <context>
     <name>SnapshotRecorder</name>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
     </message>
     <message>
         <source>The settings history cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique des réglages ne peut pas être écrit&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>WheelInput</name>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Log in at the computer&apos;s own seat, or install the tool&apos;s udev rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez-vous directement sur cet ordinateur, ou installez la règle udev de l’outil.</translation>
     </message>
     <message>
         <source>%1 is not an input node that can be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un nœud d’entrée lisible&#xa0;: %2</translation>
     </message>
     <message>
         <source>The controller&apos;s joystick node %1 went away: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nœud joystick %1 du contrôleur a disparu&#xa0;: %2</translation>
     </message>
     <message>
         <source>The kernel refused to change %1 on %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Le noyau a refusé de modifier %1 sur %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
     <name>WheelState</name>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>haut</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>bas</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>gauche</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>droite</translation>
     </message>
     <message>
         <source>centre</source>
-        <translation type="unfinished"></translation>
+        <translation>centre</translation>
     </message>
 </context>
 <context>
     <name>WheelTestWindow</name>
     <message>
         <source>Wheel test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test du volant</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Steering wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Volant</translation>
     </message>
     <message>
         <source>Steering angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle du volant</translation>
     </message>
     <message>
         <source>Axes</source>
-        <translation type="unfinished"></translation>
+        <translation>Axes</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons</translation>
     </message>
     <message>
         <source>Hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapeau chinois</translation>
     </message>
     <message>
         <source>Kernel dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone morte du noyau</translation>
     </message>
     <message>
         <source>Remove the kernel&apos;s dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la zone morte du noyau</translation>
     </message>
     <message>
         <source>Put the kernel&apos;s values back</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les valeurs du noyau</translation>
     </message>
     <message>
         <source>Remove it each time the controller is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>La supprimer à chaque branchement du contrôleur</translation>
     </message>
     <message>
         <source>Force tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests de force</translation>
     </message>
     <message>
         <source>&amp;Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Force</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Force</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Push left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pousser à gauche</translation>
     </message>
     <message>
         <source>Push right</source>
-        <translation type="unfinished"></translation>
+        <translation>Pousser à droite</translation>
     </message>
     <message>
         <source>Centring spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Ressort de centrage</translation>
     </message>
     <message>
         <source>Short step</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulsion courte</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun contrôleur n’est connecté.</translation>
     </message>
     <message>
         <source>A game with a rule is running: force tests are off until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu avec une règle est en cours&#xa0;: les tests de force sont désactivés jusqu’à ce qu’il se termine.</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>The node reports no steering axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nœud ne signale aucun axe de direction.</translation>
     </message>
     <message>
         <source>The steering axis reports no range.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’axe de direction ne signale aucune plage.</translation>
     </message>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>— (motion range not known yet)</source>
-        <translation type="unfinished"></translation>
+        <translation>— (angle de rotation encore inconnu)</translation>
     </message>
     <message>
         <source>%1° of ±%2°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° sur ±%2°</translation>
     </message>
     <message>
         <source>%1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %)</translation>
     </message>
     <message>
         <source>fuzz %1, flat %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fuzz %1, flat %2</translation>
     </message>
     <message>
         <source>Hat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapeau chinois&#xa0;: %1</translation>
     </message>
     <message>
         <source>Hat: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapeau chinois&#xa0;: aucun</translation>
     </message>
     <message>
         <source>The kernel&apos;s dead zone is removed until the controller is plugged in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La zone morte du noyau est supprimée jusqu’au prochain branchement du contrôleur.</translation>
     </message>
     <message>
         <source>The kernel&apos;s values are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs du noyau sont rétablies.</translation>
     </message>
     <message>
         <source>The wheel will turn by itself. Hold the wheel firmly with both hands, then press OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le volant va tourner tout seul. Tenez-le fermement à deux mains, puis appuyez sur OK.</translation>
     </message>
 </context>
 </TS>
