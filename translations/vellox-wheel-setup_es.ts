@@ -1224,7 +1224,7 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
     </message>
     <message>
         <source>What differs from the controller now</source>
-        <translation>En qué difiere del controlador ahora</translation>
+        <translation>Diferencias con el estado actual del controlador</translation>
     </message>
     <message>
         <source>Also put back the Controller tab&apos;s hardware fields</source>
@@ -1244,7 +1244,7 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
     </message>
     <message>
         <source>Choose a snapshot to see what differs from the controller now.</source>
-        <translation>Elija una instantánea para ver en qué difiere del controlador ahora.</translation>
+        <translation>Elija una instantánea para ver en qué difiere del estado actual del controlador.</translation>
     </message>
     <message>
         <source>This snapshot cannot be read: %1</source>

@@ -1224,7 +1224,7 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
     </message>
     <message>
         <source>What differs from the controller now</source>
-        <translation>Differenze rispetto al controller attuale</translation>
+        <translation>Differenze rispetto allo stato attuale del controller</translation>
     </message>
     <message>
         <source>Also put back the Controller tab&apos;s hardware fields</source>
@@ -1244,7 +1244,7 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
     </message>
     <message>
         <source>Choose a snapshot to see what differs from the controller now.</source>
-        <translation>Scegliere un&apos;istantanea per vedere cosa differisce dal controller attuale.</translation>
+        <translation>Scegliere un&apos;istantanea per vedere cosa differisce dallo stato attuale del controller.</translation>
     </message>
     <message>
         <source>This snapshot cannot be read: %1</source>
