@@ -5,11 +5,11 @@
     <name>AppFiles</name>
     <message>
         <source>cannot create the private folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta privada %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a private folder of this user (a directory of the user&apos;s own with mode 0700); remove it or set XDG_RUNTIME_DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta privada de este usuario (un directorio propio del usuario con permisos 0700); elimínelo o defina XDG_RUNTIME_DIR.</translation>
     </message>
 </context>
 <context>
@@ -34,22 +34,22 @@
     </message>
     <message>
         <source>running the command; no settings were applied or will be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>se ejecuta el comando; no se aplicó ningún ajuste ni se restaurará ninguno.</translation>
     </message>
     <message>
         <source>running the command with the settings that arrived.</source>
-        <translation type="unfinished"></translation>
+        <translation>se ejecuta el comando con los ajustes que llegaron.</translation>
     </message>
 </context>
 <context>
     <name>ButtonGrid</name>
     <message>
         <source>No button pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún botón pulsado</translation>
     </message>
     <message>
         <source>Pressed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Botones pulsados: %1</translation>
     </message>
 </context>
 <context>
@@ -287,7 +287,9 @@
         <source>Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; with options it runs as a command without a window.
 
 Exit status: 0 done; 1 a file could not be written or the running instance could not be reached; 2 bad usage or input (nothing sent); 3 no controller within --wait; 4 controller found but this user may not open it; 5 the controller left during the operation; with -- COMMAND, the command&apos;s own status (128 + signal number for a signal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee y edita los ajustes de un controlador de volante Vellox. Sin opciones abre la ventana; con opciones se ejecuta como comando sin ventana.
+
+Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contactar con la instancia en ejecución; 2 uso o entrada incorrectos (no se envió nada); 3 ningún controlador en el plazo de --wait; 4 controlador encontrado, pero este usuario no tiene permiso para abrirlo; 5 el controlador se desconectó durante la operación; con -- COMMAND, el estado del propio comando (128 + número de señal si terminó por una señal).</translation>
     </message>
 </context>
 <context>
@@ -308,54 +310,54 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>ForceTestWorker</name>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún controlador conectado.</translation>
     </message>
     <message>
         <source>the controller is busy; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>el controlador está ocupado; vuelva a intentarlo en un momento.</translation>
     </message>
     <message>
         <source>another program is using the controller&apos;s force feedback.</source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa está usando el force feedback del controlador.</translation>
     </message>
     <message>
         <source>the controller has no free effect slot (a game may be holding them).</source>
-        <translation type="unfinished"></translation>
+        <translation>el controlador no tiene ninguna ranura de efecto libre (puede que un juego las esté ocupando).</translation>
     </message>
     <message>
         <source>the controller is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>el controlador ya no está conectado.</translation>
     </message>
     <message>
         <source>this user may not use the controller&apos;s joystick node.</source>
-        <translation type="unfinished"></translation>
+        <translation>este usuario no tiene permiso para usar el nodo de joystick del controlador.</translation>
     </message>
     <message>
         <source>The force test cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La prueba de fuerza no puede abrir %1: %2</translation>
     </message>
     <message>
         <source>The controller did not accept the test force: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El controlador no aceptó la fuerza de prueba: %1</translation>
     </message>
     <message>
         <source>The test force cannot be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reproducir la fuerza de prueba: %1</translation>
     </message>
 </context>
 <context>
     <name>ForceTester</name>
     <message>
         <source>No force test while a game with a rule runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se permiten pruebas de fuerza mientras se ejecuta un juego con regla.</translation>
     </message>
     <message>
         <source>Confirm that you hold the wheel before the first test force.</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirme que sujeta el volante antes de la primera fuerza de prueba.</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún controlador conectado.</translation>
     </message>
 </context>
 <context>
@@ -760,11 +762,11 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial…</translation>
     </message>
     <message>
         <source>Wheel test…</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba del volante…</translation>
     </message>
 </context>
 <context>
@@ -1214,85 +1216,85 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>HistoryWindow</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>Snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Instantáneas</translation>
     </message>
     <message>
         <source>What differs from the controller now</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencias con el estado actual del controlador</translation>
     </message>
     <message>
         <source>Also put back the Controller tab&apos;s hardware fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar también los campos de hardware de la pestaña Controlador</translation>
     </message>
     <message>
         <source>Put these settings back</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar estos ajustes</translation>
     </message>
     <message>
         <source>%1  unreadable: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  ilegible: %2</translation>
     </message>
     <message>
         <source>%1  %2 (firmware %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2 (firmware %3)</translation>
     </message>
     <message>
         <source>Choose a snapshot to see what differs from the controller now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una instantánea para ver en qué difiere del estado actual del controlador.</translation>
     </message>
     <message>
         <source>This snapshot cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer esta instantánea: %1</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún controlador conectado.</translation>
     </message>
     <message>
         <source>The controller holds these settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>El controlador tiene estos ajustes.</translation>
     </message>
     <message>
         <source>This snapshot is of another controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta instantánea es de otro controlador.</translation>
     </message>
     <message>
         <source>Taken with firmware %1; the controller has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomada con el firmware %1; el controlador tiene el %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n hardware field(s) differ and stay as they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n campo de hardware difiere y se deja como está.</numerusform>
+            <numerusform>%n campos de hardware difieren y se dejan como están.</numerusform>
         </translation>
     </message>
     <message>
         <source>before putting back the settings of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>antes de restaurar los ajustes del %1</translation>
     </message>
 </context>
 <context>
     <name>IniFile</name>
     <message>
         <source>The settings file %1 cannot be read (%2); the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de ajustes %1 (%2); se usan los valores predeterminados.</translation>
     </message>
     <message>
         <source>The settings file %1 is not a regular file; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ajustes %1 no es un archivo normal; se deja como está y se usan los valores predeterminados.</translation>
     </message>
     <message>
         <source>The settings file %1 is larger than %2 bytes; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ajustes %1 ocupa más de %2 bytes; se deja como está y se usan los valores predeterminados.</translation>
     </message>
     <message>
         <source>The settings file %1 is not in INI format; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ajustes %1 no está en formato INI; se deja como está y se usan los valores predeterminados.</translation>
     </message>
 </context>
 <context>
@@ -1323,46 +1325,46 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>The running instance (version %1) cannot read a request of protocol %2 from another release; quit it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La instancia en ejecución (versión %1) no puede leer una solicitud del protocolo %2 de otra versión; ciérrela y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>cannot use the lock file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede usar el archivo de bloqueo %1.</translation>
     </message>
     <message>
         <source>another start of the program has held %1 for too long; try again, or end that start.</source>
-        <translation type="unfinished"></translation>
+        <translation>otro inicio del programa ha retenido %1 demasiado tiempo; vuelva a intentarlo o termine ese inicio.</translation>
     </message>
 </context>
 <context>
     <name>JoystickNode</name>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún controlador conectado.</translation>
     </message>
     <message>
         <source>The device list of the system cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la lista de dispositivos del sistema.</translation>
     </message>
     <message>
         <source>The controller at %1 is not a USB device with a game-controller side.</source>
-        <translation type="unfinished"></translation>
+        <translation>El controlador en %1 no es un dispositivo USB con interfaz de mando de juego.</translation>
     </message>
     <message>
         <source>The controller has no joystick node (yet).</source>
-        <translation type="unfinished"></translation>
+        <translation>El controlador no tiene (todavía) ningún nodo de joystick.</translation>
     </message>
     <message>
         <source>%1 exists but this user may not open it (%2). Log in at the computer&apos;s own seat, or install the tool&apos;s udev rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe, pero este usuario no tiene permiso para abrirlo (%2). Inicie sesión en el puesto local del equipo o instale la regla udev de la herramienta.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: %2</translation>
     </message>
     <message>
         <source>The live view is not available on this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vista en directo no está disponible en este sistema.</translation>
     </message>
 </context>
 <context>
@@ -1449,22 +1451,22 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial…</translation>
     </message>
     <message>
         <source>Wheel test…</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba del volante…</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>%1 is not a regular file; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal; no se escribió nada.</translation>
     </message>
 </context>
 <context>
@@ -1482,22 +1484,25 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>SettingsDiff</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguno)</translation>
     </message>
     <message>
         <source>  %1: %2 -&gt; %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  %1: %2 -&gt; %3
+</translation>
     </message>
     <message>
         <source>Settings:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes:
+</translation>
     </message>
     <message>
         <source>Controller hardware:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware del controlador:
+</translation>
     </message>
 </context>
 <context>
@@ -1579,222 +1584,222 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>SettingsUndo</name>
     <message>
         <source>Settings change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio de ajustes</translation>
     </message>
 </context>
 <context>
     <name>Snapshot</name>
     <message>
         <source>There is no snapshot %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe la instantánea %1.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo: %1</translation>
     </message>
     <message>
         <source>The snapshot&apos;s header is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cabecera de la instantánea está dañada.</translation>
     </message>
 </context>
 <context>
     <name>SnapshotRecorder</name>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source>The settings history cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el historial de ajustes: %1</translation>
     </message>
 </context>
 <context>
     <name>WheelInput</name>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: %2</translation>
     </message>
     <message>
         <source>Log in at the computer&apos;s own seat, or install the tool&apos;s udev rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicie sesión en el puesto local del equipo o instale la regla udev de la herramienta.</translation>
     </message>
     <message>
         <source>%1 is not an input node that can be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un nodo de entrada legible: %2</translation>
     </message>
     <message>
         <source>The controller&apos;s joystick node %1 went away: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El nodo de joystick %1 del controlador ha desaparecido: %2</translation>
     </message>
     <message>
         <source>The kernel refused to change %1 on %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>El kernel se negó a cambiar %1 en %2: %3</translation>
     </message>
 </context>
 <context>
     <name>WheelState</name>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>arriba</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>abajo</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>izquierda</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>derecha</translation>
     </message>
     <message>
         <source>centre</source>
-        <translation type="unfinished"></translation>
+        <translation>centro</translation>
     </message>
 </context>
 <context>
     <name>WheelTestWindow</name>
     <message>
         <source>Wheel test</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba del volante</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Steering wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Volante</translation>
     </message>
     <message>
         <source>Steering angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo del volante</translation>
     </message>
     <message>
         <source>Axes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejes</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Botones</translation>
     </message>
     <message>
         <source>Hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Cruceta</translation>
     </message>
     <message>
         <source>Kernel dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona muerta del kernel</translation>
     </message>
     <message>
         <source>Remove the kernel&apos;s dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar la zona muerta del kernel</translation>
     </message>
     <message>
         <source>Put the kernel&apos;s values back</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar los valores del kernel</translation>
     </message>
     <message>
         <source>Remove it each time the controller is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitarla cada vez que se conecte el controlador</translation>
     </message>
     <message>
         <source>Force tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebas de fuerza</translation>
     </message>
     <message>
         <source>&amp;Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intensidad</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidad</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Push left</source>
-        <translation type="unfinished"></translation>
+        <translation>Empujar a la izquierda</translation>
     </message>
     <message>
         <source>Push right</source>
-        <translation type="unfinished"></translation>
+        <translation>Empujar a la derecha</translation>
     </message>
     <message>
         <source>Centring spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Muelle de centrado</translation>
     </message>
     <message>
         <source>Short step</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulso corto</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún controlador conectado.</translation>
     </message>
     <message>
         <source>A game with a rule is running: force tests are off until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se está ejecutando un juego con regla: las pruebas de fuerza están desactivadas hasta que termine.</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>The node reports no steering axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nodo no indica ningún eje de dirección.</translation>
     </message>
     <message>
         <source>The steering axis reports no range.</source>
-        <translation type="unfinished"></translation>
+        <translation>El eje de dirección no indica ningún rango.</translation>
     </message>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>— (motion range not known yet)</source>
-        <translation type="unfinished"></translation>
+        <translation>— (rango de giro aún desconocido)</translation>
     </message>
     <message>
         <source>%1° of ±%2°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° de ±%2°</translation>
     </message>
     <message>
         <source>%1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %)</translation>
     </message>
     <message>
         <source>fuzz %1, flat %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fuzz %1, flat %2</translation>
     </message>
     <message>
         <source>Hat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cruceta: %1</translation>
     </message>
     <message>
         <source>Hat: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Cruceta: ninguna</translation>
     </message>
     <message>
         <source>The kernel&apos;s dead zone is removed until the controller is plugged in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La zona muerta del kernel queda eliminada hasta que se vuelva a conectar el controlador.</translation>
     </message>
     <message>
         <source>The kernel&apos;s values are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han restaurado los valores del kernel.</translation>
     </message>
     <message>
         <source>The wheel will turn by itself. Hold the wheel firmly with both hands, then press OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>El volante girará solo. Sujételo firmemente con ambas manos y pulse Aceptar.</translation>
     </message>
 </context>
 </TS>

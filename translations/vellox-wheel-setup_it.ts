@@ -5,11 +5,11 @@
     <name>AppFiles</name>
     <message>
         <source>cannot create the private folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare la cartella privata %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a private folder of this user (a directory of the user&apos;s own with mode 0700); remove it or set XDG_RUNTIME_DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una cartella privata di questo utente (una directory dell&apos;utente stesso con permessi 0700); rimuoverla o impostare XDG_RUNTIME_DIR.</translation>
     </message>
 </context>
 <context>
@@ -34,22 +34,22 @@
     </message>
     <message>
         <source>running the command; no settings were applied or will be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>esecuzione del comando; nessuna impostazione è stata applicata né verrà ripristinata.</translation>
     </message>
     <message>
         <source>running the command with the settings that arrived.</source>
-        <translation type="unfinished"></translation>
+        <translation>esecuzione del comando con le impostazioni arrivate.</translation>
     </message>
 </context>
 <context>
     <name>ButtonGrid</name>
     <message>
         <source>No button pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun pulsante premuto</translation>
     </message>
     <message>
         <source>Pressed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsanti premuti: %1</translation>
     </message>
 </context>
 <context>
@@ -287,7 +287,9 @@
         <source>Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; with options it runs as a command without a window.
 
 Exit status: 0 done; 1 a file could not be written or the running instance could not be reached; 2 bad usage or input (nothing sent); 3 no controller within --wait; 4 controller found but this user may not open it; 5 the controller left during the operation; with -- COMMAND, the command&apos;s own status (128 + signal number for a signal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge e modifica le impostazioni di un controller per volante Vellox. Senza opzioni apre la finestra; con opzioni viene eseguito come comando senza finestra.
+
+Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&apos;istanza in esecuzione; 2 uso o input errato (non è stato inviato nulla); 3 nessun controller entro --wait; 4 controller trovato ma questo utente non può aprirlo; 5 il controller si è scollegato durante l&apos;operazione; con -- COMMAND, lo stato del comando stesso (128 + numero del segnale se terminato da un segnale).</translation>
     </message>
 </context>
 <context>
@@ -308,54 +310,54 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>ForceTestWorker</name>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun controller collegato.</translation>
     </message>
     <message>
         <source>the controller is busy; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>il controller è occupato; riprovare tra un momento.</translation>
     </message>
     <message>
         <source>another program is using the controller&apos;s force feedback.</source>
-        <translation type="unfinished"></translation>
+        <translation>un altro programma sta usando il force feedback del controller.</translation>
     </message>
     <message>
         <source>the controller has no free effect slot (a game may be holding them).</source>
-        <translation type="unfinished"></translation>
+        <translation>il controller non ha slot di effetto liberi (potrebbe occuparli un gioco).</translation>
     </message>
     <message>
         <source>the controller is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>il controller non è più collegato.</translation>
     </message>
     <message>
         <source>this user may not use the controller&apos;s joystick node.</source>
-        <translation type="unfinished"></translation>
+        <translation>questo utente non può usare il nodo joystick del controller.</translation>
     </message>
     <message>
         <source>The force test cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il test di forza non può aprire %1: %2</translation>
     </message>
     <message>
         <source>The controller did not accept the test force: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il controller non ha accettato la forza di test: %1</translation>
     </message>
     <message>
         <source>The test force cannot be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile riprodurre la forza di test: %1</translation>
     </message>
 </context>
 <context>
     <name>ForceTester</name>
     <message>
         <source>No force test while a game with a rule runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun test di forza mentre è in esecuzione un gioco con una regola.</translation>
     </message>
     <message>
         <source>Confirm that you hold the wheel before the first test force.</source>
-        <translation type="unfinished"></translation>
+        <translation>Confermare di tenere il volante prima della prima forza di test.</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun controller collegato.</translation>
     </message>
 </context>
 <context>
@@ -760,11 +762,11 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia…</translation>
     </message>
     <message>
         <source>Wheel test…</source>
-        <translation type="unfinished"></translation>
+        <translation>Test del volante…</translation>
     </message>
 </context>
 <context>
@@ -1214,85 +1216,85 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>HistoryWindow</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia</translation>
     </message>
     <message>
         <source>Snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Istantanee</translation>
     </message>
     <message>
         <source>What differs from the controller now</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenze rispetto allo stato attuale del controller</translation>
     </message>
     <message>
         <source>Also put back the Controller tab&apos;s hardware fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina anche i campi hardware della scheda Controller</translation>
     </message>
     <message>
         <source>Put these settings back</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina queste impostazioni</translation>
     </message>
     <message>
         <source>%1  unreadable: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  illeggibile: %2</translation>
     </message>
     <message>
         <source>%1  %2 (firmware %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2 (firmware %3)</translation>
     </message>
     <message>
         <source>Choose a snapshot to see what differs from the controller now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere un&apos;istantanea per vedere cosa differisce dallo stato attuale del controller.</translation>
     </message>
     <message>
         <source>This snapshot cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere questa istantanea: %1</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun controller collegato.</translation>
     </message>
     <message>
         <source>The controller holds these settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il controller contiene queste impostazioni.</translation>
     </message>
     <message>
         <source>This snapshot is of another controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa istantanea è di un altro controller.</translation>
     </message>
     <message>
         <source>Taken with firmware %1; the controller has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquisita con il firmware %1; il controller ha il %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n hardware field(s) differ and stay as they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n campo hardware differisce e resta invariato.</numerusform>
+            <numerusform>%n campi hardware differiscono e restano invariati.</numerusform>
         </translation>
     </message>
     <message>
         <source>before putting back the settings of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>prima di ripristinare le impostazioni del %1</translation>
     </message>
 </context>
 <context>
     <name>IniFile</name>
     <message>
         <source>The settings file %1 cannot be read (%2); the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file delle impostazioni %1 (%2); vengono usati i valori predefiniti.</translation>
     </message>
     <message>
         <source>The settings file %1 is not a regular file; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file delle impostazioni %1 non è un file normale; viene lasciato invariato e vengono usati i valori predefiniti.</translation>
     </message>
     <message>
         <source>The settings file %1 is larger than %2 bytes; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file delle impostazioni %1 è più grande di %2 byte; viene lasciato invariato e vengono usati i valori predefiniti.</translation>
     </message>
     <message>
         <source>The settings file %1 is not in INI format; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file delle impostazioni %1 non è in formato INI; viene lasciato invariato e vengono usati i valori predefiniti.</translation>
     </message>
 </context>
 <context>
@@ -1323,46 +1325,46 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>The running instance (version %1) cannot read a request of protocol %2 from another release; quit it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;istanza in esecuzione (versione %1) non può leggere una richiesta del protocollo %2 di un&apos;altra versione; chiuderla e riprovare.</translation>
     </message>
     <message>
         <source>cannot use the lock file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile usare il file di lock %1.</translation>
     </message>
     <message>
         <source>another start of the program has held %1 for too long; try again, or end that start.</source>
-        <translation type="unfinished"></translation>
+        <translation>un altro avvio del programma trattiene %1 da troppo tempo; riprovare o terminare quell&apos;avvio.</translation>
     </message>
 </context>
 <context>
     <name>JoystickNode</name>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun controller collegato.</translation>
     </message>
     <message>
         <source>The device list of the system cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere l&apos;elenco dei dispositivi del sistema.</translation>
     </message>
     <message>
         <source>The controller at %1 is not a USB device with a game-controller side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il controller in %1 non è un dispositivo USB con un&apos;interfaccia da controller di gioco.</translation>
     </message>
     <message>
         <source>The controller has no joystick node (yet).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il controller non ha (ancora) un nodo joystick.</translation>
     </message>
     <message>
         <source>%1 exists but this user may not open it (%2). Log in at the computer&apos;s own seat, or install the tool&apos;s udev rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste ma questo utente non può aprirlo (%2). Accedere dalla postazione locale del computer o installare la regola udev del programma.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1: %2</translation>
     </message>
     <message>
         <source>The live view is not available on this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vista in tempo reale non è disponibile su questo sistema.</translation>
     </message>
 </context>
 <context>
@@ -1449,22 +1451,22 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumenti</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia…</translation>
     </message>
     <message>
         <source>Wheel test…</source>
-        <translation type="unfinished"></translation>
+        <translation>Test del volante…</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>%1 is not a regular file; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file normale; non è stato scritto nulla.</translation>
     </message>
 </context>
 <context>
@@ -1482,22 +1484,25 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>SettingsDiff</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nessuno)</translation>
     </message>
     <message>
         <source>  %1: %2 -&gt; %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  %1: %2 -&gt; %3
+</translation>
     </message>
     <message>
         <source>Settings:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni:
+</translation>
     </message>
     <message>
         <source>Controller hardware:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Hardware del controller:
+</translation>
     </message>
 </context>
 <context>
@@ -1579,222 +1584,222 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>SettingsUndo</name>
     <message>
         <source>Settings change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica delle impostazioni</translation>
     </message>
 </context>
 <context>
     <name>Snapshot</name>
     <message>
         <source>There is no snapshot %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;istantanea %1 non esiste.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file: %1</translation>
     </message>
     <message>
         <source>The snapshot&apos;s header is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intestazione dell&apos;istantanea è danneggiata.</translation>
     </message>
 </context>
 <context>
     <name>SnapshotRecorder</name>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella %1.</translation>
     </message>
     <message>
         <source>The settings history cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere la cronologia delle impostazioni: %1</translation>
     </message>
 </context>
 <context>
     <name>WheelInput</name>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1: %2</translation>
     </message>
     <message>
         <source>Log in at the computer&apos;s own seat, or install the tool&apos;s udev rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accedere dalla postazione locale del computer o installare la regola udev del programma.</translation>
     </message>
     <message>
         <source>%1 is not an input node that can be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un nodo di input leggibile: %2</translation>
     </message>
     <message>
         <source>The controller&apos;s joystick node %1 went away: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nodo joystick %1 del controller è scomparso: %2</translation>
     </message>
     <message>
         <source>The kernel refused to change %1 on %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Il kernel ha rifiutato di modificare %1 su %2: %3</translation>
     </message>
 </context>
 <context>
     <name>WheelState</name>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>alto</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>basso</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>sinistra</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>destra</translation>
     </message>
     <message>
         <source>centre</source>
-        <translation type="unfinished"></translation>
+        <translation>centro</translation>
     </message>
 </context>
 <context>
     <name>WheelTestWindow</name>
     <message>
         <source>Wheel test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test del volante</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Steering wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Volante</translation>
     </message>
     <message>
         <source>Steering angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo del volante</translation>
     </message>
     <message>
         <source>Axes</source>
-        <translation type="unfinished"></translation>
+        <translation>Assi</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsanti</translation>
     </message>
     <message>
         <source>Hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat</translation>
     </message>
     <message>
         <source>Kernel dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona morta del kernel</translation>
     </message>
     <message>
         <source>Remove the kernel&apos;s dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi la zona morta del kernel</translation>
     </message>
     <message>
         <source>Put the kernel&apos;s values back</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina i valori del kernel</translation>
     </message>
     <message>
         <source>Remove it each time the controller is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovila ogni volta che il controller viene collegato</translation>
     </message>
     <message>
         <source>Force tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Test di forza</translation>
     </message>
     <message>
         <source>&amp;Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intensità</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensità</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Push left</source>
-        <translation type="unfinished"></translation>
+        <translation>Spinta a sinistra</translation>
     </message>
     <message>
         <source>Push right</source>
-        <translation type="unfinished"></translation>
+        <translation>Spinta a destra</translation>
     </message>
     <message>
         <source>Centring spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Molla di centraggio</translation>
     </message>
     <message>
         <source>Short step</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulso breve</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun controller collegato.</translation>
     </message>
     <message>
         <source>A game with a rule is running: force tests are off until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>È in esecuzione un gioco con una regola: i test di forza sono disattivati finché non termina.</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 su %2</translation>
     </message>
     <message>
         <source>The node reports no steering axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nodo non segnala alcun asse di sterzo.</translation>
     </message>
     <message>
         <source>The steering axis reports no range.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;asse di sterzo non segnala alcun intervallo.</translation>
     </message>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>— (motion range not known yet)</source>
-        <translation type="unfinished"></translation>
+        <translation>— (angolo di rotazione non ancora noto)</translation>
     </message>
     <message>
         <source>%1° of ±%2°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° di ±%2°</translation>
     </message>
     <message>
         <source>%1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %)</translation>
     </message>
     <message>
         <source>fuzz %1, flat %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fuzz %1, flat %2</translation>
     </message>
     <message>
         <source>Hat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat: %1</translation>
     </message>
     <message>
         <source>Hat: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat: nessuno</translation>
     </message>
     <message>
         <source>The kernel&apos;s dead zone is removed until the controller is plugged in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La zona morta del kernel resta rimossa finché il controller non viene ricollegato.</translation>
     </message>
     <message>
         <source>The kernel&apos;s values are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>I valori del kernel sono stati ripristinati.</translation>
     </message>
     <message>
         <source>The wheel will turn by itself. Hold the wheel firmly with both hands, then press OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il volante girerà da solo. Tenerlo saldamente con entrambe le mani, poi premere OK.</translation>
     </message>
 </context>
 </TS>
