@@ -5,11 +5,11 @@
     <name>AppFiles</name>
     <message>
         <source>cannot create the private folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można utworzyć prywatnego folderu %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a private folder of this user (a directory of the user&apos;s own with mode 0700); remove it or set XDG_RUNTIME_DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest prywatnym folderem tego użytkownika (jego własnym katalogiem z uprawnieniami 0700); usuń go lub ustaw XDG_RUNTIME_DIR.</translation>
     </message>
 </context>
 <context>
@@ -34,22 +34,22 @@
     </message>
     <message>
         <source>running the command; no settings were applied or will be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>uruchamianie polecenia; żadne ustawienia nie zostały zastosowane ani nie zostaną przywrócone.</translation>
     </message>
     <message>
         <source>running the command with the settings that arrived.</source>
-        <translation type="unfinished"></translation>
+        <translation>uruchamianie polecenia z ustawieniami, które dotarły.</translation>
     </message>
 </context>
 <context>
     <name>ButtonGrid</name>
     <message>
         <source>No button pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden przycisk nie jest wciśnięty</translation>
     </message>
     <message>
         <source>Pressed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wciśnięte: %1</translation>
     </message>
 </context>
 <context>
@@ -287,7 +287,9 @@
         <source>Reads and edits the settings of a Vellox wheel controller. Without options it opens the window; with options it runs as a command without a window.
 
 Exit status: 0 done; 1 a file could not be written or the running instance could not be reached; 2 bad usage or input (nothing sent); 3 no controller within --wait; 4 controller found but this user may not open it; 5 the controller left during the operation; with -- COMMAND, the command&apos;s own status (128 + signal number for a signal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytuje i edytuje ustawienia kontrolera kierownicy Vellox. Bez opcji otwiera okno; z opcjami działa jako polecenie bez okna.
+
+Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z działającą instancją; 2 błędne użycie lub dane wejściowe (nic nie wysłano); 3 brak kontrolera w czasie --wait; 4 znaleziono kontroler, ale ten użytkownik nie może go otworzyć; 5 kontroler odłączył się w trakcie operacji; z -- COMMAND: kod wyjścia samego polecenia (128 + numer sygnału, gdy zakończył je sygnał).</translation>
     </message>
 </context>
 <context>
@@ -309,54 +311,54 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>ForceTestWorker</name>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden kontroler nie jest podłączony.</translation>
     </message>
     <message>
         <source>the controller is busy; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>kontroler jest zajęty; spróbuj ponownie za chwilę.</translation>
     </message>
     <message>
         <source>another program is using the controller&apos;s force feedback.</source>
-        <translation type="unfinished"></translation>
+        <translation>inny program korzysta z force feedback kontrolera.</translation>
     </message>
     <message>
         <source>the controller has no free effect slot (a game may be holding them).</source>
-        <translation type="unfinished"></translation>
+        <translation>kontroler nie ma wolnego slotu na efekt (być może zajmuje je gra).</translation>
     </message>
     <message>
         <source>the controller is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>kontroler został odłączony.</translation>
     </message>
     <message>
         <source>this user may not use the controller&apos;s joystick node.</source>
-        <translation type="unfinished"></translation>
+        <translation>ten użytkownik nie może używać węzła joysticka kontrolera.</translation>
     </message>
     <message>
         <source>The force test cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Test siły nie może otworzyć %1: %2</translation>
     </message>
     <message>
         <source>The controller did not accept the test force: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroler nie przyjął siły testowej: %1</translation>
     </message>
     <message>
         <source>The test force cannot be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odtworzyć siły testowej: %1</translation>
     </message>
 </context>
 <context>
     <name>ForceTester</name>
     <message>
         <source>No force test while a game with a rule runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Testy siły są niedostępne, gdy działa gra z regułą.</translation>
     </message>
     <message>
         <source>Confirm that you hold the wheel before the first test force.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przed pierwszą siłą testową potwierdź, że trzymasz kierownicę.</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden kontroler nie jest podłączony.</translation>
     </message>
 </context>
 <context>
@@ -761,11 +763,11 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia…</translation>
     </message>
     <message>
         <source>Wheel test…</source>
-        <translation type="unfinished"></translation>
+        <translation>Test kierownicy…</translation>
     </message>
 </context>
 <context>
@@ -1215,86 +1217,86 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>HistoryWindow</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia</translation>
     </message>
     <message>
         <source>Snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Migawki</translation>
     </message>
     <message>
         <source>What differs from the controller now</source>
-        <translation type="unfinished"></translation>
+        <translation>Różnice względem obecnych ustawień kontrolera</translation>
     </message>
     <message>
         <source>Also put back the Controller tab&apos;s hardware fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć też pola sprzętowe z karty Kontroler</translation>
     </message>
     <message>
         <source>Put these settings back</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć te ustawienia</translation>
     </message>
     <message>
         <source>%1  unreadable: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  nieczytelna: %2</translation>
     </message>
     <message>
         <source>%1  %2 (firmware %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  %2 (firmware %3)</translation>
     </message>
     <message>
         <source>Choose a snapshot to see what differs from the controller now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz migawkę, aby zobaczyć, czym różni się od obecnych ustawień kontrolera.</translation>
     </message>
     <message>
         <source>This snapshot cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać tej migawki: %1</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden kontroler nie jest podłączony.</translation>
     </message>
     <message>
         <source>The controller holds these settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroler ma już te ustawienia.</translation>
     </message>
     <message>
         <source>This snapshot is of another controller.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta migawka pochodzi z innego kontrolera.</translation>
     </message>
     <message>
         <source>Taken with firmware %1; the controller has %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wykonana przy firmware %1; kontroler ma %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n hardware field(s) differ and stay as they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pole sprzętowe różni się i pozostaje bez zmian.</numerusform>
+            <numerusform>%n pola sprzętowe różnią się i pozostają bez zmian.</numerusform>
+            <numerusform>%n pól sprzętowych różni się i pozostaje bez zmian.</numerusform>
         </translation>
     </message>
     <message>
         <source>before putting back the settings of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>przed przywróceniem ustawień z %1</translation>
     </message>
 </context>
 <context>
     <name>IniFile</name>
     <message>
         <source>The settings file %1 cannot be read (%2); the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku ustawień %1 (%2); używane są wartości domyślne.</translation>
     </message>
     <message>
         <source>The settings file %1 is not a regular file; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik ustawień %1 nie jest zwykłym plikiem; pozostaje bez zmian, a używane są wartości domyślne.</translation>
     </message>
     <message>
         <source>The settings file %1 is larger than %2 bytes; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik ustawień %1 przekracza limit %2 bajtów; pozostaje bez zmian, a używane są wartości domyślne.</translation>
     </message>
     <message>
         <source>The settings file %1 is not in INI format; it is left as it is and the defaults are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik ustawień %1 nie jest w formacie INI; pozostaje bez zmian, a używane są wartości domyślne.</translation>
     </message>
 </context>
 <context>
@@ -1325,46 +1327,46 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>The running instance (version %1) cannot read a request of protocol %2 from another release; quit it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Działająca instancja (wersja %1) nie potrafi odczytać żądania w protokole %2 z innego wydania; zamknij ją i spróbuj ponownie.</translation>
     </message>
     <message>
         <source>cannot use the lock file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można użyć pliku blokady %1.</translation>
     </message>
     <message>
         <source>another start of the program has held %1 for too long; try again, or end that start.</source>
-        <translation type="unfinished"></translation>
+        <translation>inne uruchomienie programu zbyt długo trzyma %1; spróbuj ponownie lub zakończ tamto uruchomienie.</translation>
     </message>
 </context>
 <context>
     <name>JoystickNode</name>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden kontroler nie jest podłączony.</translation>
     </message>
     <message>
         <source>The device list of the system cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać systemowej listy urządzeń.</translation>
     </message>
     <message>
         <source>The controller at %1 is not a USB device with a game-controller side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroler w %1 nie jest urządzeniem USB z interfejsem kontrolera gier.</translation>
     </message>
     <message>
         <source>The controller has no joystick node (yet).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroler nie ma (jeszcze) węzła joysticka.</translation>
     </message>
     <message>
         <source>%1 exists but this user may not open it (%2). Log in at the computer&apos;s own seat, or install the tool&apos;s udev rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 istnieje, ale ten użytkownik nie może go otworzyć (%2). Zaloguj się lokalnie przy tym komputerze lub zainstaluj regułę udev narzędzia.</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć %1: %2</translation>
     </message>
     <message>
         <source>The live view is not available on this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd na żywo nie jest dostępny w tym systemie.</translation>
     </message>
 </context>
 <context>
@@ -1451,22 +1453,22 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Narzędzia</translation>
     </message>
     <message>
         <source>History…</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia…</translation>
     </message>
     <message>
         <source>Wheel test…</source>
-        <translation type="unfinished"></translation>
+        <translation>Test kierownicy…</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>%1 is not a regular file; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest zwykłym plikiem; nic nie zostało zapisane.</translation>
     </message>
 </context>
 <context>
@@ -1484,22 +1486,25 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>SettingsDiff</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(brak)</translation>
     </message>
     <message>
         <source>  %1: %2 -&gt; %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  %1: %2 -&gt; %3
+</translation>
     </message>
     <message>
         <source>Settings:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia:
+</translation>
     </message>
     <message>
         <source>Controller hardware:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sprzęt kontrolera:
+</translation>
     </message>
 </context>
 <context>
@@ -1581,222 +1586,222 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
     <name>SettingsUndo</name>
     <message>
         <source>Settings change</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmiana ustawień</translation>
     </message>
 </context>
 <context>
     <name>Snapshot</name>
     <message>
         <source>There is no snapshot %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma migawki %1.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku: %1</translation>
     </message>
     <message>
         <source>The snapshot&apos;s header is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagłówek migawki jest uszkodzony.</translation>
     </message>
 </context>
 <context>
     <name>SnapshotRecorder</name>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć folderu %1.</translation>
     </message>
     <message>
         <source>The settings history cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać historii ustawień: %1</translation>
     </message>
 </context>
 <context>
     <name>WheelInput</name>
     <message>
         <source>%1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć %1: %2</translation>
     </message>
     <message>
         <source>Log in at the computer&apos;s own seat, or install the tool&apos;s udev rule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaloguj się lokalnie przy tym komputerze lub zainstaluj regułę udev narzędzia.</translation>
     </message>
     <message>
         <source>%1 is not an input node that can be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest węzłem wejściowym, który można odczytać: %2</translation>
     </message>
     <message>
         <source>The controller&apos;s joystick node %1 went away: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Węzeł joysticka kontrolera %1 zniknął: %2</translation>
     </message>
     <message>
         <source>The kernel refused to change %1 on %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Jądro odmówiło zmiany %1 w %2: %3</translation>
     </message>
 </context>
 <context>
     <name>WheelState</name>
     <message>
         <source>up</source>
-        <translation type="unfinished"></translation>
+        <translation>góra</translation>
     </message>
     <message>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>dół</translation>
     </message>
     <message>
         <source>left</source>
-        <translation type="unfinished"></translation>
+        <translation>lewo</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>prawo</translation>
     </message>
     <message>
         <source>centre</source>
-        <translation type="unfinished"></translation>
+        <translation>środek</translation>
     </message>
 </context>
 <context>
     <name>WheelTestWindow</name>
     <message>
         <source>Wheel test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test kierownicy</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stan</translation>
     </message>
     <message>
         <source>Steering wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierownica</translation>
     </message>
     <message>
         <source>Steering angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kąt skrętu</translation>
     </message>
     <message>
         <source>Axes</source>
-        <translation type="unfinished"></translation>
+        <translation>Osie</translation>
     </message>
     <message>
         <source>Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Przyciski</translation>
     </message>
     <message>
         <source>Hat</source>
-        <translation type="unfinished"></translation>
+        <translation>Grzybek</translation>
     </message>
     <message>
         <source>Kernel dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Martwa strefa jądra</translation>
     </message>
     <message>
         <source>Remove the kernel&apos;s dead zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń martwą strefę jądra</translation>
     </message>
     <message>
         <source>Put the kernel&apos;s values back</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć wartości jądra</translation>
     </message>
     <message>
         <source>Remove it each time the controller is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwaj ją przy każdym podłączeniu kontrolera</translation>
     </message>
     <message>
         <source>Force tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Testy siły</translation>
     </message>
     <message>
         <source>&amp;Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siła</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Siła</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>Push left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pchnij w lewo</translation>
     </message>
     <message>
         <source>Push right</source>
-        <translation type="unfinished"></translation>
+        <translation>Pchnij w prawo</translation>
     </message>
     <message>
         <source>Centring spring</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprężyna centrująca</translation>
     </message>
     <message>
         <source>Short step</source>
-        <translation type="unfinished"></translation>
+        <translation>Krótki skok</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj</translation>
     </message>
     <message>
         <source>No controller is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden kontroler nie jest podłączony.</translation>
     </message>
     <message>
         <source>A game with a rule is running: force tests are off until it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Działa gra z regułą: testy siły są wyłączone do jej zakończenia.</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 w %2</translation>
     </message>
     <message>
         <source>The node reports no steering axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Węzeł nie zgłasza osi kierownicy.</translation>
     </message>
     <message>
         <source>The steering axis reports no range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oś kierownicy nie zgłasza zakresu.</translation>
     </message>
     <message>
         <source>—</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>— (motion range not known yet)</source>
-        <translation type="unfinished"></translation>
+        <translation>— (zakres obrotu jeszcze nieznany)</translation>
     </message>
     <message>
         <source>%1° of ±%2°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° z ±%2°</translation>
     </message>
     <message>
         <source>%1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %)</translation>
     </message>
     <message>
         <source>fuzz %1, flat %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fuzz %1, flat %2</translation>
     </message>
     <message>
         <source>Hat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grzybek: %1</translation>
     </message>
     <message>
         <source>Hat: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Grzybek: brak</translation>
     </message>
     <message>
         <source>The kernel&apos;s dead zone is removed until the controller is plugged in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Martwa strefa jądra jest usunięta do ponownego podłączenia kontrolera.</translation>
     </message>
     <message>
         <source>The kernel&apos;s values are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywrócono wartości jądra.</translation>
     </message>
     <message>
         <source>The wheel will turn by itself. Hold the wheel firmly with both hands, then press OK.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierownica sama się obróci. Trzymaj ją mocno obiema rękami, a potem naciśnij OK.</translation>
     </message>
 </context>
 </TS>
