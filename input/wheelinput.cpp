@@ -159,6 +159,12 @@ void WheelInput::readAvailable()
             flags = LIBEVDEV_READ_FLAG_NORMAL; // resynchronised after dropped events
             continue;
         }
+        if (rc == -EINVAL && resynchronise()) {
+            // A read that ended inside an event: what came is dropped and the
+            // state taken from the kernel again, as after dropped events.
+            changed = true;
+            break;
+        }
         if (rc == LIBEVDEV_READ_STATUS_SYNC)
             flags = LIBEVDEV_READ_FLAG_SYNC;
         else if (rc != LIBEVDEV_READ_STATUS_SUCCESS) {
@@ -180,6 +186,26 @@ void WheelInput::readAvailable()
     }
     if (changed)
         emit stateChanged();
+}
+
+bool WheelInput::resynchronise()
+{
+    // Whatever is queued may start inside an event: take it all and drop it.
+    char discard[4096];
+    while (::read(fd, discard, sizeof discard) > 0) {
+    }
+    libevdev *fresh = nullptr;
+    if (libevdev_new_from_fd(fd, &fresh) < 0)
+        return false;
+    libevdev_set_clock_id(fresh, CLOCK_MONOTONIC);
+    const qint64 lastEventUs = current.lastEventUs;
+    const quint64 reports = current.reports;
+    libevdev_free(device);
+    device = fresh;
+    rebuildState();
+    current.lastEventUs = lastEventUs;
+    current.reports = reports;
+    return true;
 }
 
 bool WheelInput::setKernelFuzzFlat(int code, int fuzz, int flat)
