@@ -3,6 +3,7 @@
 
 #include "app/mainwindow.h"
 #include "device/settingsuibackgroundthread.h"
+#include "editors/fulleffectsettingswidget.h"
 #include "editors/settingseditorwidget.h"
 #include "games/gameprofiles.h"
 #include "input/forcetest.h"
@@ -40,6 +41,11 @@ WindowWheelTest::WindowWheelTest(MainWindow *mainWindow)
 WindowWheelTest::~WindowWheelTest()
 {
     delete testWin;
+}
+
+WheelTestWindow *WindowWheelTest::testWindow() const
+{
+    return testWin;
 }
 
 void WindowWheelTest::show()

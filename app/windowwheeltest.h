@@ -23,7 +23,7 @@ public:
     ~WindowWheelTest() override;
 
     // Null while closed.
-    WheelTestWindow *testWindow() const { return testWin; }
+    WheelTestWindow *testWindow() const;
 
 public slots:
     void show();

@@ -53,6 +53,7 @@ private:
     QString path;
     QString error;
     WheelState current;
+    quint64 eventsSinceResync = 0;
     std::vector<int> axisIndexByCode;   // code -> index into current.axes, -1 if none
     std::vector<int> buttonIndexByCode; // code -> index into current.buttonCodes, -1 if none
 };
