@@ -2,11 +2,13 @@
 #include "app/datafolder.h"
 #include "app/firstpaint.h"
 #include "app/mainwindow.h"
-#include "app/terminationsignals.h"
+#include "cli/terminationsignals.h"
 #include "app/translations.h"
 #include "app/windowsettingstarget.h"
+#include "app/windowwheeltest.h"
 #include "editors/comboboxaccessibility.h"
 #include "cli/application.h"
+#include "cli/commandrequest.h"
 #include "cli/instanceserver.h"
 #include "settings/appfiles.h"
 
@@ -17,8 +19,9 @@
 
 namespace {
 
-int runWindow(InstanceServer &server, bool inBackground)
+int runWindow(InstanceServer &server, const CommandRequest &request)
 {
+    const bool inBackground = request.has(QStringLiteral("background"));
     // Lets the desktop match windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vellox.WheelSetup"));
     installComboBoxAccessibility();
@@ -30,11 +33,16 @@ int runWindow(InstanceServer &server, bool inBackground)
     int exitCode = 0;
     {
         MainWindow window;
+        // Ends before the window: its test effects are erased while the
+        // device link still runs.
+        WindowWheelTest wheelTest(&window);
         // Later starts hand their requests to this window.
         WindowSettingsTarget target(&window);
         server.setTarget(&target);
         if (!inBackground || !window.hasTrayIcon())
             window.show();
+        if (request.has(QStringLiteral("wheel-test")))
+            wheelTest.show();
         // Looking the icon up in the desktop theme reads the theme's folders;
         // the window appears first and takes the icon a moment later.
         afterFirstPaint(&window, &window, [] {

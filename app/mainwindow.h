@@ -54,6 +54,8 @@ public:
     GameProfiles *gameProfiles() const;
     // False where the desktop has no tray, so the window must stay the way in.
     bool hasTrayIcon() const;
+    // The tool's own settings (the INI file beside the profiles).
+    QSettings *settings() { return &appSettings; }
     // The editors, built on first need. Requests from later starts apply
     // through them, so the window shows what they change.
     FullEffectSettingsWidget *effectsSettingsEditor();

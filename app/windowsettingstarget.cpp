@@ -51,6 +51,12 @@ bool WindowSettingsTarget::raiseWindow()
     return true;
 }
 
+bool WindowSettingsTarget::openWheelTest()
+{
+    emit window->wheelTestRequested();
+    return true;
+}
+
 GameProfiles *WindowSettingsTarget::gameProfiles() const
 {
     return window->gameProfiles();

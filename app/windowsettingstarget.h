@@ -20,6 +20,7 @@ public:
     void applyHardware(const HardwareSettingsTypeDef &target) override;
     void applyPeriphery(const AdcExtensionSettingsTypeDef &adc, const GpioExtensionSettingsTypeDef &gpio) override;
     bool raiseWindow() override;
+    bool openWheelTest() override;
     GameProfiles *gameProfiles() const override;
 
 private:

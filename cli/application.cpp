@@ -111,8 +111,16 @@ int runHere(const CommandRequest &request)
 {
     const std::unique_ptr<Command> command(commandKind(request)->create());
     CommandAnswer result;
-    QObject::connect(command.get(), &Command::finished, [&result](const CommandAnswer &answer) { result = answer; });
+    bool done = false;
+    QObject::connect(command.get(), &Command::finished, [&result, &done](const CommandAnswer &answer) {
+        result = answer;
+        done = true;
+        QCoreApplication::exit(0);
+    });
     command->start(request, Command::Context{nullptr, QDir::currentPath()});
+    // Those that read a device run until they are done.
+    if (!done)
+        QCoreApplication::exec();
     printAnswer(result);
     return result.status;
 }
@@ -163,7 +171,7 @@ int runWindow(const CommandRequest &command, const WindowHooks &hooks)
         if (handover.outcome == Handover::Answered || InstanceServer::placeProblem().isEmpty())
             return handover.answer.status;
     }
-    return hooks.runWindow(server, command.has(QStringLiteral("background")));
+    return hooks.runWindow(server, command);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 class InstanceServer;
 class QCoreApplication;
+struct CommandRequest;
 
 // What the window side hands to the command line: the command line decides
 // whether this start opens the window, runs a command, or hands its request
@@ -17,8 +18,8 @@ struct WindowHooks {
     // Opens the window and runs the event loop; later starts reach it
     // through the server, whose requests the window carries out. In the
     // background only the tray icon shows, where there is a tray. Returns
-    // the exit code.
-    std::function<int(InstanceServer &server, bool background)> runWindow;
+    // the exit code. The request says which (--background, --wheel-test).
+    std::function<int(InstanceServer &server, const CommandRequest &request)> runWindow;
 };
 
 int runApplication(int argc, char **argv, bool inDataHome, const WindowHooks &hooks);

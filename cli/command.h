@@ -87,6 +87,9 @@ extern const CommandKind APPLY;
 extern const CommandKind EXPORT;
 extern const CommandKind IMPORT;
 extern const CommandKind GAME_RULE;
+extern const CommandKind MONITOR;
+extern const CommandKind REMOVE_DEAD_ZONE;
+extern const CommandKind RESTORE_DEAD_ZONE;
 } // namespace commands
 
 // Puts back records found before, by the same diff writes a profile pick sends.

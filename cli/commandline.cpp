@@ -26,7 +26,20 @@ const OptionDeclaration OPTIONS[] = {
      QT_TRANSLATE_NOOP("CommandLine",
                        "List the controllers found: node, firmware version, \"ok\", \"no permission\" or \"not readable\"."), &commands::LIST},
     {"show", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print the controller's current settings, all four records."), &commands::SHOW},
-    {"format", "text|json", QT_TRANSLATE_NOOP("CommandLine", "The form --show prints in (default: text).")},
+    {"format", "text|json", QT_TRANSLATE_NOOP("CommandLine", "The form --show and --monitor print in (default: text).")},
+    {"monitor", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Print the steering angle, axes and buttons of the controller's joystick node as lines "
+                       "(JSON lines with --format json) until interrupted."), &commands::MONITOR},
+    {"remove-kernel-dead-zone", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Set the kernel's fuzz and flat of every axis of the controller's joystick node to 0."),
+     &commands::REMOVE_DEAD_ZONE},
+    {"restore-kernel-dead-zone", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Put the kernel's own fuzz and flat of every axis back."),
+     &commands::RESTORE_DEAD_ZONE},
+    {"wheel-test", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Open the window and its Wheel test window (in the running instance if there is one).")},
     {"profile", "effects:NAME|periphery:NAME|FILE",
      QT_TRANSLATE_NOOP("CommandLine", "Apply a stored profile, or a text or raw profile file (repeatable)."), &commands::APPLY},
     {"set", "KEY=VALUE",
@@ -207,8 +220,9 @@ std::optional<QString> checkCommandRequest(const CommandRequest &request)
     const QString format = request.options.value(QStringLiteral("format"), {QStringLiteral("text")}).value(0);
     if (format != QLatin1String("text") && format != QLatin1String("json"))
         return QCoreApplication::translate("CommandLine", "--format is text or json, not \"%1\".").arg(format);
-    if (request.has(QStringLiteral("format")) && !request.has(QStringLiteral("show")))
-        return QCoreApplication::translate("CommandLine", "--format belongs to --show.");
+    if (request.has(QStringLiteral("format")) && !request.has(QStringLiteral("show")) &&
+        !request.has(QStringLiteral("monitor")))
+        return QCoreApplication::translate("CommandLine", "--format belongs to --show or --monitor.");
     if (request.has(QStringLiteral("output")) &&
         (request.value(QStringLiteral("export")).isEmpty() || request.value(QStringLiteral("output")).isEmpty()))
         return QCoreApplication::translate("CommandLine", "--output FILE belongs to --export.");
@@ -223,11 +237,16 @@ std::optional<QString> checkCommandRequest(const CommandRequest &request)
     // One thing at a time: listing, showing, a profile file operation, a game
     // rule, or applying (optionally around a command).
     if (named.size() > 1)
-        return QCoreApplication::translate("CommandLine", "Use one of --list, --show, --export, --import, --game-rule, or the apply options (with "
+        return QCoreApplication::translate("CommandLine", "Use one of --list, --show, --export, --import, --game-rule, --monitor, "
+                          "--remove-kernel-dead-zone, --restore-kernel-dead-zone, or the apply options (with "
                           "or without -- COMMAND).");
     if (request.has(QStringLiteral("background")) &&
         (!named.isEmpty() || request.has(QStringLiteral("help")) || request.has(QStringLiteral("version"))))
         return QCoreApplication::translate("CommandLine", "--background starts the window; it goes with no command.");
+    if (request.has(QStringLiteral("wheel-test")) &&
+        (!named.isEmpty() || request.has(QStringLiteral("background")) || request.has(QStringLiteral("help")) ||
+         request.has(QStringLiteral("version"))))
+        return QCoreApplication::translate("CommandLine", "--wheel-test opens the window; it goes with no command and without --background.");
     return std::nullopt;
 }
 

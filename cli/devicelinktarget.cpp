@@ -237,3 +237,8 @@ void DeviceLinkTarget::listControllers()
         },
         Qt::QueuedConnection);
 }
+
+QString DeviceLinkTarget::openDevicePath() const
+{
+    return connected ? worker->openDevicePath() : QString();
+}

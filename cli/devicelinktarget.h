@@ -33,6 +33,7 @@ public:
     void settle() override;
     void listControllers() override;
     bool raiseWindow() override { return false; }
+    QString openDevicePath() const override;
 
 protected:
     SettingsUiBackgroundThread *linkWorker() const { return worker; }

@@ -39,6 +39,11 @@ public:
     virtual void listControllers() = 0;
     // A plain second start: show the window. False when there is none.
     virtual bool raiseWindow() = 0;
+    // --wheel-test in a second start: open or raise the Wheel test window.
+    // False when there is no window.
+    virtual bool openWheelTest() { return false; }
+    // The hidraw node of the controller this target has open; empty when none.
+    virtual QString openDevicePath() const { return {}; }
     // The running window's game profiles, which take a rule change at once;
     // null where no window runs.
     virtual GameProfiles *gameProfiles() const { return nullptr; }

@@ -34,8 +34,11 @@ class RaiseWindowCommand : public Command
 public:
     void start(const CommandRequest &request, const Context &context) override
     {
-        if (request.has(QStringLiteral("background")) || (context.target && context.target->raiseWindow()))
+        if (request.has(QStringLiteral("background")) || (context.target && context.target->raiseWindow())) {
+            if (request.has(QStringLiteral("wheel-test")))
+                context.target->openWheelTest();
             finish(exitstatus::DONE);
+        }
         else
             finish(exitstatus::FAILED,
                    QCoreApplication::translate("CommandExecutor",

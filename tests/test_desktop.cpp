@@ -5,7 +5,7 @@
 
 #include "app/datafolder.h"
 #include "app/mainwindow.h"
-#include "app/terminationsignals.h"
+#include "cli/terminationsignals.h"
 #include "device/deviceaccess.h"
 #include "device/settingsuibackgroundthread.h"
 #include "settings/appfiles.h"

@@ -3,6 +3,7 @@
 // the simulated controller, whose game-controller side is a fake device tree
 // (umockdev, preloaded through CTest) with a joystick node per controller.
 #include "app/mainwindow.h"
+#include "app/windowwheeltest.h"
 #include "device/settingsuibackgroundthread.h"
 #include "editors/settingseditorwidget.h"
 #include "input/forcetest.h"
@@ -17,6 +18,9 @@
 #include "testsupport.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,6 +30,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <csignal>
 
 using vellox::sim::FakeAxis;
 using vellox::sim::FakeJoystick;
@@ -81,6 +86,10 @@ private slots:
     void refusedEffectGivesMessageAndLeavesNothing();
     void hostileNodes();
     void monitorLines();
+    void toolsMenuOpensOneWindowThatSendsNothing();
+    void commandsOnTheNode();
+    // Last: it runs and ends the application's event loop.
+    void effectsErasedOnQuit();
 
 private:
     struct Session {
@@ -415,6 +424,132 @@ void TestWheelTest::monitorLines()
                             input_event{{}, EV_KEY, BTN_TRIGGER + 3, 0}, input_event{{}, EV_ABS, ABS_HAT0Y, 0}});
     QTRY_VERIFY(!input.state().buttonsDown[3]);
     QCOMPARE(WheelMonitor::textLine(input.state(), 540), QString("angle=0.0 Y=0(0%) Z=0(0%) Rx=2047(50%) Ry=2047(50%) Rz=0(0%) buttons= hat=centre"));
+}
+
+void TestWheelTest::toolsMenuOpensOneWindowThatSendsNothing()
+{
+    std::unique_ptr<MainWindow> main = testsupport::connectedWindow();
+    QVERIFY(main);
+    WindowWheelTest wiring(main.get());
+    auto *entry = main->findChild<QAction *>("wheel_test_action");
+    QVERIFY(entry);
+    const std::size_t framesBefore = vellox::sim::writtenFrames().size();
+
+    entry->trigger();
+    WheelTestWindow *window = wiring.testWindow();
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    entry->trigger();
+    QCOMPARE(wiring.testWindow(), window);
+    QTRY_VERIFY(window->input()->isOpen());
+
+    // The scale follows the motion range the main window sends.
+    bus->sendAbs(Wheel, ABS_X, 65535);
+    QTRY_COMPARE(window->shownAngle(), 450.0);
+    motionRangeSpin(*main)->setValue(540);
+    QTRY_COMPARE(window->shownAngle(), 270.0);
+    const std::size_t rangeFrames = vellox::sim::writtenFrames().size();
+    QVERIFY(rangeFrames > framesBefore);
+
+    // Using the window sends nothing on the settings interface.
+    button(*window, "removeDeadZoneButton")->click();
+    QTRY_COMPARE(bus->absInfo(Wheel, ABS_X).flat, 0);
+    button(*window, "restoreDeadZoneButton")->click();
+    window->forceTester()->setConfirmed(true);
+    QVERIFY(window->forceTester()->play(ForceTestKind::Spring, 20));
+    QTRY_COMPARE(bus->liveEffects(Wheel).size(), std::size_t(1));
+    window->close();
+    QTRY_VERIFY(!wiring.testWindow());
+    QVERIFY(bus->liveEffects(Wheel).empty());
+    QCOMPARE(vellox::sim::writtenFrames().size(), rangeFrames);
+    motionRangeSpin(*main)->setValue(900);
+}
+
+void TestWheelTest::commandsOnTheNode()
+{
+    // The real program with the simulated controller, in this fake device tree.
+    QTemporaryDir runtime;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LD_PRELOAD", QStringLiteral("libumockdev-preload.so.0:") + VELLOX_SIM_PATH);
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":verify_asan_link_order=0:detect_leaks=0");
+    const auto run = [&env](const QStringList &arguments, const QStringList &simulator = {}) {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment own = env;
+        for (const QString &setting : simulator)
+            own.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        process->setProcessEnvironment(own);
+        process->start(VELLOX_APP_PATH, arguments);
+        return process;
+    };
+    bus->clearRecords(Wheel);
+    bus->sendAbs(Wheel, ABS_X, 65535);
+
+    auto removing = run({"--remove-kernel-dead-zone"});
+    QVERIFY(removing->waitForFinished(30000));
+    QCOMPARE(removing->exitCode(), 0);
+    for (const FakeAxis &axis : FakeJoystick::wheel().axes) {
+        const input_absinfo info = bus->absInfo(Wheel, axis.code);
+        QCOMPARE(std::pair(info.fuzz, info.flat), std::pair(0, 0));
+    }
+    QCOMPARE(QString::fromUtf8(removing->readAllStandardOutput()),
+             QString("The kernel's dead zone of %1 is removed (fuzz and flat 0).\n")
+                 .arg(QString::fromStdString(bus->eventNode(Wheel))));
+    auto restoring = run({"--restore-kernel-dead-zone"});
+    QVERIFY(restoring->waitForFinished(30000));
+    QCOMPARE(restoring->exitCode(), 0);
+    for (const FakeAxis &axis : FakeJoystick::wheel().axes) {
+        const input_absinfo info = bus->absInfo(Wheel, axis.code);
+        QCOMPARE(std::pair(info.fuzz, info.flat), std::pair(axis.fuzz, axis.flat));
+    }
+    QVERIFY(bus->liveEffects(Wheel).empty());
+
+    // The angle for the controller's 900 degrees, until interrupted.
+    for (const QString &format : {QStringLiteral("text"), QStringLiteral("json")}) {
+        auto monitor = run({"--monitor", "--format", format});
+        QVERIFY(monitor->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(monitor->canReadLine() || monitor->state() == QProcess::NotRunning, 30000);
+        const QByteArray first = monitor->readLine().trimmed();
+        if (format == QLatin1String("text"))
+            QVERIFY2(first.startsWith("angle=450.0 ") && first.contains(" Z="), first.constData());
+        else
+            QCOMPARE(QJsonDocument::fromJson(first).object().value("angle").toDouble(), 450.0);
+        ::kill(pid_t(monitor->processId()), format == QLatin1String("text") ? SIGINT : SIGTERM);
+        QVERIFY(monitor->waitForFinished(10000));
+        QCOMPARE(monitor->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(monitor->exitCode(), 0);
+    }
+
+    // Without the controller: no controller (3), and a clear line.
+    auto absent = run({"--wait", "0", "--remove-kernel-dead-zone"}, {"VELLOX_SIM_UNPLUGGED=1"});
+    QVERIFY(absent->waitForFinished(30000));
+    QCOMPARE(absent->exitCode(), 3);
+    QVERIFY(!absent->readAllStandardError().isEmpty());
+    absent = run({"--help"});
+    QVERIFY(absent->waitForFinished(30000));
+    const QByteArray help = absent->readAllStandardOutput();
+    for (const char *option : {"--monitor", "--remove-kernel-dead-zone", "--restore-kernel-dead-zone", "--wheel-test"})
+        QVERIFY2(help.contains(option), option);
+}
+
+void TestWheelTest::effectsErasedOnQuit()
+{
+    std::unique_ptr<MainWindow> main = testsupport::connectedWindow();
+    QVERIFY(main);
+    WindowWheelTest wiring(main.get());
+    emit main->wheelTestRequested();
+    QVERIFY(wiring.testWindow());
+    QTRY_VERIFY(wiring.testWindow()->input()->isOpen());
+    ForceTester *forces = wiring.testWindow()->forceTester();
+    forces->setConfirmed(true);
+    QVERIFY(forces->play(ForceTestKind::Spring, 20));
+    QTRY_COMPARE(bus->liveEffects(Wheel).size(), std::size_t(1));
+    // Quitting as the application does: the loop ends, then the windows.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    QVERIFY(!wiring.testWindow());
+    QVERIFY(bus->liveEffects(Wheel).empty());
+    QVERIFY(main->deviceLink());
 }
 
 QTEST_MAIN(TestWheelTest)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/terminationsignals.h"
+#include "cli/terminationsignals.h"
 
 #include <QSocketNotifier>
 
