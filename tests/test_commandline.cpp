@@ -450,7 +450,7 @@ void CommandLineTest::lostWritesAreNamed()
         connect(command.get(), &Command::finished, this, [&answer](const CommandAnswer &a) { answer = a; });
         const auto request = std::get<CommandRequest>(
             parseCommandLine({"--set", "effects.motion_range=540", "--set", "hardware.p_gain=30"}));
-        command->start(request, Command::Context{&target, work->path()});
+        command->start(request, Command::Context{&target, work->path(), nullptr, QString()});
         QTRY_VERIFY_WITH_TIMEOUT(answer.has_value(), 10000);
     }
     QCOMPARE(answer->status, 5);
