@@ -268,11 +268,15 @@ void InstanceServer::runNext()
         command->deleteLater();
         QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
     });
-    Command::Context context{target, pending.request.workingDirectory, layerKeeper, QString()};
+    // Only a wrapper's apply and restore are layers; any other change is
+    // one made by hand.
+    Command::Context context{target, pending.request.workingDirectory, nullptr, QString()};
     if (!pending.layerName.isEmpty())
         context.layerName = pending.layerName;
     else if (pending.request.wrapperPid > 0)
         context.layerName = wrapperLayerName(pending.request.wrapperPid);
+    if (!context.layerName.isEmpty())
+        context.layers = layerKeeper;
     command->start(request, context);
 }
 
