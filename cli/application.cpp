@@ -35,25 +35,26 @@ struct Handover {
 };
 
 // Starts the instance without a window unless one runs, and waits until it
-// listens. False when none could be started.
-bool startInstance()
+// listens. Why none could be started, or nothing.
+QString startInstance()
 {
-    if (!InstanceServer::placeProblem().isEmpty())
-        return false;
+    const QString cannot = QCoreApplication::translate("Application", "cannot reach or replace the running instance.");
+    if (const QString problem = InstanceServer::placeProblem(); !problem.isEmpty())
+        return problem;
     {
         InstanceElection election;
         if (!election.held())
-            return false;
+            return election.problem();
         if (!isInstanceListening() && !startDetachedInstance())
-            return false;
+            return cannot;
     }
     const QDeadlineTimer deadline(INSTANCE_START_MS);
     while (!isInstanceListening()) {
         if (deadline.hasExpired())
-            return false;
+            return cannot;
         QThread::msleep(INSTANCE_POLL_MS);
     }
-    return true;
+    return {};
 }
 
 // Hands the request to the running instance; a window start becomes it when
@@ -77,8 +78,14 @@ Handover listenOrForward(InstanceServer &server, const instancemessage::Request 
         bool reached = false;
         if (std::optional<CommandAnswer> answer = askRunningInstance(request, timeoutMs, &reached))
             return {reached ? Handover::Answered : Handover::Unreachable, *answer};
-        if (!window && !startInstance())
-            break;
+        if (!window) {
+            if (const QString problem = startInstance(); !problem.isEmpty()) {
+                CommandAnswer refused;
+                refused.status = exitstatus::FAILED;
+                refused.err = QStringLiteral("vellox-wheel-setup: %1\n").arg(problem).toUtf8();
+                return {Handover::Unreachable, refused};
+            }
+        }
         // The other instance ended in between, or the new one is starting:
         // ask again.
     }
