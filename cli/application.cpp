@@ -9,10 +9,13 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QThread>
 #include <QLoggingCategory>
 
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +23,10 @@ namespace {
 constexpr int ANSWER_MARGIN_MS = 60000;
 // How often a start chooses again when the instance it found ends meanwhile.
 constexpr int ELECTIONS = 20;
+// How long a start waits for the instance it started to listen, and how
+// often it looks.
+constexpr int INSTANCE_START_MS = 15000;
+constexpr unsigned long INSTANCE_POLL_MS = 10;
 
 // Where a start's request went.
 struct Handover {
@@ -27,11 +34,37 @@ struct Handover {
     CommandAnswer answer;
 };
 
-// Becomes the running instance, or hands the request to the one that is.
-Handover listenOrForward(InstanceServer &server, const instancemessage::Request &request, int timeoutMs)
+// Starts the instance without a window unless one runs, and waits until it
+// listens. Why none could be started, or nothing.
+QString startInstance()
+{
+    const QString cannot = QCoreApplication::translate("Application", "cannot reach or replace the running instance.");
+    if (const QString problem = InstanceServer::placeProblem(); !problem.isEmpty())
+        return problem;
+    {
+        InstanceElection election;
+        if (!election.held())
+            return election.problem();
+        if (!isInstanceListening() && !startDetachedInstance())
+            return cannot;
+    }
+    const QDeadlineTimer deadline(INSTANCE_START_MS);
+    while (!isInstanceListening()) {
+        if (deadline.hasExpired())
+            return cannot;
+        QThread::msleep(INSTANCE_POLL_MS);
+    }
+    return {};
+}
+
+// Hands the request to the running instance; a window start becomes it when
+// there is none, any other start starts the instance without a window and
+// hands the request to that.
+Handover listenOrForward(InstanceServer &server, const instancemessage::Request &request, int timeoutMs,
+                         bool window)
 {
     for (int attempt = 0; attempt < ELECTIONS; ++attempt) {
-        {
+        if (window) {
             InstanceElection election;
             if (!election.held()) {
                 CommandAnswer refused;
@@ -45,7 +78,16 @@ Handover listenOrForward(InstanceServer &server, const instancemessage::Request 
         bool reached = false;
         if (std::optional<CommandAnswer> answer = askRunningInstance(request, timeoutMs, &reached))
             return {reached ? Handover::Answered : Handover::Unreachable, *answer};
-        // The other instance ended in between: choose again.
+        if (!window) {
+            if (const QString problem = startInstance(); !problem.isEmpty()) {
+                CommandAnswer refused;
+                refused.status = exitstatus::FAILED;
+                refused.err = QStringLiteral("vellox-wheel-setup: %1\n").arg(problem).toUtf8();
+                return {Handover::Unreachable, refused};
+            }
+        }
+        // The other instance ended in between, or the new one is starting:
+        // ask again.
     }
     CommandAnswer answer;
     answer.status = exitstatus::FAILED;
@@ -117,7 +159,7 @@ int runHere(const CommandRequest &request)
         done = true;
         QCoreApplication::exit(0);
     });
-    command->start(request, Command::Context{nullptr, QDir::currentPath()});
+    command->start(request, Command::Context{nullptr, QDir::currentPath(), nullptr, QString()});
     // Those that read a device run until they are done.
     if (!done)
         QCoreApplication::exec();
@@ -136,10 +178,9 @@ int runCommand(const CommandRequest &command)
         request.wrapperPid = QCoreApplication::applicationPid();
     const int timeoutMs = command.waitSeconds() * 1000 + ANSWER_MARGIN_MS;
     InstanceServer server;
-    const Handover handover = listenOrForward(server, request, timeoutMs);
+    const Handover handover = listenOrForward(server, request, timeoutMs, false);
     switch (handover.outcome) {
     case Handover::Listening:
-        return InstanceHost(server, request).exec();
     case Handover::Unreachable:
         printAnswer(handover.answer);
         if (!wraps)
@@ -163,7 +204,7 @@ int runWindow(const CommandRequest &command, const WindowHooks &hooks)
 {
     InstanceServer server;
     const instancemessage::Request request{command, QDir::currentPath(), std::nullopt};
-    const Handover handover = listenOrForward(server, request, ANSWER_MARGIN_MS);
+    const Handover handover = listenOrForward(server, request, ANSWER_MARGIN_MS, true);
     if (handover.outcome != Handover::Listening) {
         printAnswer(handover.answer);
         // With no safe place for the socket the window still opens, only
@@ -172,6 +213,25 @@ int runWindow(const CommandRequest &command, const WindowHooks &hooks)
             return handover.answer.status;
     }
     return hooks.runWindow(server, command);
+}
+
+// The instance without a window, started by startInstance(): in a session
+// of its own, so that the signals of the terminal or launcher that started
+// the command do not end it.
+int runDetachedInstance(int argc, char **argv, const WindowHooks &hooks)
+{
+    ::setsid();
+    QCoreApplication application(argc, argv);
+    hooks.installTranslations(application);
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    InstanceServer server;
+    {
+        InstanceElection election;
+        // Another start was quicker: the requests go to that one.
+        if (!election.held() || !server.listen())
+            return exitstatus::DONE;
+    }
+    return InstanceHost(server).exec();
 }
 
 } // namespace
@@ -183,6 +243,8 @@ int runApplication(int argc, char **argv, bool inDataHome, const WindowHooks &ho
         arguments.append(QString::fromLocal8Bit(argv[i]));
     // Which application this start needs depends only on the options; the
     // messages are read once the user's language is loaded.
+    if (arguments == QStringList{QLatin1String(InstanceHost::OPTION)})
+        return runDetachedInstance(argc, argv, hooks);
     const auto parsed = parseCommandLine(arguments);
     const auto *request = std::get_if<CommandRequest>(&parsed);
 

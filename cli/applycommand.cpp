@@ -5,8 +5,10 @@
 #include "cli/controllercommand.h"
 #include "cli/profilereference.h"
 #include "cli/settingstarget.h"
+#include "games/settingslayerkeeper.h"
 #include "settings/profilefile.h"
 #include "settings/settingsfields.h"
+#include "settings/settingslayers.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,6 +22,7 @@ class ApplyCommand : public ControllerCommand
 protected:
     bool load(const CommandRequest &request, const QString &workingDirectory) override;
     void ready() override;
+    void settledWrites() override;
 
 private:
     struct LoadedProfile {
@@ -33,6 +36,8 @@ private:
     QVector<LoadedProfile> profiles;
     QVector<QPair<const SettingsField *, int>> fieldValues;
     bool save = false;
+    // The fields this apply sets, with their values.
+    FieldValues asked;
 };
 
 bool ApplyCommand::load(const CommandRequest &request, const QString &workingDirectory)
@@ -109,19 +114,33 @@ bool ApplyCommand::loadField(const QString &set)
 void ApplyCommand::ready()
 {
     answer.before = target->current();
+    // Every step's outcome is worked out first, so that the layers' journal
+    // names what the controller will hold before anything goes out.
+    QVector<QPair<SettingsRecord, ControllerSettings>> steps;
+    ControllerSettings next = *answer.before;
     for (const LoadedProfile &profile : std::as_const(profiles)) {
         // Checked before: the same bytes read against the real state.
-        const ProfileFile file =
-            std::get<ProfileFile>(readProfileFile(profile.bytes, profile.kind, target->current()));
-        if (file.kind == SettingsTextKind::Effects)
-            target->applyEffects(file.settings.effects);
-        else
-            target->applyPeriphery(file.settings.adc, file.settings.gpio);
+        const ProfileFile file = std::get<ProfileFile>(readProfileFile(profile.bytes, profile.kind, next));
+        if (file.kind == SettingsTextKind::Effects) {
+            next.effects = file.settings.effects;
+            asked.insert(recordValues(next, {SettingsRecord::Effects}));
+            steps.append({SettingsRecord::Effects, next});
+        } else {
+            next.adc = file.settings.adc;
+            next.gpio = file.settings.gpio;
+            asked.insert(recordValues(next, {SettingsRecord::Adc, SettingsRecord::Gpio}));
+            steps.append({SettingsRecord::Adc, next});
+        }
     }
     for (const auto &[field, state] : std::as_const(fieldValues)) {
-        ControllerSettings settings = target->current();
-        applySettingsText(SettingsText{SettingsTextKind::All, QString(), {{field, state}}}, &settings);
-        switch (field->record) {
+        applySettingsText(SettingsText{SettingsTextKind::All, QString(), {{field, state}}}, &next);
+        asked.insert(int(field - settingsFields().constData()), recordValue(next, *field));
+        steps.append({field->record, next});
+    }
+    if (layers)
+        layers->willApply(*answer.before, next, target->firmwareVersionText());
+    for (const auto &[record, settings] : std::as_const(steps)) {
+        switch (record) {
         case SettingsRecord::Effects:
             target->applyEffects(settings.effects);
             break;
@@ -139,6 +158,13 @@ void ApplyCommand::ready()
     target->settle();
 }
 
+void ApplyCommand::settledWrites()
+{
+    // The layer holds only what reached the controller.
+    if (layers)
+        layers->push(layerName, *answer.before, reachedValues(asked, target->current()));
+}
+
 class RestoreCommand : public ControllerCommand
 {
 public:
@@ -150,10 +176,22 @@ public:
 protected:
     void ready() override
     {
+        // A wrapper's layer comes off: the controller gets what the layers
+        // still on give (the records found before once the last has ended),
+        // with every field changed by hand meanwhile left as it is.
+        if (layers && layers->has(layerName))
+            before = layers->end(layerName, target->current());
+        else if (layers)
+            before = target->current();
         target->applyEffects(before.effects);
         target->applyHardware(before.hardware);
         target->applyPeriphery(before.adc, before.gpio);
         target->settle();
+    }
+    void settledWrites() override
+    {
+        if (layers)
+            layers->settled(target->current());
     }
 
 private:

@@ -10,6 +10,7 @@
 
 #include <optional>
 
+class SettingsLayerKeeper;
 class SettingsTarget;
 
 // Exit statuses of a command; the wrapper ends with its command's own instead.
@@ -43,6 +44,10 @@ public:
         SettingsTarget *target = nullptr;
         // Absolute; the request's files and profile folders are taken from here.
         QString workingDirectory;
+        // The running instance's layers; a launch wrapper's apply and restore
+        // go on and come off as the layer `layerName`.
+        SettingsLayerKeeper *layers = nullptr;
+        QString layerName;
     };
 
     using QObject::QObject;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/controllercommand.h"
 
+#include "cli/journalcompletion.h"
 #include "cli/settingstarget.h"
 #include "device/appversion.h"
 
@@ -9,9 +10,10 @@
 void ControllerCommand::start(const CommandRequest &request, const Context &context)
 {
     target = context.target;
+    layers = context.layers;
+    layerName = context.layerName;
     connect(target, &SettingsTarget::failed, this,
             [this](int status, const QString &message) { finish(status, message); });
-    connect(target, &SettingsTarget::settled, this, &ControllerCommand::onSettled);
     connect(target, &SettingsTarget::ready, this, [this] {
         const QString tool = versionText(softwareVersion());
         if (target->firmwareVersionText() != tool)
@@ -20,10 +22,31 @@ void ControllerCommand::start(const CommandRequest &request, const Context &cont
                                                       "this tool is %2; settings may not mean the same to it.\n")
                               .arg(target->firmwareVersionText(), tool)
                               .toUtf8();
-        ready();
+        // A restore left by an instance that died goes first, and is told
+        // before what this command prints.
+        const QString claimed = journalcompletion::start(target);
+        if (claimed.isEmpty()) {
+            work();
+            return;
+        }
+        connect(
+            target, &SettingsTarget::settled, this,
+            [this, claimed](bool left, const QStringList &lost) {
+                const QString said = journalcompletion::finish(claimed, !left && lost.isEmpty());
+                answer.err += QStringLiteral("vellox-wheel-setup: %1\n").arg(said).toUtf8();
+                work();
+            },
+            Qt::SingleShotConnection);
+        target->settle();
     });
     if (load(request, context.workingDirectory))
         target->prepare(request.waitSeconds() * 1000);
+}
+
+void ControllerCommand::work()
+{
+    connect(target, &SettingsTarget::settled, this, &ControllerCommand::onSettled);
+    ready();
 }
 
 bool ControllerCommand::load(const CommandRequest &, const QString &)
@@ -33,6 +56,7 @@ bool ControllerCommand::load(const CommandRequest &, const QString &)
 
 void ControllerCommand::onSettled(bool controllerLeft, const QStringList &lostWrites)
 {
+    settledWrites();
     if (!controllerLeft) {
         finish(exitstatus::DONE);
         return;

@@ -17,9 +17,15 @@ protected:
     virtual bool load(const CommandRequest &request, const QString &workingDirectory);
     // The controller is there and its four records are known.
     virtual void ready() = 0;
+    // What was sent has reached the wire (or could not); the answer follows.
+    virtual void settledWrites() {}
 
     SettingsTarget *target = nullptr;
+    // Set for a launch wrapper's apply and restore in the running instance.
+    SettingsLayerKeeper *layers = nullptr;
+    QString layerName;
 
 private:
+    void work();
     void onSettled(bool controllerLeft, const QStringList &lostWrites);
 };

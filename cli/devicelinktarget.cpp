@@ -14,12 +14,22 @@ namespace {
 
 enum RecordBit { EFFECTS_BIT = 1, HARDWARE_BIT = 2, ADC_BIT = 4, GPIO_BIT = 8 };
 
+// The field's place in settingsFields(); -1 when unknown.
+int fieldPlace(SettingsFieldEnum id, int8_t index)
+{
+    const QVector<SettingsField> &fields = settingsFields();
+    for (int i = 0; i < fields.size(); ++i) {
+        if (fields[i].id == id && fields[i].index == index)
+            return i;
+    }
+    return -1;
+}
+
 QString writeName(SettingsFieldEnum id, int8_t index)
 {
-    for (const SettingsField &field : settingsFields()) {
-        if (field.id == id && field.index == index)
-            return QString::fromLatin1(field.key);
-    }
+    const int place = fieldPlace(id, index);
+    if (place >= 0)
+        return QString::fromLatin1(settingsFields()[place].key);
     return QStringLiteral("field %1 index %2").arg(static_cast<int>(id)).arg(index);
 }
 
@@ -71,7 +81,14 @@ DeviceLinkTarget::DeviceLinkTarget(SettingsUiBackgroundThread *linkWorker, bool 
                 recordObtained(GPIO_BIT);
             });
     connect(worker, &SettingsUiBackgroundThread::settingWriteFailed, this,
-            [this](SettingsFieldEnum field, int8_t index) { failedWrites.append(writeName(field, index)); });
+            [this](SettingsFieldEnum field, int8_t index) {
+                failedWrites.append(writeName(field, index));
+                // What did not arrive is not on the controller: current()
+                // shows the value it still holds.
+                const int place = fieldPlace(field, index);
+                if (sentFrom.contains(place))
+                    setRecordValue(&records, settingsFields()[place], sentFrom.value(place));
+            });
 }
 
 void DeviceLinkTarget::recordObtained(int bit)
@@ -111,6 +128,7 @@ void DeviceLinkTarget::finishPrepare()
     waitTimer->stop();
     leftSinceSettle = false;
     failedWrites.clear();
+    sentFrom.clear();
     emit ready();
 }
 
@@ -142,6 +160,9 @@ void DeviceLinkTarget::send(const QVector<SettingsWrite> &writes)
 {
     SettingsUiBackgroundThread *target = worker;
     for (const SettingsWrite &write : writes) {
+        const int place = fieldPlace(write.field, write.index);
+        if (place >= 0 && !sentFrom.contains(place))
+            sentFrom.insert(place, recordValue(records, settingsFields()[place]));
         const SettingsFieldEnum field = write.field;
         const int8_t index = write.index;
         const int value = write.value;
@@ -208,6 +229,7 @@ void DeviceLinkTarget::settle()
                     const QStringList lost = self->failedWrites;
                     self->leftSinceSettle = false;
                     self->failedWrites.clear();
+                    self->sentFrom.clear();
                     emit self->settled(left || !lost.isEmpty(), lost);
                 },
                 Qt::QueuedConnection);

@@ -4,6 +4,7 @@
 #include "cli/settingstarget.h"
 #include "device/devicereports.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QStringList>
 
@@ -61,4 +62,7 @@ private:
     // since the last settle.
     bool leftSinceSettle = false;
     QStringList failedWrites;
+    // What each field written since the last settle held before: a failed
+    // write puts it back into the records.
+    QHash<int, int> sentFrom;
 };

@@ -3,12 +3,16 @@
 
 #include "cli/devicelinktarget.h"
 #include "cli/instanceserver.h"
-#include "cli/launchwrapper.h"
 #include "device/devicelink.h"
+#include "games/settingslayerkeeper.h"
 
 #include <QCoreApplication>
+#include <QProcess>
+#include <QTimer>
 
 #include <cstdio>
+
+const char *const InstanceHost::OPTION = "--run-instance";
 
 void printAnswer(const CommandAnswer &answer)
 {
@@ -23,15 +27,24 @@ void printError(const QString &message)
     std::fprintf(stderr, "vellox-wheel-setup: %s\n", qPrintable(message));
 }
 
-InstanceHost::InstanceHost(InstanceServer &instanceServer, const instancemessage::Request &ownRequest,
-                           QObject *parent)
+bool startDetachedInstance()
+{
+    // Detached (reparented away from the caller, who may be a launcher's
+    // reaper), its output nowhere: it serves every later start alike.
+    QProcess process;
+    process.setProgram(QCoreApplication::applicationFilePath());
+    process.setArguments({QLatin1String(InstanceHost::OPTION)});
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    return process.startDetached();
+}
+
+InstanceHost::InstanceHost(InstanceServer &instanceServer, QObject *parent)
     : QObject(parent)
     , server(instanceServer)
-    , request(ownRequest)
-    , wrapper(new LaunchWrapper(this))
 {
     server.setTargetFactory([this] { return openController(); });
-    connect(wrapper, &LaunchWrapper::finished, this, &InstanceHost::commandEnded);
 }
 
 InstanceHost::~InstanceHost()
@@ -39,7 +52,7 @@ InstanceHost::~InstanceHost()
     server.setTargetFactory(nullptr);
 }
 
-// The one place where a command without a window opens the controller.
+// The one place where a process without a window opens the controller.
 SettingsTarget *InstanceHost::openController()
 {
     link = std::make_unique<DeviceLink>();
@@ -50,13 +63,15 @@ SettingsTarget *InstanceHost::openController()
 
 int InstanceHost::exec()
 {
-    server.enqueue(request, [this](const CommandAnswer &answer) { applied(answer); });
+    connect(&server, &InstanceServer::idle, this, &InstanceHost::finishWhenIdle);
+    // The start that asked for this instance may have gone before it asked.
+    QTimer::singleShot(InstanceServer::CLIENT_TIMEOUT_MS, this, &InstanceHost::finishWhenIdle);
     QCoreApplication::exec();
     // The target goes before the link it works through.
     server.setTarget(nullptr);
     target.reset();
     link.reset();
-    return status;
+    return exitstatus::DONE;
 }
 
 bool runsCommandAfter(int applyStatus)
@@ -76,43 +91,12 @@ bool runsCommandAfter(int applyStatus)
     }
 }
 
-void InstanceHost::applied(const CommandAnswer &answer)
-{
-    printAnswer(answer);
-    status = answer.status;
-    if (request.command.wrapped.isEmpty() || !runsCommandAfter(status)) {
-        finishWhenIdle();
-        return;
-    }
-    before = answer.before;
-    wrapper->start(request.command.wrapped);
-}
-
-void InstanceHost::commandEnded(int commandStatus, const QString &message)
-{
-    if (!message.isEmpty())
-        printError(message);
-    status = commandStatus;
-    if (!before) {
-        finishWhenIdle();
-        return;
-    }
-    instancemessage::Request restore = request;
-    restore.restore = before;
-    server.enqueue(restore, [this](const CommandAnswer &answer) {
-        printAnswer(answer);
-        finishWhenIdle();
-    });
-}
-
 void InstanceHost::finishWhenIdle()
 {
     // Listening goes on until nothing is left to do: a start that finds no
-    // instance then becomes the next one, and never works beside this one.
-    if (server.isIdle()) {
+    // instance then starts the next one, and never works beside this one.
+    if (server.isIdle() && server.layers()->isEmpty()) {
         server.stopListening();
         QCoreApplication::exit(0);
-        return;
     }
-    connect(&server, &InstanceServer::idle, this, &InstanceHost::finishWhenIdle, Qt::UniqueConnection);
 }

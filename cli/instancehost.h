@@ -7,45 +7,44 @@
 #include <QObject>
 
 #include <memory>
-#include <optional>
 
 class DeviceLinkTarget;
 class DeviceLink;
 class InstanceServer;
-class LaunchWrapper;
 class SettingsTarget;
 
-// A command's process that has become the running instance: it carries out
-// its own request and every one that later starts hand it meanwhile, then
-// stops listening and ends once all are answered. The controller is opened
-// only when a request needs it. With a launch wrapper's command it runs the
-// command once its settings are applied and puts back those found before
-// when the command ends.
+// The running instance without a window: a process of its own, started
+// detached by the first command or launch wrapper that finds no instance, in
+// a session of its own so that no launcher's Stop or terminal hang-up reaches
+// it. It carries out the requests that later starts hand it, opening the
+// controller when the first one needs it, and keeps the layers of the
+// wrappers whose games run. It ends once nothing is queued and no layer is on.
 class InstanceHost : public QObject
 {
     Q_OBJECT
 
 public:
-    InstanceHost(InstanceServer &server, const instancemessage::Request &request, QObject *parent = nullptr);
+    // The hidden option that starts it.
+    static const char *const OPTION;
+
+    explicit InstanceHost(InstanceServer &server, QObject *parent = nullptr);
     ~InstanceHost() override;
 
-    // Runs until everything is answered; the process's exit status.
+    // Runs until everything is answered and every layer has ended.
     int exec();
 
 private:
     SettingsTarget *openController();
-    void applied(const CommandAnswer &answer);
-    void commandEnded(int commandStatus, const QString &message);
     void finishWhenIdle();
 
     InstanceServer &server;
-    instancemessage::Request request;
     std::unique_ptr<DeviceLink> link;
     std::unique_ptr<DeviceLinkTarget> target;
-    LaunchWrapper *wrapper;
-    std::optional<ControllerSettings> before;
-    int status = exitstatus::DONE;
 };
+
+// Starts the instance without a window as a detached process, in this
+// process's working directory. False when it could not be started.
+bool startDetachedInstance();
 
 // Prints a command's answer as the command itself would have.
 void printAnswer(const CommandAnswer &answer);

@@ -5,6 +5,8 @@
 #include "cli/settingstarget.h"
 #include "device/appversion.h"
 #include "games/gameprofiles.h"
+#include "games/settingslayerkeeper.h"
+#include "history/restorejournal.h"
 #include "settings/appfiles.h"
 
 #include <QCoreApplication>
@@ -37,9 +39,45 @@ CommandAnswer errorAnswer(int status, const QString &message)
 InstanceServer::InstanceServer(QObject *parent)
     : QObject(parent)
     , server(new QLocalServer(this))
+    , layerKeeper(new SettingsLayerKeeper(appfiles::stateFolder(), this))
+    , wrapperWatch(new QTimer(this))
 {
     server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server, &QLocalServer::newConnection, this, &InstanceServer::acceptClients);
+    connect(layerKeeper, &SettingsLayerKeeper::journalFailed, this,
+            [](const QString &message) { qWarning("vellox-wheel-setup: %s", qPrintable(message)); });
+    // A wrapper killed before it could ask for its restore still gets it.
+    wrapperWatch->setInterval(WRAPPER_WATCH_MS);
+    connect(wrapperWatch, &QTimer::timeout, this, &InstanceServer::endLayersOfGoneWrappers);
+    wrapperWatch->start();
+}
+
+QString InstanceServer::wrapperLayerName(qint64 pid)
+{
+    const std::optional<quint64> start = processStartTime(pid);
+    return QStringLiteral("wrapper %1 %2").arg(pid).arg(start.value_or(0));
+}
+
+void InstanceServer::endLayersOfGoneWrappers()
+{
+    for (const QString &name : layerKeeper->names()) {
+        const QStringList parts = name.split(QLatin1Char(' '));
+        if (parts.size() != 3 || parts.first() != QLatin1String("wrapper") || endingLayers.contains(name))
+            continue;
+        const qint64 pid = parts.at(1).toLongLong();
+        if (wrapperLayerName(pid) == name)
+            continue;
+        endingLayers.insert(name);
+        instancemessage::Request restore;
+        restore.command.command = QLatin1String(commands::APPLY.name);
+        restore.workingDirectory = QDir::rootPath();
+        restore.restore = ControllerSettings{};
+        restore.wrapperPid = pid;
+        restore.wrapperEnded = true;
+        queue.enqueue(Pending{restore, [this, name](const CommandAnswer &) { endingLayers.remove(name); }, name});
+        if (!running)
+            QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+    }
 }
 
 InstanceServer::~InstanceServer() = default;
@@ -179,7 +217,7 @@ void InstanceServer::readClient(QLocalSocket *socket)
 
 void InstanceServer::enqueue(const instancemessage::Request &request, std::function<void(const CommandAnswer &)> done)
 {
-    queue.enqueue(Pending{request, std::move(done)});
+    queue.enqueue(Pending{request, std::move(done), QString()});
     if (!running)
         QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
 }
@@ -230,7 +268,25 @@ void InstanceServer::runNext()
         command->deleteLater();
         QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
     });
-    command->start(request, Command::Context{target, pending.request.workingDirectory});
+    // Only a wrapper's apply and restore are layers; any other change is
+    // one made by hand.
+    Command::Context context{target, pending.request.workingDirectory, nullptr, QString()};
+    if (!pending.layerName.isEmpty())
+        context.layerName = pending.layerName;
+    else if (pending.request.wrapperPid > 0)
+        context.layerName = wrapperLayerName(pending.request.wrapperPid);
+    if (!context.layerName.isEmpty())
+        context.layers = layerKeeper;
+    command->start(request, context);
+}
+
+bool isInstanceListening()
+{
+    if (!InstanceServer::placeProblem().isEmpty() || !socketIsOurs(InstanceServer::socketName()))
+        return false;
+    QLocalSocket probe;
+    probe.connectToServer(InstanceServer::socketName());
+    return probe.waitForConnected(1000);
 }
 
 std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &request, int timeoutMs,

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QQueue>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -15,6 +16,8 @@
 
 class QLocalServer;
 class QLocalSocket;
+class QTimer;
+class SettingsLayerKeeper;
 class SettingsTarget;
 
 // The per-user local socket of the running instance. Later starts hand their
@@ -59,6 +62,10 @@ public:
     // Stops taking new clients; queued requests are still carried out.
     void stopListening();
     bool isIdle() const { return !running && queue.isEmpty(); }
+    // The layers of the launch wrappers whose games run now.
+    SettingsLayerKeeper *layers() const { return layerKeeper; }
+    // A wrapper's layer, named so that a later process with its id is another.
+    static QString wrapperLayerName(qint64 pid);
 
 signals:
     // Every queued request has been answered.
@@ -68,6 +75,8 @@ private:
     struct Pending {
         instancemessage::Request request;
         std::function<void(const CommandAnswer &)> done;
+        // Set when this instance ends a gone wrapper's layer itself.
+        QString layerName;
     };
 
     void acceptClients();
@@ -75,13 +84,24 @@ private:
     void runNext();
     void answerAndGoOn(Pending &pending, const CommandAnswer &answer);
 
+    // Ends the layer of every wrapper that has gone without asking to.
+    void endLayersOfGoneWrappers();
+
+    static constexpr int WRAPPER_WATCH_MS = 1000;
+
     QLocalServer *server;
+    SettingsLayerKeeper *layerKeeper;
+    QTimer *wrapperWatch;
+    QSet<QString> endingLayers;
     SettingsTarget *target = nullptr;
     std::function<SettingsTarget *()> targetFactory;
     QQueue<Pending> queue;
     QPointer<Command> running;
     std::function<void(const CommandAnswer &)> currentDone;
 };
+
+// Whether an instance answers on the socket.
+bool isInstanceListening();
 
 // Hands a request to the running instance and waits for its answer. Nothing
 // when no instance listens, or when it went away without taking the request

@@ -68,7 +68,7 @@ public:
                 useSource(found);
             }, Qt::QueuedConnection);
         });
-        ownSource->start(request, Context{target.get(), QDir::currentPath()});
+        ownSource->start(request, Context{target.get(), QDir::currentPath(), nullptr, QString()});
     }
 
 private:

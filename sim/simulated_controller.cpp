@@ -3,6 +3,7 @@
 #include "sim/sim_state.h"
 
 #include <algorithm>
+#include <string>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -166,6 +167,19 @@ void applyEnvironmentLocked(State &s)
             std::copy(version->begin(), version->end(), s.saved[i].begin());
         } else {
             std::fprintf(stderr, "vellox-sim: ignoring VELLOX_SIM_FIRMWARE=%s (expected type.major.minor.patch)\n", fw);
+        }
+    }
+    // The effects record a controller holds when this process finds it, as
+    // hex: what an earlier process left on it.
+    if (const char *hex = std::getenv("VELLOX_SIM_EFFECTS"); hex && *hex) {
+        const int i = recordIndex(0x22);
+        const std::string text(hex);
+        if (text.size() == 2 * s.live[i].size()) {
+            for (std::size_t b = 0; b < s.live[i].size(); ++b)
+                s.live[i][b] = static_cast<std::uint8_t>(std::stoi(text.substr(2 * b, 2), nullptr, 16));
+        } else {
+            std::fprintf(stderr, "vellox-sim: ignoring VELLOX_SIM_EFFECTS (expected %zu hex digits)\n",
+                         2 * s.live[i].size());
         }
     }
     if (auto ms = envNumber("VELLOX_SIM_REBOOT_MS", 0, 3600000))

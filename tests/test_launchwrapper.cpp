@@ -5,6 +5,7 @@
 // session have ended, also when another process stops the wrapper with a
 // signal; its exit status is the command's.
 
+#include "history/restorejournal.h"
 #include "settings/settingsrecords.h"
 #include "tests/testsupport.h"
 
@@ -36,25 +37,55 @@ private slots:
     void commandEnds_data();
     void commandEnds();
     void commandRunsWhenWritesFail();
+    void overlappingWrappers_data();
+    void overlappingWrappers();
+    void killedInstanceCompletedOnce();
+    void journalLeftAlone_data();
+    void journalLeftAlone();
 
 private:
     std::unique_ptr<QProcess> startWrapper(const QString &script, const QStringList &simulator = {}) const;
+    std::unique_ptr<QProcess> start(const QStringList &arguments, const QByteArray &effects = {}) const;
+    // Runs the program to its end; its exit code.
+    int run(const QStringList &arguments, QByteArray *err = nullptr, QByteArray *out = nullptr,
+            const QByteArray &effects = {}) const;
+    QStringList journals() const { return listJournals(state->filePath(QStringLiteral("vellox-wheel-setup"))); }
+    // A command that runs until the test creates the file `name`.
+    static QString waitFor(const QString &name)
+    {
+        return QStringLiteral("echo started; while [ ! -e %1 ]; do sleep 0.05; done").arg(name);
+    }
     // The simulator's log: each successful write as its frame, and the
     // lines a command appended, in order.
     QList<QByteArray> log() const;
 
     std::unique_ptr<QTemporaryDir> work;
     std::unique_ptr<QTemporaryDir> runtime;
+    std::unique_ptr<QTemporaryDir> state;
+    QByteArray rallyRecord;
 };
 
 std::unique_ptr<QProcess> LaunchWrapperTest::startWrapper(const QString &script, const QStringList &simulator) const
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    std::unique_ptr<QProcess> process = start({}, {});
+    QProcessEnvironment env = process->processEnvironment();
     for (const QString &setting : simulator)
         env.insert(setting, QStringLiteral("1"));
+    process->setProcessEnvironment(env);
+    process->start(QStringLiteral(VELLOX_APP_PATH), {"--profile", "effects:Rally", "--", "sh", "-c", script});
+    return process;
+}
+
+// With no arguments the process is only set up, not started.
+std::unique_ptr<QProcess> LaunchWrapperTest::start(const QStringList &arguments, const QByteArray &effects) const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(VELLOX_SIM_PATH));
     env.insert(QStringLiteral("VELLOX_SIM_LOG"), work->filePath(QStringLiteral("sim.log")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime->path());
+    env.insert(QStringLiteral("XDG_STATE_HOME"), state->path());
+    if (!effects.isEmpty())
+        env.insert(QStringLiteral("VELLOX_SIM_EFFECTS"), QString::fromLatin1(effects.toHex()));
     // The command inherits the preload and with it the sanitizer's runtime.
     env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS")) +
                                                    QStringLiteral(":verify_asan_link_order=0:handle_segv=0"));
@@ -62,8 +93,22 @@ std::unique_ptr<QProcess> LaunchWrapperTest::startWrapper(const QString &script,
     auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(env);
     process->setWorkingDirectory(work->path());
-    process->start(QStringLiteral(VELLOX_APP_PATH), {"--profile", "effects:Rally", "--", "sh", "-c", script});
+    if (!arguments.isEmpty())
+        process->start(QStringLiteral(VELLOX_APP_PATH), arguments);
     return process;
+}
+
+int LaunchWrapperTest::run(const QStringList &arguments, QByteArray *err, QByteArray *out,
+                           const QByteArray &effects) const
+{
+    const std::unique_ptr<QProcess> process = start(arguments, effects);
+    if (!process->waitForFinished(40000))
+        return -1;
+    if (err)
+        *err = process->readAllStandardError();
+    if (out)
+        *out = process->readAllStandardOutput();
+    return process->exitCode();
 }
 
 QList<QByteArray> LaunchWrapperTest::log() const
@@ -83,7 +128,8 @@ void LaunchWrapperTest::init()
 {
     work = std::make_unique<QTemporaryDir>();
     runtime = std::make_unique<QTemporaryDir>();
-    QVERIFY(work->isValid() && runtime->isValid());
+    state = std::make_unique<QTemporaryDir>();
+    QVERIFY(work->isValid() && runtime->isValid() && state->isValid());
     sim::reset();
     EffectSettingsTypeDef rally;
     std::memcpy(&rally, sim::record(0x22).data(), sizeof rally);
@@ -92,8 +138,8 @@ void LaunchWrapperTest::init()
     rally.motion_range = 540;
     rally.total_effect_scale = 80;
     QDir(work->path()).mkdir(QStringLiteral("wheel_effects_profiles"));
-    testsupport::writeFile(work->filePath(QStringLiteral("wheel_effects_profiles/Rally")),
-                           QByteArray(reinterpret_cast<const char *>(&rally), sizeof rally));
+    rallyRecord = QByteArray(reinterpret_cast<const char *>(&rally), sizeof rally);
+    testsupport::writeFile(work->filePath(QStringLiteral("wheel_effects_profiles/Rally")), rallyRecord);
 }
 
 const QList<QByteArray> APPLIED{frame({0xA3, 0x14, 0x05, 0x00, 0x1C, 0x02}), frame({0xA3, 0x14, 0x04, 0x00, 80})};
@@ -183,6 +229,142 @@ void LaunchWrapperTest::commandRunsWhenWritesFail()
     QVERIFY2(err.contains("may not have arrived: effects.motion_range, effects.total_effect_scale.\n"), err.constData());
     QVERIFY2(err.contains("running the command with the settings that arrived."), err.constData());
     QCOMPARE(log(), QList<QByteArray>());
+}
+
+
+// Wrapper A applies Rally (range 540, scale 80), wrapper B then sets the
+// range to 720 on top. Whichever ends first exits at once and leaves the
+// other's settings on; after the last, the settings from before are back.
+// A change made meanwhile by another command stays as it was made.
+void LaunchWrapperTest::overlappingWrappers_data()
+{
+    QTest::addColumn<bool>("aEndsFirst");
+    QTest::addColumn<bool>("handChange");
+    QTest::addColumn<QList<QByteArray>>("afterFirstEnd");
+    QTest::addColumn<QList<QByteArray>>("afterLastEnd");
+    const QByteArray range540 = frame({0xA3, 0x14, 0x05, 0x00, 0x1C, 0x02});
+    const QByteArray range900 = frame({0xA3, 0x14, 0x05, 0x00, 0x84, 0x03});
+    const QByteArray scale100 = frame({0xA3, 0x14, 0x04, 0x00, 100});
+    QTest::newRow("A ends first") << true << false << QList<QByteArray>{scale100} << QList<QByteArray>{range900};
+    QTest::newRow("B ends first") << false << false << QList<QByteArray>{range540}
+                                  << QList<QByteArray>{range900, scale100};
+    // The scale set to 90 by hand stays, through both ends.
+    QTest::newRow("hand change kept") << true << true << QList<QByteArray>{} << QList<QByteArray>{range900};
+}
+
+void LaunchWrapperTest::overlappingWrappers()
+{
+    QFETCH(bool, aEndsFirst);
+    QFETCH(bool, handChange);
+    QFETCH(QList<QByteArray>, afterFirstEnd);
+    QFETCH(QList<QByteArray>, afterLastEnd);
+    const QByteArray range720 = frame({0xA3, 0x14, 0x05, 0x00, 0xD0, 0x02});
+    const QByteArray scale90 = frame({0xA3, 0x14, 0x04, 0x00, 90});
+
+    const std::unique_ptr<QProcess> a = startWrapper(waitFor(QStringLiteral("endA")));
+    QByteArray out;
+    QTRY_VERIFY_WITH_TIMEOUT((out += a->readAllStandardOutput()).contains("started\n"), 30000);
+    const std::unique_ptr<QProcess> b =
+        start({"--set", "effects.motion_range=720", "--", "sh", "-c", waitFor(QStringLiteral("endB"))});
+    out.clear();
+    QTRY_VERIFY_WITH_TIMEOUT((out += b->readAllStandardOutput()).contains("started\n"), 30000);
+    QList<QByteArray> expected = APPLIED + QList<QByteArray>{range720};
+    if (handChange) {
+        QCOMPARE(run({"--set", "effects.total_effect_scale=90"}), 0);
+        expected.append(scale90);
+    }
+    QCOMPARE(log(), expected);
+    QCOMPARE(journals().size(), 1);
+
+    QProcess &first = aEndsFirst ? *a : *b;
+    QProcess &second = aEndsFirst ? *b : *a;
+    testsupport::writeFile(work->filePath(aEndsFirst ? QStringLiteral("endA") : QStringLiteral("endB")), "");
+    QVERIFY(first.waitForFinished(40000));
+    QCOMPARE(first.exitCode(), 0);
+    QCOMPARE(second.state(), QProcess::Running);
+    QCOMPARE(log(), expected + afterFirstEnd);
+    testsupport::writeFile(work->filePath(aEndsFirst ? QStringLiteral("endB") : QStringLiteral("endA")), "");
+    QVERIFY(second.waitForFinished(40000));
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(log(), expected + afterFirstEnd + afterLastEnd);
+    QTRY_COMPARE(journals(), QStringList());
+}
+
+// The instance dies with the settings applied: the next start that opens the
+// controller puts them back before its own work, says so once, and the
+// journal is gone.
+void LaunchWrapperTest::killedInstanceCompletedOnce()
+{
+    const std::unique_ptr<QProcess> wrapper = startWrapper(waitFor(QStringLiteral("end")));
+    QByteArray out;
+    QTRY_VERIFY_WITH_TIMEOUT((out += wrapper->readAllStandardOutput()).contains("started\n"), 30000);
+    QCOMPARE(log(), APPLIED);
+    const QStringList written = journals();
+    QCOMPARE(written.size(), 1);
+    const auto journal = readJournal(written.first());
+    QVERIFY(std::holds_alternative<RestoreJournal>(journal));
+    const qint64 instance = std::get<RestoreJournal>(journal).owners.value(0).pid;
+    QVERIFY(instance > 0 && instance != wrapper->processId());
+    QCOMPARE(::kill(pid_t(instance), SIGKILL), 0);
+    QTRY_VERIFY(!isOwnerRunning(std::get<RestoreJournal>(journal).owners.value(0)));
+    testsupport::writeFile(work->filePath(QStringLiteral("end")), "");
+    QVERIFY(wrapper->waitForFinished(40000));
+    QCOMPARE(log(), APPLIED);
+
+    // The controller still holds Rally.
+    QByteArray err;
+    QCOMPARE(run({"--show"}, &err, &out, rallyRecord), 0);
+    QCOMPARE(err.count("were put back"), 1);
+    QVERIFY2(out.contains("effects.motion_range = 900\n") && out.contains("effects.total_effect_scale = 100\n"),
+             out.constData());
+    QCOMPARE(log(), APPLIED + PUT_BACK);
+    QCOMPARE(journals(), QStringList());
+    QCOMPARE(run({"--show"}, &err, &out, rallyRecord), 0);
+    QCOMPARE(err.count("put back"), 0);
+    QCOMPARE(log(), APPLIED + PUT_BACK);
+}
+
+// Journals a later start must not apply: they stay for the History window.
+void LaunchWrapperTest::journalLeftAlone_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    ControllerSettings before;
+    std::memcpy(&before.effects, sim::record(0x22).data(), sizeof before.effects);
+    ControllerSettings applied = before;
+    applied.effects.motion_range = 540;
+    const JournalOwner gone{0x7ffffff0, 1};
+    RestoreJournal journal = makeJournal(before, applied, QStringLiteral("045B:59D7"), QStringLiteral("1.24.1.4"), {gone});
+    QVERIFY(!journal.fields.isEmpty());
+    RestoreJournal otherBoot = journal;
+    otherBoot.bootId = QStringLiteral("00000000-0000-0000-0000-000000000000");
+    QTest::newRow("other boot") << formatJournal(otherBoot);
+    // The range was 720 before and 540 applied; the controller holds 900.
+    ControllerSettings other = before;
+    other.effects.motion_range = 720;
+    QTest::newRow("fields changed since")
+        << formatJournal(makeJournal(other, applied, journal.controller, journal.firmwareVersionText, {gone}));
+    RestoreJournal otherController = journal;
+    otherController.controller = QStringLiteral("1234:5678");
+    QTest::newRow("other controller") << formatJournal(otherController);
+    QTest::newRow("damaged") << QByteArray("{\"format\": 1, \"fields\": [");
+    QTest::newRow("binary") << QByteArray("\x00\xff\x7f", 3);
+}
+
+void LaunchWrapperTest::journalLeftAlone()
+{
+    QFETCH(QByteArray, bytes);
+    QDir(state->path()).mkpath(QStringLiteral("vellox-wheel-setup"));
+    QFile::setPermissions(state->filePath(QStringLiteral("vellox-wheel-setup")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QString path = journalPath(state->filePath(QStringLiteral("vellox-wheel-setup")), 0x7ffffff0);
+    testsupport::writeFile(path, bytes);
+    QByteArray err;
+    QByteArray out;
+    QCOMPARE(run({"--show"}, &err, &out), 0);
+    QVERIFY2(out.contains("effects.motion_range = 900\n"), out.constData());
+    QCOMPARE(err.count("put back"), 0);
+    QCOMPARE(log(), QList<QByteArray>());
+    QCOMPARE(testsupport::readFile(path), bytes);
 }
 
 } // namespace

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "games/settingslayerkeeper.h"
+
+#include "history/restorejournal.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The state folder is created for this user alone; one that is a link or
+// another user's is not written into.
+bool privateFolder(const QString &folder, QString *problem)
+{
+    const QByteArray name = QFile::encodeName(folder);
+    if (!QDir().mkpath(folder)) {
+        *problem = QObject::tr("cannot create %1").arg(folder);
+        return false;
+    }
+    struct stat info {
+    };
+    if (::lstat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid()) {
+        *problem = QObject::tr("%1 is not a folder of this user's").arg(folder);
+        return false;
+    }
+    if ((info.st_mode & 077) != 0 && ::chmod(name.constData(), 0700) != 0) {
+        *problem = QObject::tr("cannot make %1 private").arg(folder);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString SettingsLayerKeeper::controllerName()
+{
+    return QStringLiteral("045B:59D7");
+}
+
+SettingsLayerKeeper::SettingsLayerKeeper(const QString &stateFolder, QObject *parent)
+    : QObject(parent)
+    , path(::journalPath(stateFolder, ::getpid()))
+{
+}
+
+void SettingsLayerKeeper::record(const ControllerSettings &base, const ControllerSettings &applied)
+{
+    JournalOwner self{::getpid(), processStartTime(::getpid()).value_or(0)};
+    const RestoreJournal journal = makeJournal(base, applied, controllerName(), firmware, {self});
+    if (journal.fields.isEmpty()) {
+        QFile::remove(path);
+        return;
+    }
+    QString problem;
+    if (!privateFolder(QFileInfo(path).absolutePath(), &problem) || !writeJournal(path, journal, &problem))
+        emit journalFailed(tr("The restore journal cannot be written (%1); the settings from before are not safe "
+                              "from a crash.")
+                               .arg(problem));
+}
+
+void SettingsLayerKeeper::willApply(const ControllerSettings &before, const ControllerSettings &wanted,
+                                    const QString &firmwareVersion)
+{
+    firmware = firmwareVersion;
+    // The first layer's `before` becomes the base.
+    record(layers.isEmpty() ? before : layers.base(), wanted);
+}
+
+void SettingsLayerKeeper::push(const QString &name, const ControllerSettings &before, const FieldValues &reached)
+{
+    layers.push(name, before, reached);
+    record(layers.base(), layers.expected());
+}
+
+ControllerSettings SettingsLayerKeeper::end(const QString &name, const ControllerSettings &current)
+{
+    // The journal keeps naming what the controller holds until the writes
+    // that follow have gone out.
+    return layers.end(name, current);
+}
+
+void SettingsLayerKeeper::settled(const ControllerSettings &now)
+{
+    record(layers.base(), now);
+}

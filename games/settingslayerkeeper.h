@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "settings/settingslayers.h"
+
+#include <QObject>
+#include <QString>
+
+// The running instance's one owner of the layers over the controller's
+// settings: launch wrappers and rule games push a layer when their settings
+// went on and end it when their game ends. It keeps the restore journal in
+// step: written before a layer's writes go out, rewritten at each change,
+// removed once the settings from before the first layer are back, so that a
+// later process can finish the restore if this one dies first.
+class SettingsLayerKeeper : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The controller every journal names: the tool knows one model.
+    static QString controllerName();
+
+    // The journal lies in `stateFolder`, named after this process.
+    explicit SettingsLayerKeeper(const QString &stateFolder, QObject *parent = nullptr);
+
+    bool isEmpty() const { return layers.isEmpty(); }
+    bool has(const QString &name) const { return layers.names().contains(name); }
+    QStringList names() const { return layers.names(); }
+    QString journalPath() const { return path; }
+
+    // A layer is about to take the controller from `before` to `wanted`.
+    void willApply(const ControllerSettings &before, const ControllerSettings &wanted, const QString &firmware);
+    // Its writes are done; `reached` holds what arrived of them.
+    void push(const QString &name, const ControllerSettings &before, const FieldValues &reached);
+    // What the controller, holding `current`, is to hold now the layer ended.
+    ControllerSettings end(const QString &name, const ControllerSettings &current);
+    // The writes of an end have been sent and the controller holds `now`.
+    void settled(const ControllerSettings &now);
+
+signals:
+    // The journal cannot be written: the settings are applied all the same,
+    // but a crash would leave them on.
+    void journalFailed(const QString &message);
+
+private:
+    void record(const ControllerSettings &base, const ControllerSettings &applied);
+
+    SettingsLayers layers;
+    QString path;
+    QString firmware;
+};
