@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/terminationsignals.h"
 #include "app/translations.h"
+#include "app/windowhistory.h"
 #include "app/windowsettingstarget.h"
 #include "editors/comboboxaccessibility.h"
 #include "cli/application.h"
@@ -32,6 +33,7 @@ int runWindow(InstanceServer &server, bool inBackground)
         MainWindow window;
         // Later starts hand their requests to this window.
         WindowSettingsTarget target(&window);
+        WindowHistory history(&window, &target);
         server.setTarget(&target);
         if (!inBackground || !window.hasTrayIcon())
             window.show();

@@ -54,6 +54,7 @@ public:
     GameProfiles *gameProfiles() const;
     // False where the desktop has no tray, so the window must stay the way in.
     bool hasTrayIcon() const;
+    WindowStatusBar *statusLine() const { return status; }
     // The editors, built on first need. Requests from later starts apply
     // through them, so the window shows what they change.
     FullEffectSettingsWidget *effectsSettingsEditor();

@@ -87,6 +87,10 @@ extern const CommandKind APPLY;
 extern const CommandKind EXPORT;
 extern const CommandKind IMPORT;
 extern const CommandKind GAME_RULE;
+extern const CommandKind HISTORY;
+extern const CommandKind HISTORY_SHOW;
+extern const CommandKind DIFF;
+extern const CommandKind RESTORE;
 } // namespace commands
 
 // Puts back records found before, by the same diff writes a profile pick sends.

@@ -14,6 +14,7 @@ class DeviceLink;
 class InstanceServer;
 class LaunchWrapper;
 class SettingsTarget;
+class SnapshotRecorder;
 
 // A command's process that has become the running instance: it carries out
 // its own request and every one that later starts hand it meanwhile, then
@@ -40,6 +41,7 @@ private:
 
     InstanceServer &server;
     instancemessage::Request request;
+    std::unique_ptr<SnapshotRecorder> history;
     std::unique_ptr<DeviceLink> link;
     std::unique_ptr<DeviceLinkTarget> target;
     LaunchWrapper *wrapper;
