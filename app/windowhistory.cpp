@@ -17,15 +17,6 @@
 #include <QCoreApplication>
 #include <QPushButton>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("WindowHistory", text);
-}
-
-} // namespace
-
 WindowHistory::WindowHistory(MainWindow *mainWindow, WindowSettingsTarget *settingsTarget, QObject *parent)
     : QObject(parent)
     , window(mainWindow)
@@ -58,6 +49,11 @@ WindowHistory::WindowHistory(MainWindow *mainWindow, WindowSettingsTarget *setti
 }
 
 WindowHistory::~WindowHistory() = default;
+
+HistoryWindow *WindowHistory::historyWindow() const
+{
+    return historyView;
+}
 
 void WindowHistory::installUndo()
 {

@@ -29,7 +29,7 @@ public:
     // Null until the controller's settings have first loaded (the editors
     // are built by then).
     SettingsUndo *undo() const { return settingsUndo; }
-    HistoryWindow *historyWindow() const { return historyView; }
+    HistoryWindow *historyWindow() const;
     void showHistory();
 
 private:

@@ -104,7 +104,8 @@ class DiffCommand : public ControllerCommand
 protected:
     bool load(const CommandRequest &request, const QString &workingDirectory) override
     {
-        operands = {request.value(QStringLiteral("diff")), request.words.value(0)};
+        operands[0] = request.value(QStringLiteral("diff"));
+        operands[1] = request.words.value(0);
         for (int i = 0; i < 2; ++i) {
             if (operands[i] == NOW)
                 continue;
