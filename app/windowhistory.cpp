@@ -34,6 +34,9 @@ WindowHistory::WindowHistory(MainWindow *mainWindow, WindowSettingsTarget *setti
     connect(target, &WindowSettingsTarget::outsideChangeFinished, this, &WindowHistory::endOutsideChange);
     GameProfiles *games = window->gameProfiles();
     connect(games, &GameProfiles::applyStarting, this, [this](const QString &reason) {
+        // The game profiles hear of the loaded settings first and may apply
+        // at once: the snapshot on connect comes before theirs.
+        controllerLoaded();
         snapshotBefore(reason);
         beginOutsideChange();
     });
@@ -69,6 +72,9 @@ void WindowHistory::installUndo()
 
 void WindowHistory::controllerLoaded()
 {
+    // Once per connection; a game may have made it happen already.
+    if (connected)
+        return;
     installUndo();
     connected = true;
     // Compared before the snapshot on connect becomes the newest.
