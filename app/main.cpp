@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "cli/terminationsignals.h"
 #include "app/translations.h"
+#include "app/windowhistory.h"
 #include "app/windowsettingstarget.h"
 #include "app/windowwheeltest.h"
 #include "editors/comboboxaccessibility.h"
@@ -38,6 +39,7 @@ int runWindow(InstanceServer &server, const CommandRequest &request)
         WindowWheelTest wheelTest(&window);
         // Later starts hand their requests to this window.
         WindowSettingsTarget target(&window);
+        WindowHistory history(&window, &target);
         server.setTarget(&target);
         if (!inBackground || !window.hasTrayIcon())
             window.show();

@@ -56,6 +56,7 @@ public:
     bool hasTrayIcon() const;
     // The tool's own settings (the INI file beside the profiles).
     QSettings *settings() { return &appSettings; }
+    WindowStatusBar *statusLine() const { return status; }
     // The editors, built on first need. Requests from later starts apply
     // through them, so the window shows what they change.
     FullEffectSettingsWidget *effectsSettingsEditor();

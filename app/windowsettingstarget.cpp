@@ -26,18 +26,24 @@ ControllerSettings WindowSettingsTarget::current() const
 
 void WindowSettingsTarget::applyEffects(const EffectSettingsTypeDef &target)
 {
+    emit outsideChangeStarting();
     window->applyEffectSettings(target);
+    emit outsideChangeFinished();
 }
 
 void WindowSettingsTarget::applyHardware(const HardwareSettingsTypeDef &target)
 {
+    emit outsideChangeStarting();
     window->hardwareSettingsEditor()->applyHardwareSettings(target);
+    emit outsideChangeFinished();
 }
 
 void WindowSettingsTarget::applyPeriphery(const AdcExtensionSettingsTypeDef &adc,
                                           const GpioExtensionSettingsTypeDef &gpio)
 {
+    emit outsideChangeStarting();
     window->applyPeripherySettings(adc, gpio);
+    emit outsideChangeFinished();
 }
 
 bool WindowSettingsTarget::raiseWindow()

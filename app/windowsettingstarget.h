@@ -23,6 +23,12 @@ public:
     bool openWheelTest() override;
     GameProfiles *gameProfiles() const override;
 
+signals:
+    // Around each apply of a command or a restore: the editors' changes in
+    // between are not the user's own (they are no undo steps).
+    void outsideChangeStarting();
+    void outsideChangeFinished();
+
 private:
     MainWindow *window;
 };

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QStatusBar>
 
 WindowStatusBar::WindowStatusBar(QMainWindow *mainWindow)
@@ -54,9 +55,32 @@ void WindowStatusBar::showGameStatus(const QString &text)
     update();
 }
 
+void WindowStatusBar::showHistoryNotice(const QString &text)
+{
+    if (!historyNotice && text.isEmpty())
+        return;
+    if (!historyNotice) {
+        historyNotice = new QLabel(window);
+        historyNotice->setObjectName(QStringLiteral("history_notice"));
+        historyNotice->setWordWrap(true);
+        historyNotice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        historyButton = new QPushButton(QCoreApplication::translate("MainWindow", "History…"), window);
+        historyButton->setObjectName(QStringLiteral("history_notice_button"));
+        historyButton->setAccessibleName(QCoreApplication::translate("MainWindow", "History…"));
+        connect(historyButton, &QPushButton::clicked, this, &WindowStatusBar::historyRequested);
+        window->statusBar()->addWidget(historyNotice, 1);
+        window->statusBar()->addWidget(historyButton);
+    }
+    historyNotice->setText(text);
+    historyNotice->setVisible(!text.isEmpty());
+    historyButton->setVisible(!text.isEmpty());
+    update();
+}
+
 void WindowStatusBar::update()
 {
     const bool hint = deviceAccessHint && !deviceAccessHint->isHidden();
     const bool game = gameStatus && !gameStatus->isHidden();
-    window->statusBar()->setVisible(hint || game);
+    const bool history = historyNotice && !historyNotice->isHidden();
+    window->statusBar()->setVisible(hint || game || history);
 }

@@ -5,6 +5,7 @@
 
 class QLabel;
 class QMainWindow;
+class QPushButton;
 
 // What the window's status bar says: the hint that the controller may not be
 // opened by this user, and what the game profiles are doing. The status bar
@@ -20,6 +21,13 @@ public:
     void hideDeviceAccessHint();
     // Empty text hides the game line.
     void showGameStatus(const QString &text);
+    // A line about the settings history (another firmware than the newest
+    // snapshot's, a history that cannot be written) with the History window
+    // one click away. Empty text hides it.
+    void showHistoryNotice(const QString &text);
+
+signals:
+    void historyRequested();
 
 private:
     void update();
@@ -27,4 +35,6 @@ private:
     QMainWindow *window;
     QLabel *deviceAccessHint = nullptr;
     QLabel *gameStatus = nullptr;
+    QLabel *historyNotice = nullptr;
+    QPushButton *historyButton = nullptr;
 };

@@ -38,11 +38,29 @@ private:
     bool save = false;
     // The fields this apply sets, with their values.
     FieldValues asked;
+    QString snapshotReason;
 };
+
+// The options as the user gave them, for the history: "before --profile
+// effects:Rally --set motion_range=900 -- acc.exe".
+QString describeApply(const CommandRequest &request)
+{
+    QStringList words;
+    for (const QString &profile : request.values(QStringLiteral("profile")))
+        words << QStringLiteral("--profile") << profile;
+    for (const QString &set : request.values(QStringLiteral("set")))
+        words << QStringLiteral("--set") << set;
+    if (request.has(QStringLiteral("save")))
+        words << QStringLiteral("--save");
+    if (!request.wrapped.isEmpty())
+        words << QStringLiteral("--") << request.wrapped.first();
+    return QCoreApplication::translate("CommandExecutor", "before %1").arg(words.join(QLatin1Char(' ')));
+}
 
 bool ApplyCommand::load(const CommandRequest &request, const QString &workingDirectory)
 {
     save = request.has(QStringLiteral("save"));
+    snapshotReason = describeApply(request);
     for (const QString &reference : request.values(QStringLiteral("profile"))) {
         if (!loadProfile(reference, workingDirectory))
             return false;
@@ -114,6 +132,7 @@ bool ApplyCommand::loadField(const QString &set)
 void ApplyCommand::ready()
 {
     answer.before = target->current();
+    target->recordSnapshot(snapshotReason);
     // Every step's outcome is worked out first, so that the layers' journal
     // names what the controller will hold before anything goes out.
     QVector<QPair<SettingsRecord, ControllerSettings>> steps;

@@ -95,6 +95,10 @@ extern const CommandKind GAME_RULE;
 extern const CommandKind MONITOR;
 extern const CommandKind REMOVE_DEAD_ZONE;
 extern const CommandKind RESTORE_DEAD_ZONE;
+extern const CommandKind HISTORY;
+extern const CommandKind HISTORY_SHOW;
+extern const CommandKind DIFF;
+extern const CommandKind RESTORE;
 } // namespace commands
 
 // Puts back records found before, by the same diff writes a profile pick sends.

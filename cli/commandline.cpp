@@ -26,7 +26,7 @@ const OptionDeclaration OPTIONS[] = {
      QT_TRANSLATE_NOOP("CommandLine",
                        "List the controllers found: node, firmware version, \"ok\", \"no permission\" or \"not readable\"."), &commands::LIST},
     {"show", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print the controller's current settings, all four records."), &commands::SHOW},
-    {"format", "text|json", QT_TRANSLATE_NOOP("CommandLine", "The form --show and --monitor print in (default: text).")},
+    {"format", "text|json", QT_TRANSLATE_NOOP("CommandLine", "The form --show, --history-show and --monitor print in (default: text).")},
     {"monitor", nullptr,
      QT_TRANSLATE_NOOP("CommandLine",
                        "Print the steering angle, axes and buttons of the controller's joystick node as lines "
@@ -40,6 +40,26 @@ const OptionDeclaration OPTIONS[] = {
      &commands::RESTORE_DEAD_ZONE},
     {"wheel-test", nullptr,
      QT_TRANSLATE_NOOP("CommandLine", "Open the window and its Wheel test window (in the running instance if there is one).")},
+    {"history", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "List the settings history, newest first: snapshot id, time, firmware version, reason."),
+     &commands::HISTORY},
+    {"history-show", "ID",
+     QT_TRANSLATE_NOOP("CommandLine", "Print one snapshot of the history (--format text or json)."),
+     &commands::HISTORY_SHOW},
+    {"diff", "A B",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Print what differs from A to B, field by field. Each is a snapshot id, now (the "
+                       "controller), effects:NAME, periphery:NAME or a file."),
+     &commands::DIFF},
+    {"restore", "ID",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Put a snapshot's settings back, sending only what differs; the Controller tab's fields "
+                       "only with --include-hardware."),
+     &commands::RESTORE},
+    {"include-hardware", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "With --restore: put back the gains, encoder, directions and power too.")},
     {"profile", "effects:NAME|periphery:NAME|FILE",
      QT_TRANSLATE_NOOP("CommandLine", "Apply a stored profile, or a text or raw profile file (repeatable)."), &commands::APPLY},
     {"set", "KEY=VALUE",
@@ -205,9 +225,10 @@ std::optional<QString> checkCommandRequest(const CommandRequest &request)
     if (!wellFormed(request, named))
         return QCoreApplication::translate("InstanceServer", "Malformed request refused.");
     const bool gameRule = request.has(QStringLiteral("game-rule"));
-    if (!gameRule && request.command != QLatin1String(commands::WINDOW.name) && !request.words.isEmpty())
+    const bool diff = request.has(QStringLiteral("diff"));
+    if (!gameRule && !diff && request.command != QLatin1String(commands::WINDOW.name) && !request.words.isEmpty())
         return QCoreApplication::translate("CommandLine", "Unexpected argument \"%1\".").arg(request.words.first());
-    for (const char *single : {"format", "export", "output", "import", "name", "wait", "game-rule"}) {
+    for (const char *single : {"format", "export", "output", "import", "name", "wait", "game-rule", "history-show", "diff", "restore"}) {
         if (request.values(QLatin1String(single)).size() > 1)
             return QCoreApplication::translate("CommandLine", "--%1 may be given once only.").arg(QLatin1String(single));
     }
@@ -221,8 +242,10 @@ std::optional<QString> checkCommandRequest(const CommandRequest &request)
     if (format != QLatin1String("text") && format != QLatin1String("json"))
         return QCoreApplication::translate("CommandLine", "--format is text or json, not \"%1\".").arg(format);
     if (request.has(QStringLiteral("format")) && !request.has(QStringLiteral("show")) &&
-        !request.has(QStringLiteral("monitor")))
-        return QCoreApplication::translate("CommandLine", "--format belongs to --show or --monitor.");
+        !request.has(QStringLiteral("monitor")) && !request.has(QStringLiteral("history-show")))
+        return QCoreApplication::translate("CommandLine", "--format belongs to --show, --history-show or --monitor.");
+    if (request.has(QStringLiteral("include-hardware")) && !request.has(QStringLiteral("restore")))
+        return QCoreApplication::translate("CommandLine", "--include-hardware belongs to --restore.");
     if (request.has(QStringLiteral("output")) &&
         (request.value(QStringLiteral("export")).isEmpty() || request.value(QStringLiteral("output")).isEmpty()))
         return QCoreApplication::translate("CommandLine", "--output FILE belongs to --export.");
@@ -280,7 +303,7 @@ std::variant<CommandRequest, CommandLineError> parseCommandLine(const QStringLis
     // words after --game-rule's action are its game and profiles.
     const QStringList positional = parser.positionalArguments();
     const bool advanced = options.value(0) == QLatin1String("advanced");
-    if (request.has(QStringLiteral("game-rule")))
+    if (request.has(QStringLiteral("game-rule")) || request.has(QStringLiteral("diff")))
         request.words = positional;
     else if (request.command == QLatin1String(commands::WINDOW.name))
         request.words = advanced ? QStringList{QStringLiteral("advanced")} : QStringList();

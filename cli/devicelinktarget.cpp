@@ -95,7 +95,11 @@ void DeviceLinkTarget::recordObtained(int bit)
 {
     if (!connected)
         return;
+    const bool wasReady = isReady();
     knownRecords |= bit;
+    // The window takes its own snapshot once its editors show the records.
+    if (ownsLink && !wasReady && isReady())
+        recordSnapshot(tr("when the controller connected"));
     if (preparing && isReady())
         finishPrepare();
 }

@@ -5,6 +5,8 @@
 #include "cli/instanceserver.h"
 #include "device/devicelink.h"
 #include "games/settingslayerkeeper.h"
+#include "history/snapshotrecorder.h"
+#include "settings/appfiles.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -58,6 +60,11 @@ SettingsTarget *InstanceHost::openController()
     link = std::make_unique<DeviceLink>();
     link->startThread();
     target = std::make_unique<DeviceLinkTarget>(link->worker(), true);
+    // Declared before the target, so it ends after it: queued snapshots are
+    // written before the process ends.
+    history = std::make_unique<SnapshotRecorder>(appfiles::historyFolder());
+    connect(history.get(), &SnapshotRecorder::failed, this, [](const QString &message) { printError(message); });
+    target->setHistory(history.get());
     return target.get();
 }
 
@@ -71,6 +78,7 @@ int InstanceHost::exec()
     server.setTarget(nullptr);
     target.reset();
     link.reset();
+    history.reset();
     return exitstatus::DONE;
 }
 

@@ -12,6 +12,7 @@ class DeviceLinkTarget;
 class DeviceLink;
 class InstanceServer;
 class SettingsTarget;
+class SnapshotRecorder;
 
 // The running instance without a window: a process of its own, started
 // detached by the first command or launch wrapper that finds no instance, in
@@ -38,6 +39,7 @@ private:
     void finishWhenIdle();
 
     InstanceServer &server;
+    std::unique_ptr<SnapshotRecorder> history;
     std::unique_ptr<DeviceLink> link;
     std::unique_ptr<DeviceLinkTarget> target;
 };

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class GameProfiles;
+class SnapshotRecorder;
 
 // Where a command's settings go: the controller behind a device link of the
 // command's own, or the running window, whose editors show every change.
@@ -48,9 +49,22 @@ public:
     // null where no window runs.
     virtual GameProfiles *gameProfiles() const { return nullptr; }
 
+    // How the snapshots name the controller behind this target.
+    static QString controllerName();
+    // Where the snapshots of this target's controller go; none by default.
+    void setHistory(SnapshotRecorder *recorder) { history = recorder; }
+    SnapshotRecorder *historyRecorder() const { return history; }
+    // Queues a snapshot of current(): before an apply, or when the
+    // controller has connected. It costs the caller only turning the records
+    // into text; nothing is read from the controller.
+    void recordSnapshot(const QString &reason);
+
 signals:
     void ready();
     void failed(int exitStatus, const QString &message);
     void settled(bool controllerLeft, const QStringList &lostWrites);
     void listed(const QStringList &lines);
+
+private:
+    SnapshotRecorder *history = nullptr;
 };

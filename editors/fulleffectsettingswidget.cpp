@@ -137,8 +137,10 @@ void FullEffectSettingsWidget::readProfiles()
 void FullEffectSettingsWidget::applyProfile(QString name)
 {
     const std::optional<QByteArray> content = profiles->load(name);
-    if (content)
-        applyProfileContent(*content);
+    if (!content)
+        return;
+    emit profilePicked(name);
+    applyProfileContent(*content);
 }
 
 bool FullEffectSettingsWidget::applyStoredProfile(const QString &name)

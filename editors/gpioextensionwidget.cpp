@@ -306,8 +306,10 @@ void GpioExtensionWidget::readProfiles()
 void GpioExtensionWidget::applyProfile(QString name)
 {
     const std::optional<QByteArray> content = profiles->load(name);
-    if (content)
-        applyProfileContent(*content);
+    if (!content)
+        return;
+    emit profilePicked(name);
+    applyProfileContent(*content);
 }
 
 bool GpioExtensionWidget::applyStoredProfile(const QString &name)

@@ -28,6 +28,8 @@ signals:
     void settingInt16Changed(SettingsFieldEnum field, int8_t index, int16_t data);
     void settingUInt16Changed(SettingsFieldEnum field, int8_t index, uint16_t data);
     void settingFloatChanged(SettingsFieldEnum field, int8_t index, float data);
+    // The user picked a stored profile; its changes follow at once.
+    void profilePicked(const QString &name);
 
 protected slots:
     void emitInt8IfNotInInit(SettingsFieldEnum field, int8_t index, int8_t data);

@@ -221,14 +221,18 @@ void GameProfiles::reconcile()
             if (GameRules::sameGame(candidate.game, game))
                 rule = candidate;
         }
+        emit applyStarting(tr("before the game %1").arg(game));
         problems << applyEffects(rule.effectsProfile) << applyPeriphery(rule.peripheryProfile);
+        emit applyFinished();
         applied = game;
         describe(tr("Effects"), rule.effectsProfile);
         describe(tr("Periphery"), rule.peripheryProfile);
         emit notice(tr("%1 started: profiles applied: %2.").arg(game, parts.join(QStringLiteral(", "))));
     } else {
         const GameRule defaults = gameRules.defaults();
+        emit applyStarting(ended.isEmpty() ? tr("when the game ended") : tr("when the game %1 ended").arg(ended));
         problems << applyEffects(defaults.effectsProfile) << applyPeriphery(defaults.peripheryProfile);
+        emit applyFinished();
         remembered.reset();
         applied.clear();
         describe(tr("Effects"), defaults.effectsProfile);

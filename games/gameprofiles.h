@@ -67,6 +67,10 @@ signals:
     void notice(const QString &message);
     // The watch runs (it is switched on and there are rules) or stopped.
     void watchEnabledChanged(bool watching);
+    // Around the applies of a game's start or end, with the reason in words
+    // for the history ("before the game acc.exe").
+    void applyStarting(const QString &reason);
+    void applyFinished();
 
 private:
     struct RunningGame {

@@ -100,6 +100,9 @@ SnapshotRecorder::~SnapshotRecorder()
     // queue is empty.
     thread.quit();
     thread.wait();
+    // What the writer said last (a failure a command must still print) is
+    // delivered before the recorder goes.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 void SnapshotRecorder::setBounds(const SnapshotBounds &bounds)

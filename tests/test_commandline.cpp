@@ -10,6 +10,7 @@
 #include "cli/devicelinktarget.h"
 #include "cli/instancemessage.h"
 #include "device/devicelink.h"
+#include "history/snapshot.h"
 #include "settings/settingsrecords.h"
 #include "tests/testsupport.h"
 
@@ -73,6 +74,7 @@ private slots:
     void floodAfterRequestIsNeverRead();
     void concurrentGameRulesAreAllStored();
     void wrapperRunsItsCommandWithoutAnInstance();
+    void historyRecordsAndRestores();
 
 private:
     QProcessEnvironment environment() const;
@@ -92,6 +94,7 @@ QProcessEnvironment CommandLineTest::environment() const
     env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(VELLOX_SIM_PATH));
     env.insert(QStringLiteral("VELLOX_SIM_LOG"), work->filePath(QStringLiteral("sim.log")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime->path());
+    env.insert(QStringLiteral("XDG_STATE_HOME"), work->filePath(QStringLiteral("state")));
     // The preloaded simulator comes before the sanitizer's runtime. The
     // wrapped commands inherit the preload, and with it the sanitizer, whose
     // own SIGSEGV handler would turn a crash into an abort.
@@ -634,3 +637,73 @@ void CommandLineTest::wrapperRunsItsCommandWithoutAnInstance()
 
 QTEST_GUILESS_MAIN(CommandLineTest)
 #include "test_commandline.moc"
+
+namespace {
+
+QStringList historyLines(const QByteArray &out)
+{
+    return QString::fromUtf8(out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+void CommandLineTest::historyRecordsAndRestores()
+{
+    // A snapshot on connect, and one before a --profile that a running
+    // instance applies over what its wrapper set.
+    const std::unique_ptr<QProcess> instance =
+        start({"--set", "effects.motion_range=720", "--", "sh", "-c", "read line"});
+    QTRY_COMPARE_WITH_TIMEOUT(writes().size(), 1, 20000);
+    QCOMPARE(run({"--profile", "effects:Rally"}).status, 0);
+    instance->write("\n");
+    instance->closeWriteChannel();
+    QVERIFY(instance->waitForFinished(30000));
+    const Result listed = run({"--history"});
+    QCOMPARE(listed.status, 0);
+    QStringList lines = historyLines(listed.out);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines.at(0).endsWith(QLatin1String("  RC.24.1.4  before --profile effects:Rally")), qPrintable(lines.at(0)));
+    QVERIFY2(lines.at(1).endsWith(QLatin1String("  RC.24.1.4  when the controller connected")), qPrintable(lines.at(1)));
+    const QString before = lines.at(0).section(QLatin1Char(' '), 0, 0);
+    const Result shown = run({"--history-show", before, "--format", "json"});
+    QCOMPARE(shown.status, 0);
+    QVERIFY(shown.out.contains("\"effects.motion_range\": \"720\""));
+
+    // An older snapshot of this controller with an effects and a hardware field changed.
+    const Result now = run({"--show"});
+    QByteArray text = now.out;
+    text.replace("effects.total_effect_scale = 100", "effects.total_effect_scale = 80");
+    text.replace("hardware.p_gain = 20", "hardware.p_gain = 30");
+    const QString id = QStringLiteral("20200101-120000-000");
+    testsupport::writeFile(work->filePath(QStringLiteral("state/vellox-wheel-setup/history/%1.snapshot").arg(id)),
+                           formatSnapshot({id, snapshotIdTime(id), "usb 045b:59d7", "before the game acc.exe"}, text));
+
+    const Result diff = run({"--diff", id, "now"});
+    QCOMPARE(diff.status, 0);
+    QVERIFY2(diff.out.contains(": 80 -> 100") && diff.out.contains(": 30 -> 20"), diff.out.constData());
+    QCOMPARE(run({"--diff", "now", "now"}).out, QByteArray());
+
+    // Bad ids and operands: exit 2, nothing sent.
+    QFile::remove(work->filePath(QStringLiteral("sim.log")));
+    for (const QStringList &bad : {QStringList{"--restore", "20990101-000000-000"}, QStringList{"--restore", "../x"},
+                                   QStringList{"--history-show", "nope"}, QStringList{"--diff", id},
+                                   QStringList{"--diff", id, "effects:Missing"},
+                                   QStringList{"--include-hardware", "--show"}}) {
+        const Result result = run(bad);
+        QVERIFY2(result.status == 2, qPrintable(bad.join(' ')));
+        QVERIFY(result.out.isEmpty());
+    }
+    QCOMPARE(writes(), QList<QByteArray>());
+
+    // The hardware field only when asked; only the differences are sent.
+    const Result restored = run({"--restore", id});
+    QCOMPARE(restored.status, 0);
+    QVERIFY2(restored.err.contains("1 hardware field"), restored.err.constData());
+    QCOMPARE(writes(), QList<QByteArray>{frame({0xA3, 0x14, 0x04, 0x00, 80})});
+    QFile::remove(work->filePath(QStringLiteral("sim.log")));
+    QCOMPARE(run({"--restore", id, "--include-hardware"}).status, 0);
+    QCOMPARE(writes(), (QList<QByteArray>{frame({0xA3, 0x14, 0x04, 0x00, 80}), frame({0xA3, 0x14, 0x19, 0x00, 30})}));
+    lines = historyLines(run({"--history"}).out);
+    QVERIFY2(lines.last().startsWith(id) && lines.last().endsWith(QLatin1String("before the game acc.exe")),
+             qPrintable(lines.last()));
+}

@@ -4,15 +4,22 @@
 // and typing. A plain second start shows the window.
 
 #include "app/mainwindow.h"
+#include "app/windowhistory.h"
 #include "app/windowsettingstarget.h"
 #include "cli/commandline.h"
 #include "cli/instanceserver.h"
 #include "device/settingsuibackgroundthread.h"
 #include "editors/fulleffectsettingswidget.h"
 #include "editors/fullhardwaresettingswidget.h"
+#include "history/snapshotrecorder.h"
+#include "history/snapshotstore.h"
+#include "history/ui/historywindow.h"
+#include "history/ui/settingsundo.h"
 #include "tests/testsupport.h"
 
+#include <QAction>
 #include <QDir>
+#include <QUndoStack>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +38,7 @@ class InstanceWindowTest : public QObject
 
 private slots:
     void requestShowsInEditors();
+    void historyAndUndoInTheWindow();
 };
 
 // Asks from another thread, as a second process would, while this thread's
@@ -100,6 +108,78 @@ void InstanceWindowTest::requestShowsInEditors()
     const CommandAnswer plain = ask({}, work.path());
     QCOMPARE(plain.status, 0);
     QVERIFY(window.isVisible());
+    QVERIFY(testsupport::noMisuse());
+    server.abandon();
+}
+
+QString newestReason(const QString &folder)
+{
+    const QStringList ids = listSnapshotIds(folder);
+    if (ids.isEmpty())
+        return {};
+    const auto snapshot = loadSnapshot(folder, ids.first());
+    return std::holds_alternative<Snapshot>(snapshot) ? std::get<Snapshot>(snapshot).header.reason : QString();
+}
+
+void InstanceWindowTest::historyAndUndoInTheWindow()
+{
+    QTemporaryDir runtime;
+    QTemporaryDir state;
+    QTemporaryDir work;
+    QVERIFY(runtime.isValid() && state.isValid() && work.isValid());
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    sim::reset();
+
+    MainWindow window;
+    WindowSettingsTarget target(&window);
+    WindowHistory history(&window, &target);
+    InstanceServer server;
+    QVERIFY(server.listen());
+    server.setTarget(&target);
+    window.show();
+    auto *motionRange = window.effectsSettingsEditor()->findChild<QSpinBox *>(QStringLiteral("motion_range_axis0"));
+    QVERIFY(motionRange);
+    QTRY_COMPARE_WITH_TIMEOUT(motionRange->value(), 900, 10000);
+    const QString folder = history.recorder()->folder();
+    QTRY_COMPARE(newestReason(folder), QStringLiteral("when the controller connected"));
+
+    // The user's change, taken back and made again from the keyboard while
+    // the spin box has the focus: one write each.
+    const qsizetype writesBefore = testsupport::settingWrites().size();
+    motionRange->setValue(600);
+    motionRange->setFocus();
+    QTRY_COMPARE(history.undo()->stack()->count(), 1);
+    QTest::keyClick(motionRange, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(motionRange->value(), 900);
+    QTest::keyClick(motionRange, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(motionRange->value(), 600);
+    QTRY_COMPARE(testsupport::settingWrites().size(), writesBefore + 3);
+    QCOMPARE(testsupport::settingWrites().mid(writesBefore), (QList<QByteArray>{
+                                                                 frame({0xA3, 0x14, 0x05, 0x00, 0x58, 0x02}),
+                                                                 frame({0xA3, 0x14, 0x05, 0x00, 0x84, 0x03}),
+                                                                 frame({0xA3, 0x14, 0x05, 0x00, 0x58, 0x02}),
+                                                             }));
+
+    // A command through the window: a snapshot before it, and no undo step.
+    QCOMPARE(ask({"--set", "effects.motion_range=720"}, work.path()).status, 0);
+    QCOMPARE(motionRange->value(), 720);
+    QTRY_COMPARE(newestReason(folder), QStringLiteral("before --set effects.motion_range=720"));
+    QCOMPARE(history.undo()->stack()->count(), 1);
+
+    // The History window from the Tools menu, one instance.
+    auto *action = window.findChild<QAction *>(QStringLiteral("history_action"));
+    QVERIFY(action);
+    action->trigger();
+    QPointer<HistoryWindow> opened = history.historyWindow();
+    QVERIFY(opened && opened->isVisible());
+    QVERIFY(!opened->windowTitle().isEmpty());
+    action->trigger();
+    QCOMPARE(history.historyWindow(), opened.data());
+
+    // The controller leaves: its steps go.
+    sim::unplug();
+    QTRY_COMPARE_WITH_TIMEOUT(history.undo()->stack()->count(), 0, 10000);
     QVERIFY(testsupport::noMisuse());
     server.abandon();
 }

@@ -75,6 +75,10 @@ void SettingsUndoTest::undoAndRedoSendOneWriteEach()
 
     // A load sends nothing and is no step, but the next undo goes back to
     // what the load showed, not to the value before it.
+    // The record is taken once the steps' writes have reached the
+    // controller: a write still queued on the worker would land on it after
+    // the load is set up and be read back in its place.
+    settledSettingWrites(*window);
     sim::Record effects = sim::record(0x22);
     effects[0] = uint8_t(1200 & 0xFF);
     effects[1] = uint8_t(1200 >> 8);
@@ -94,10 +98,13 @@ void SettingsUndoTest::undoAndRedoSendOneWriteEach()
     undo.beginOutsideChange();
     target.applyEffects(other.effects);
     undo.endOutsideChange();
-    QTest::qWait(20);
+    // A step would be made from the event loop.
+    QCoreApplication::processEvents();
     QCOMPARE(undo.stack()->count(), steps);
 
     // Focus elsewhere in the window (the tab bar): Ctrl+Z still reaches undo.
+    // The command's write must be on the wire before the log is cleared.
+    settledSettingWrites(*window);
     sim::clearLog();
     QTest::keyClick(scale, Qt::Key_Down);
     QCoreApplication::processEvents();
