@@ -40,6 +40,10 @@
         <source>running the command with the settings that arrived.</source>
         <translation>uruchamianie polecenia z ustawieniami, które dotarły.</translation>
     </message>
+    <message>
+        <source>cannot reach or replace the running instance.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ButtonGrid</name>
@@ -124,16 +128,45 @@
         <source>The controller left during the operation; some writes may not have arrived.</source>
         <translation>Kontroler odłączył się w trakcie operacji; niektóre zapisy mogły nie dotrzeć.</translation>
     </message>
+    <message>
+        <source>before %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings from before an interrupted game or launch wrapper were put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings from before an interrupted game or launch wrapper could not all be put back; the next start tries again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The running instance did not name the joystick node.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kernel&apos;s dead zone of %1 is removed (fuzz and flat 0).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kernel&apos;s own fuzz and flat of %1 are back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hardware field(s) differ and stay as they are; --include-hardware puts them back too.
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Print the controller&apos;s current settings, all four records.</source>
         <translation>Wypisz bieżące ustawienia kontrolera, wszystkie cztery rekordy.</translation>
-    </message>
-    <message>
-        <source>The form --show prints in (default: text).</source>
-        <translation>Format wyjścia --show (domyślnie: text).</translation>
     </message>
     <message>
         <source>Apply a stored profile, or a text or raw profile file (repeatable).</source>
@@ -220,10 +253,6 @@
         <translation>--format przyjmuje text lub json, a nie „%1”.</translation>
     </message>
     <message>
-        <source>--format belongs to --show.</source>
-        <translation>--format działa tylko z --show.</translation>
-    </message>
-    <message>
         <source>--output FILE belongs to --export.</source>
         <translation>--output FILE działa tylko z --export.</translation>
     </message>
@@ -276,10 +305,6 @@
         <translation>--game-rule add wymaga profilu: effects:NAME, periphery:NAME lub obu.</translation>
     </message>
     <message>
-        <source>Use one of --list, --show, --export, --import, --game-rule, or the apply options (with or without -- COMMAND).</source>
-        <translation>Użyj jednej z opcji --list, --show, --export, --import, --game-rule lub opcji stosowania (z -- COMMAND lub bez).</translation>
-    </message>
-    <message>
         <source>--background starts the window; it goes with no command.</source>
         <translation>--background uruchamia okno; nie łączy się z żadnym poleceniem.</translation>
     </message>
@@ -290,6 +315,70 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
         <translation>Odczytuje i edytuje ustawienia kontrolera kierownicy Vellox. Bez opcji otwiera okno; z opcjami działa jako polecenie bez okna.
 
 Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z działającą instancją; 2 błędne użycie lub dane wejściowe (nic nie wysłano); 3 brak kontrolera w czasie --wait; 4 znaleziono kontroler, ale ten użytkownik nie może go otworzyć; 5 kontroler odłączył się w trakcie operacji; z -- COMMAND: kod wyjścia samego polecenia (128 + numer sygnału, gdy zakończył je sygnał).</translation>
+    </message>
+    <message>
+        <source>The form --show, --history-show and --monitor print in (default: text).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the steering angle, axes and buttons of the controller&apos;s joystick node as lines (JSON lines with --format json) until interrupted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the kernel&apos;s fuzz and flat of every axis of the controller&apos;s joystick node to 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the kernel&apos;s own fuzz and flat of every axis back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the window and its Wheel test window (in the running instance if there is one).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the settings history, newest first: snapshot id, time, firmware version, reason.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print one snapshot of the history (--format text or json).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print what differs from A to B, field by field. Each is a snapshot id, now (the controller), effects:NAME, periphery:NAME or a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put a snapshot&apos;s settings back, sending only what differs; the Controller tab&apos;s fields only with --include-hardware.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --restore: put back the gains, encoder, directions and power too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format belongs to --show, --history-show or --monitor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--include-hardware belongs to --restore.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use one of --list, --show, --export, --import, --game-rule, --monitor, --remove-kernel-dead-zone, --restore-kernel-dead-zone, or the apply options (with or without -- COMMAND).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--wheel-test opens the window; it goes with no command and without --background.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 needs a snapshot id as --history lists it, not &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--diff needs two operands: --diff A B.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -305,6 +394,10 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
             <numerusform>Nie znaleziono kontrolera w ciągu %n sekund.</numerusform>
             <numerusform>Nie znaleziono kontrolera w ciągu %n sekund.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>when the controller connected</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -572,6 +665,18 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
     <message>
         <source>No controller is connected; nothing was sent.</source>
         <translation>Żaden kontroler nie jest podłączony; nic nie zostało wysłane.</translation>
+    </message>
+    <message>
+        <source>before the game %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>when the game ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>when the game %1 ended</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1588,37 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>cannot create %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of this user&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make %1 private</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestoreSnapshotCommand</name>
+    <message>
+        <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The controller holds these settings already; nothing was sent.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>before --restore %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SettingsDiff</name>
     <message>
         <source>(none)</source>
@@ -1505,6 +1641,13 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
 </source>
         <translation>Sprzęt kontrolera:
 </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLayerKeeper</name>
+    <message>
+        <source>The restore journal cannot be written (%1); the settings from before are not safe from a crash.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

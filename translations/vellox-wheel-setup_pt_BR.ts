@@ -40,6 +40,10 @@
         <source>running the command with the settings that arrived.</source>
         <translation>executando o comando com as configurações que chegaram.</translation>
     </message>
+    <message>
+        <source>cannot reach or replace the running instance.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ButtonGrid</name>
@@ -124,16 +128,44 @@
         <source>The controller left during the operation; some writes may not have arrived.</source>
         <translation>A controladora foi desconectada durante a operação; algumas gravações podem não ter chegado.</translation>
     </message>
+    <message>
+        <source>before %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings from before an interrupted game or launch wrapper were put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings from before an interrupted game or launch wrapper could not all be put back; the next start tries again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The running instance did not name the joystick node.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kernel&apos;s dead zone of %1 is removed (fuzz and flat 0).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kernel&apos;s own fuzz and flat of %1 are back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hardware field(s) differ and stay as they are; --include-hardware puts them back too.
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Print the controller&apos;s current settings, all four records.</source>
         <translation>Mostra as configurações atuais da controladora, os quatro registros.</translation>
-    </message>
-    <message>
-        <source>The form --show prints in (default: text).</source>
-        <translation>O formato em que --show imprime (padrão: text).</translation>
     </message>
     <message>
         <source>Apply a stored profile, or a text or raw profile file (repeatable).</source>
@@ -220,10 +252,6 @@
         <translation>--format é text ou json, não &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>--format belongs to --show.</source>
-        <translation>--format só se usa com --show.</translation>
-    </message>
-    <message>
         <source>--output FILE belongs to --export.</source>
         <translation>--output FILE só se usa com --export.</translation>
     </message>
@@ -276,10 +304,6 @@
         <translation>--game-rule add precisa de um perfil: effects:NAME, periphery:NAME ou ambos.</translation>
     </message>
     <message>
-        <source>Use one of --list, --show, --export, --import, --game-rule, or the apply options (with or without -- COMMAND).</source>
-        <translation>Use uma de --list, --show, --export, --import, --game-rule ou as opções de aplicar (com ou sem -- COMMAND).</translation>
-    </message>
-    <message>
         <source>--background starts the window; it goes with no command.</source>
         <translation>--background inicia a janela; não combina com nenhum comando.</translation>
     </message>
@@ -290,6 +314,70 @@ Exit status: 0 done; 1 a file could not be written or the running instance could
         <translation>Lê e edita as configurações de uma controladora de volante Vellox. Sem opções, abre a janela; com opções, roda como comando, sem janela.
 
 Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contatar a instância em execução; 2 uso ou entrada inválidos (nada enviado); 3 nenhuma controladora dentro do --wait; 4 controladora encontrada, mas este usuário não tem permissão para abri-la; 5 a controladora foi desconectada durante a operação; com -- COMMAND, o status do próprio comando (128 + número do sinal, se um sinal o encerrou).</translation>
+    </message>
+    <message>
+        <source>The form --show, --history-show and --monitor print in (default: text).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the steering angle, axes and buttons of the controller&apos;s joystick node as lines (JSON lines with --format json) until interrupted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the kernel&apos;s fuzz and flat of every axis of the controller&apos;s joystick node to 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the kernel&apos;s own fuzz and flat of every axis back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the window and its Wheel test window (in the running instance if there is one).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the settings history, newest first: snapshot id, time, firmware version, reason.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print one snapshot of the history (--format text or json).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print what differs from A to B, field by field. Each is a snapshot id, now (the controller), effects:NAME, periphery:NAME or a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put a snapshot&apos;s settings back, sending only what differs; the Controller tab&apos;s fields only with --include-hardware.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --restore: put back the gains, encoder, directions and power too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format belongs to --show, --history-show or --monitor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--include-hardware belongs to --restore.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use one of --list, --show, --export, --import, --game-rule, --monitor, --remove-kernel-dead-zone, --restore-kernel-dead-zone, or the apply options (with or without -- COMMAND).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--wheel-test opens the window; it goes with no command and without --background.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 needs a snapshot id as --history lists it, not &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--diff needs two operands: --diff A B.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -304,6 +392,10 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
             <numerusform>Nenhuma controladora encontrada em %n segundo.</numerusform>
             <numerusform>Nenhuma controladora encontrada em %n segundos.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>when the controller connected</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -571,6 +663,18 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
     <message>
         <source>No controller is connected; nothing was sent.</source>
         <translation>Nenhuma controladora conectada; nada foi enviado.</translation>
+    </message>
+    <message>
+        <source>before the game %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>when the game ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>when the game %1 ended</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1481,6 +1585,37 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>cannot create %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder of this user&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make %1 private</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RestoreSnapshotCommand</name>
+    <message>
+        <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The controller holds these settings already; nothing was sent.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>before --restore %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SettingsDiff</name>
     <message>
         <source>(none)</source>
@@ -1503,6 +1638,13 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
 </source>
         <translation>Hardware da controladora:
 </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsLayerKeeper</name>
+    <message>
+        <source>The restore journal cannot be written (%1); the settings from before are not safe from a crash.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
