@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>cannot reach or replace the running instance.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede contactar ni reemplazar la instancia en ejecución.</translation>
     </message>
 </context>
 <context>
@@ -130,34 +130,36 @@
     </message>
     <message>
         <source>before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>antes de %1</translation>
     </message>
     <message>
         <source>The settings from before an interrupted game or launch wrapper were put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se restauraron los ajustes de antes de un juego o un lanzador interrumpido.</translation>
     </message>
     <message>
         <source>The settings from before an interrupted game or launch wrapper could not all be put back; the next start tries again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron restaurar todos los ajustes de antes de un juego o un lanzador interrumpido; se volverá a intentar en el próximo inicio.</translation>
     </message>
     <message>
         <source>The running instance did not name the joystick node.</source>
-        <translation type="unfinished"></translation>
+        <translation>La instancia en ejecución no indicó el nodo de joystick.</translation>
     </message>
     <message>
         <source>The kernel&apos;s dead zone of %1 is removed (fuzz and flat 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha eliminado la zona muerta del kernel de %1 (fuzz y flat a 0).</translation>
     </message>
     <message>
         <source>The kernel&apos;s own fuzz and flat of %1 are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han restaurado los valores fuzz y flat propios del kernel de %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n hardware field(s) differ and stay as they are; --include-hardware puts them back too.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n campo de hardware difiere y se deja como está; --include-hardware también lo restaura.
+</numerusform>
+            <numerusform>%n campos de hardware difieren y se dejan como están; --include-hardware también los restaura.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -317,67 +319,67 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
     </message>
     <message>
         <source>The form --show, --history-show and --monitor print in (default: text).</source>
-        <translation type="unfinished"></translation>
+        <translation>El formato en que muestran --show, --history-show y --monitor (predeterminado: text).</translation>
     </message>
     <message>
         <source>Print the steering angle, axes and buttons of the controller&apos;s joystick node as lines (JSON lines with --format json) until interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el ángulo del volante, los ejes y los botones del nodo de joystick del controlador en líneas (líneas JSON con --format json) hasta que se interrumpa.</translation>
     </message>
     <message>
         <source>Set the kernel&apos;s fuzz and flat of every axis of the controller&apos;s joystick node to 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pone a 0 los valores fuzz y flat del kernel de cada eje del nodo de joystick del controlador.</translation>
     </message>
     <message>
         <source>Put the kernel&apos;s own fuzz and flat of every axis back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaura los valores fuzz y flat propios del kernel de cada eje.</translation>
     </message>
     <message>
         <source>Open the window and its Wheel test window (in the running instance if there is one).</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la ventana y su ventana Prueba del volante (en la instancia en ejecución, si la hay).</translation>
     </message>
     <message>
         <source>List the settings history, newest first: snapshot id, time, firmware version, reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista el historial de ajustes, del más reciente al más antiguo: id de instantánea, hora, versión del firmware, motivo.</translation>
     </message>
     <message>
         <source>Print one snapshot of the history (--format text or json).</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra una instantánea del historial (--format text o json).</translation>
     </message>
     <message>
         <source>Print what differs from A to B, field by field. Each is a snapshot id, now (the controller), effects:NAME, periphery:NAME or a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra lo que difiere de A a B, campo por campo. Cada uno es un id de instantánea, now (el controlador), effects:NAME, periphery:NAME o un archivo.</translation>
     </message>
     <message>
         <source>Put a snapshot&apos;s settings back, sending only what differs; the Controller tab&apos;s fields only with --include-hardware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaura los ajustes de una instantánea, enviando solo lo que difiere; los campos de la pestaña Controlador, solo con --include-hardware.</translation>
     </message>
     <message>
         <source>With --restore: put back the gains, encoder, directions and power too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --restore: restaura también las ganancias, el encoder, las direcciones y la potencia.</translation>
     </message>
     <message>
         <source>--format belongs to --show, --history-show or --monitor.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format solo se usa con --show, --history-show o --monitor.</translation>
     </message>
     <message>
         <source>--include-hardware belongs to --restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>--include-hardware solo se usa con --restore.</translation>
     </message>
     <message>
         <source>Use one of --list, --show, --export, --import, --game-rule, --monitor, --remove-kernel-dead-zone, --restore-kernel-dead-zone, or the apply options (with or without -- COMMAND).</source>
-        <translation type="unfinished"></translation>
+        <translation>Use una de --list, --show, --export, --import, --game-rule, --monitor, --remove-kernel-dead-zone, --restore-kernel-dead-zone, o las opciones de aplicación (con o sin -- COMMAND).</translation>
     </message>
     <message>
         <source>--wheel-test opens the window; it goes with no command and without --background.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wheel-test abre la ventana; no va con ningún comando ni con --background.</translation>
     </message>
     <message>
         <source>--%1 needs a snapshot id as --history lists it, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 requiere un id de instantánea tal como lo lista --history, no &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>--diff needs two operands: --diff A B.</source>
-        <translation type="unfinished"></translation>
+        <translation>--diff requiere dos operandos: --diff A B.</translation>
     </message>
 </context>
 <context>
@@ -395,7 +397,7 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
     </message>
     <message>
         <source>when the controller connected</source>
-        <translation type="unfinished"></translation>
+        <translation>al conectarse el controlador</translation>
     </message>
 </context>
 <context>
@@ -666,15 +668,15 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
     </message>
     <message>
         <source>before the game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>antes del juego %1</translation>
     </message>
     <message>
         <source>when the game ended</source>
-        <translation type="unfinished"></translation>
+        <translation>al terminar el juego</translation>
     </message>
     <message>
         <source>when the game %1 ended</source>
-        <translation type="unfinished"></translation>
+        <translation>al terminar el juego %1</translation>
     </message>
 </context>
 <context>
@@ -1588,31 +1590,32 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
     <name>QObject</name>
     <message>
         <source>cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear %1</translation>
     </message>
     <message>
         <source>%1 is not a folder of this user&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta de este usuario</translation>
     </message>
     <message>
         <source>cannot make %1 private</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede hacer privada %1</translation>
     </message>
 </context>
 <context>
     <name>RestoreSnapshotCommand</name>
     <message>
         <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>La instantánea %1 es de otro controlador (%2); no se envió nada.</translation>
     </message>
     <message>
         <source>The controller holds these settings already; nothing was sent.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>El controlador ya tiene estos ajustes; no se envió nada.
+</translation>
     </message>
     <message>
         <source>before --restore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>antes de --restore %1</translation>
     </message>
 </context>
 <context>
@@ -1644,7 +1647,7 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
     <name>SettingsLayerKeeper</name>
     <message>
         <source>The restore journal cannot be written (%1); the settings from before are not safe from a crash.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el diario de restauración (%1); los ajustes de antes no están a salvo de un cierre inesperado.</translation>
     </message>
 </context>
 <context>

@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>cannot reach or replace the running instance.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile raggiungere o sostituire l&apos;istanza in esecuzione.</translation>
     </message>
 </context>
 <context>
@@ -130,34 +130,36 @@
     </message>
     <message>
         <source>before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>prima di %1</translation>
     </message>
     <message>
         <source>The settings from before an interrupted game or launch wrapper were put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono state ripristinate le impostazioni di prima di un gioco o di un wrapper di avvio interrotto.</translation>
     </message>
     <message>
         <source>The settings from before an interrupted game or launch wrapper could not all be put back; the next start tries again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile ripristinare tutte le impostazioni di prima di un gioco o di un wrapper di avvio interrotto; si riproverà al prossimo avvio.</translation>
     </message>
     <message>
         <source>The running instance did not name the joystick node.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;istanza in esecuzione non ha indicato il nodo joystick.</translation>
     </message>
     <message>
         <source>The kernel&apos;s dead zone of %1 is removed (fuzz and flat 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>La zona morta del kernel di %1 è stata rimossa (fuzz e flat a 0).</translation>
     </message>
     <message>
         <source>The kernel&apos;s own fuzz and flat of %1 are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono stati ripristinati i valori fuzz e flat propri del kernel di %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n hardware field(s) differ and stay as they are; --include-hardware puts them back too.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n campo hardware differisce e resta invariato; --include-hardware ripristina anche quello.
+</numerusform>
+            <numerusform>%n campi hardware differiscono e restano invariati; --include-hardware ripristina anche quelli.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -317,67 +319,67 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
     </message>
     <message>
         <source>The form --show, --history-show and --monitor print in (default: text).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il formato in cui stampano --show, --history-show e --monitor (predefinito: text).</translation>
     </message>
     <message>
         <source>Print the steering angle, axes and buttons of the controller&apos;s joystick node as lines (JSON lines with --format json) until interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa l&apos;angolo del volante, gli assi e i pulsanti del nodo joystick del controller come righe (righe JSON con --format json) fino all&apos;interruzione.</translation>
     </message>
     <message>
         <source>Set the kernel&apos;s fuzz and flat of every axis of the controller&apos;s joystick node to 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta a 0 i valori fuzz e flat del kernel di ogni asse del nodo joystick del controller.</translation>
     </message>
     <message>
         <source>Put the kernel&apos;s own fuzz and flat of every axis back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina i valori fuzz e flat propri del kernel di ogni asse.</translation>
     </message>
     <message>
         <source>Open the window and its Wheel test window (in the running instance if there is one).</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre la finestra e la sua finestra Test del volante (nell&apos;istanza in esecuzione, se presente).</translation>
     </message>
     <message>
         <source>List the settings history, newest first: snapshot id, time, firmware version, reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca la cronologia delle impostazioni, dalla più recente: id dell&apos;istantanea, ora, versione del firmware, motivo.</translation>
     </message>
     <message>
         <source>Print one snapshot of the history (--format text or json).</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa un&apos;istantanea della cronologia (--format text o json).</translation>
     </message>
     <message>
         <source>Print what differs from A to B, field by field. Each is a snapshot id, now (the controller), effects:NAME, periphery:NAME or a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa ciò che differisce da A a B, campo per campo. Ciascuno è un id di istantanea, now (il controller), effects:NAME, periphery:NAME o un file.</translation>
     </message>
     <message>
         <source>Put a snapshot&apos;s settings back, sending only what differs; the Controller tab&apos;s fields only with --include-hardware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina le impostazioni di un&apos;istantanea, inviando solo ciò che differisce; i campi della scheda Controller solo con --include-hardware.</translation>
     </message>
     <message>
         <source>With --restore: put back the gains, encoder, directions and power too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --restore: ripristina anche i guadagni, l&apos;encoder, le direzioni e la potenza.</translation>
     </message>
     <message>
         <source>--format belongs to --show, --history-show or --monitor.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format va usato con --show, --history-show o --monitor.</translation>
     </message>
     <message>
         <source>--include-hardware belongs to --restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>--include-hardware va usato con --restore.</translation>
     </message>
     <message>
         <source>Use one of --list, --show, --export, --import, --game-rule, --monitor, --remove-kernel-dead-zone, --restore-kernel-dead-zone, or the apply options (with or without -- COMMAND).</source>
-        <translation type="unfinished"></translation>
+        <translation>Usare una tra --list, --show, --export, --import, --game-rule, --monitor, --remove-kernel-dead-zone, --restore-kernel-dead-zone, o le opzioni di applicazione (con o senza -- COMMAND).</translation>
     </message>
     <message>
         <source>--wheel-test opens the window; it goes with no command and without --background.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wheel-test apre la finestra; non va con alcun comando né con --background.</translation>
     </message>
     <message>
         <source>--%1 needs a snapshot id as --history lists it, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 richiede un id di istantanea come lo elenca --history, non &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>--diff needs two operands: --diff A B.</source>
-        <translation type="unfinished"></translation>
+        <translation>--diff richiede due operandi: --diff A B.</translation>
     </message>
 </context>
 <context>
@@ -395,7 +397,7 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
     </message>
     <message>
         <source>when the controller connected</source>
-        <translation type="unfinished"></translation>
+        <translation>al collegamento del controller</translation>
     </message>
 </context>
 <context>
@@ -666,15 +668,15 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
     </message>
     <message>
         <source>before the game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>prima del gioco %1</translation>
     </message>
     <message>
         <source>when the game ended</source>
-        <translation type="unfinished"></translation>
+        <translation>al termine del gioco</translation>
     </message>
     <message>
         <source>when the game %1 ended</source>
-        <translation type="unfinished"></translation>
+        <translation>al termine del gioco %1</translation>
     </message>
 </context>
 <context>
@@ -1588,31 +1590,32 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
     <name>QObject</name>
     <message>
         <source>cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare %1</translation>
     </message>
     <message>
         <source>%1 is not a folder of this user&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una cartella di questo utente</translation>
     </message>
     <message>
         <source>cannot make %1 private</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile rendere privata %1</translation>
     </message>
 </context>
 <context>
     <name>RestoreSnapshotCommand</name>
     <message>
         <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;istantanea %1 è di un altro controller (%2); non è stato inviato nulla.</translation>
     </message>
     <message>
         <source>The controller holds these settings already; nothing was sent.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Il controller contiene già queste impostazioni; non è stato inviato nulla.
+</translation>
     </message>
     <message>
         <source>before --restore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>prima di --restore %1</translation>
     </message>
 </context>
 <context>
@@ -1644,7 +1647,7 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
     <name>SettingsLayerKeeper</name>
     <message>
         <source>The restore journal cannot be written (%1); the settings from before are not safe from a crash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il registro di ripristino (%1); le impostazioni di prima non sono al sicuro da un arresto anomalo.</translation>
     </message>
 </context>
 <context>
