@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>cannot reach or replace the running instance.</source>
-        <translation type="unfinished"></translation>
+        <translation>die laufende Instanz kann weder erreicht noch ersetzt werden.</translation>
     </message>
 </context>
 <context>
@@ -130,34 +130,36 @@
     </message>
     <message>
         <source>before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1</translation>
     </message>
     <message>
         <source>The settings from before an interrupted game or launch wrapper were put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen von vor einem unterbrochenen Spiel oder Start-Wrapper wurden wiederhergestellt.</translation>
     </message>
     <message>
         <source>The settings from before an interrupted game or launch wrapper could not all be put back; the next start tries again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen von vor einem unterbrochenen Spiel oder Start-Wrapper konnten nicht alle wiederhergestellt werden; der nächste Start versucht es erneut.</translation>
     </message>
     <message>
         <source>The running instance did not name the joystick node.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die laufende Instanz hat die Joystick-Gerätedatei nicht genannt.</translation>
     </message>
     <message>
         <source>The kernel&apos;s dead zone of %1 is removed (fuzz and flat 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kernel-Totzone von %1 ist entfernt (fuzz und flat 0).</translation>
     </message>
     <message>
         <source>The kernel&apos;s own fuzz and flat of %1 are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eigenen Kernel-Werte fuzz und flat von %1 sind wiederhergestellt.</translation>
     </message>
     <message numerus="yes">
         <source>%n hardware field(s) differ and stay as they are; --include-hardware puts them back too.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Hardware-Feld weicht ab und bleibt unverändert; --include-hardware stellt es ebenfalls wieder her.
+</numerusform>
+            <numerusform>%n Hardware-Felder weichen ab und bleiben unverändert; --include-hardware stellt sie ebenfalls wieder her.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -317,67 +319,67 @@ Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende
     </message>
     <message>
         <source>The form --show, --history-show and --monitor print in (default: text).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ausgabeformat von --show, --history-show und --monitor (Standard: text).</translation>
     </message>
     <message>
         <source>Print the steering angle, axes and buttons of the controller&apos;s joystick node as lines (JSON lines with --format json) until interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenkeinschlag, Achsen und Tasten der Joystick-Gerätedatei des Controllers zeilenweise ausgeben (JSON-Zeilen mit --format json), bis zum Abbruch.</translation>
     </message>
     <message>
         <source>Set the kernel&apos;s fuzz and flat of every axis of the controller&apos;s joystick node to 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kernel-Werte fuzz und flat jeder Achse der Joystick-Gerätedatei des Controllers auf 0 setzen.</translation>
     </message>
     <message>
         <source>Put the kernel&apos;s own fuzz and flat of every axis back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eigenen Kernel-Werte fuzz und flat jeder Achse wiederherstellen.</translation>
     </message>
     <message>
         <source>Open the window and its Wheel test window (in the running instance if there is one).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster und dessen Fenster „Lenkradtest“ öffnen (in der laufenden Instanz, falls es eine gibt).</translation>
     </message>
     <message>
         <source>List the settings history, newest first: snapshot id, time, firmware version, reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Einstellungsverlauf auflisten, neueste zuerst: Snapshot-ID, Zeit, Firmware-Version, Anlass.</translation>
     </message>
     <message>
         <source>Print one snapshot of the history (--format text or json).</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Snapshot aus dem Verlauf ausgeben (--format text oder json).</translation>
     </message>
     <message>
         <source>Print what differs from A to B, field by field. Each is a snapshot id, now (the controller), effects:NAME, periphery:NAME or a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld für Feld ausgeben, was sich von A nach B unterscheidet. A und B sind jeweils eine Snapshot-ID, now (der Controller), effects:NAME, periphery:NAME oder eine Datei.</translation>
     </message>
     <message>
         <source>Put a snapshot&apos;s settings back, sending only what differs; the Controller tab&apos;s fields only with --include-hardware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen eines Snapshots wiederherstellen und dabei nur Abweichendes senden; die Felder des Reiters Controller nur mit --include-hardware.</translation>
     </message>
     <message>
         <source>With --restore: put back the gains, encoder, directions and power too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --restore: auch Verstärkungen, Encoder, Richtungen und Leistung wiederherstellen.</translation>
     </message>
     <message>
         <source>--format belongs to --show, --history-show or --monitor.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format gehört zu --show, --history-show oder --monitor.</translation>
     </message>
     <message>
         <source>--include-hardware belongs to --restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>--include-hardware gehört zu --restore.</translation>
     </message>
     <message>
         <source>Use one of --list, --show, --export, --import, --game-rule, --monitor, --remove-kernel-dead-zone, --restore-kernel-dead-zone, or the apply options (with or without -- COMMAND).</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwenden Sie eine der Optionen --list, --show, --export, --import, --game-rule, --monitor, --remove-kernel-dead-zone, --restore-kernel-dead-zone oder die Optionen zum Anwenden (mit oder ohne -- COMMAND).</translation>
     </message>
     <message>
         <source>--wheel-test opens the window; it goes with no command and without --background.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wheel-test öffnet das Fenster; es passt zu keinem Befehl und nicht zu --background.</translation>
     </message>
     <message>
         <source>--%1 needs a snapshot id as --history lists it, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erwartet eine Snapshot-ID, wie --history sie auflistet, nicht „%2“.</translation>
     </message>
     <message>
         <source>--diff needs two operands: --diff A B.</source>
-        <translation type="unfinished"></translation>
+        <translation>--diff braucht zwei Operanden: --diff A B.</translation>
     </message>
 </context>
 <context>
@@ -395,7 +397,7 @@ Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende
     </message>
     <message>
         <source>when the controller connected</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Anschließen des Controllers</translation>
     </message>
 </context>
 <context>
@@ -666,15 +668,15 @@ Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende
     </message>
     <message>
         <source>before the game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vor dem Spiel %1</translation>
     </message>
     <message>
         <source>when the game ended</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Ende des Spiels</translation>
     </message>
     <message>
         <source>when the game %1 ended</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Ende des Spiels %1</translation>
     </message>
 </context>
 <context>
@@ -1588,31 +1590,32 @@ Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende
     <name>QObject</name>
     <message>
         <source>cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>%1 is not a folder of this user&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner dieses Benutzers</translation>
     </message>
     <message>
         <source>cannot make %1 private</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht privat gemacht werden</translation>
     </message>
 </context>
 <context>
     <name>RestoreSnapshotCommand</name>
     <message>
         <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Snapshot %1 stammt von einem anderen Controller (%2); es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>The controller holds these settings already; nothing was sent.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Controller hat diese Einstellungen bereits; es wurde nichts gesendet.
+</translation>
     </message>
     <message>
         <source>before --restore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vor --restore %1</translation>
     </message>
 </context>
 <context>
@@ -1644,7 +1647,7 @@ Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende
     <name>SettingsLayerKeeper</name>
     <message>
         <source>The restore journal cannot be written (%1); the settings from before are not safe from a crash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wiederherstellungsjournal kann nicht geschrieben werden (%1); die vorherigen Einstellungen sind nicht vor einem Absturz geschützt.</translation>
     </message>
 </context>
 <context>

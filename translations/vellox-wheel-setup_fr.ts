@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>cannot reach or replace the running instance.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de joindre ou de remplacer l’instance en cours.</translation>
     </message>
 </context>
 <context>
@@ -130,34 +130,36 @@
     </message>
     <message>
         <source>before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>avant %1</translation>
     </message>
     <message>
         <source>The settings from before an interrupted game or launch wrapper were put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages d’avant un jeu ou un wrapper de lancement interrompu ont été rétablis.</translation>
     </message>
     <message>
         <source>The settings from before an interrupted game or launch wrapper could not all be put back; the next start tries again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages d’avant un jeu ou un wrapper de lancement interrompu n’ont pas tous pu être rétablis&#xa0;; le prochain démarrage réessaiera.</translation>
     </message>
     <message>
         <source>The running instance did not name the joystick node.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instance en cours n’a pas indiqué le nœud joystick.</translation>
     </message>
     <message>
         <source>The kernel&apos;s dead zone of %1 is removed (fuzz and flat 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>La zone morte du noyau pour %1 est supprimée (fuzz et flat à 0).</translation>
     </message>
     <message>
         <source>The kernel&apos;s own fuzz and flat of %1 are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs fuzz et flat propres au noyau pour %1 sont rétablies.</translation>
     </message>
     <message numerus="yes">
         <source>%n hardware field(s) differ and stay as they are; --include-hardware puts them back too.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n champ matériel diffère et reste tel quel&#xa0;; --include-hardware le rétablit aussi.
+</numerusform>
+            <numerusform>%n champs matériels diffèrent et restent tels quels&#xa0;; --include-hardware les rétablit aussi.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -317,67 +319,67 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit o
     </message>
     <message>
         <source>The form --show, --history-show and --monitor print in (default: text).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format de sortie de --show, --history-show et --monitor (par défaut&#xa0;: text).</translation>
     </message>
     <message>
         <source>Print the steering angle, axes and buttons of the controller&apos;s joystick node as lines (JSON lines with --format json) until interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l’angle du volant, les axes et les boutons du nœud joystick du contrôleur ligne par ligne (lignes JSON avec --format json), jusqu’à interruption.</translation>
     </message>
     <message>
         <source>Set the kernel&apos;s fuzz and flat of every axis of the controller&apos;s joystick node to 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à 0 les valeurs fuzz et flat du noyau pour chaque axe du nœud joystick du contrôleur.</translation>
     </message>
     <message>
         <source>Put the kernel&apos;s own fuzz and flat of every axis back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les valeurs fuzz et flat propres au noyau pour chaque axe.</translation>
     </message>
     <message>
         <source>Open the window and its Wheel test window (in the running instance if there is one).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la fenêtre et sa fenêtre «&#xa0;Test du volant&#xa0;» (dans l’instance en cours s’il y en a une).</translation>
     </message>
     <message>
         <source>List the settings history, newest first: snapshot id, time, firmware version, reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister l’historique des réglages, du plus récent au plus ancien&#xa0;: identifiant d’instantané, heure, version du firmware, motif.</translation>
     </message>
     <message>
         <source>Print one snapshot of the history (--format text or json).</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher un instantané de l’historique (--format text ou json).</translation>
     </message>
     <message>
         <source>Print what differs from A to B, field by field. Each is a snapshot id, now (the controller), effects:NAME, periphery:NAME or a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher, champ par champ, ce qui diffère de A à B. Chacun est un identifiant d’instantané, now (le contrôleur), effects:NAME, periphery:NAME ou un fichier.</translation>
     </message>
     <message>
         <source>Put a snapshot&apos;s settings back, sending only what differs; the Controller tab&apos;s fields only with --include-hardware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les réglages d’un instantané en n’envoyant que ce qui diffère&#xa0;; les champs de l’onglet Contrôleur seulement avec --include-hardware.</translation>
     </message>
     <message>
         <source>With --restore: put back the gains, encoder, directions and power too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --restore&#xa0;: rétablir aussi les gains, l’encodeur, les sens et la puissance.</translation>
     </message>
     <message>
         <source>--format belongs to --show, --history-show or --monitor.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format s’utilise avec --show, --history-show ou --monitor.</translation>
     </message>
     <message>
         <source>--include-hardware belongs to --restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>--include-hardware s’utilise avec --restore.</translation>
     </message>
     <message>
         <source>Use one of --list, --show, --export, --import, --game-rule, --monitor, --remove-kernel-dead-zone, --restore-kernel-dead-zone, or the apply options (with or without -- COMMAND).</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisez une des options --list, --show, --export, --import, --game-rule, --monitor, --remove-kernel-dead-zone, --restore-kernel-dead-zone, ou les options d’application (avec ou sans -- COMMAND).</translation>
     </message>
     <message>
         <source>--wheel-test opens the window; it goes with no command and without --background.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wheel-test ouvre la fenêtre&#xa0;; il ne va avec aucune commande ni avec --background.</translation>
     </message>
     <message>
         <source>--%1 needs a snapshot id as --history lists it, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 attend un identifiant d’instantané tel que --history le liste, pas &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>--diff needs two operands: --diff A B.</source>
-        <translation type="unfinished"></translation>
+        <translation>--diff demande deux opérandes&#xa0;: --diff A B.</translation>
     </message>
 </context>
 <context>
@@ -395,7 +397,7 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit o
     </message>
     <message>
         <source>when the controller connected</source>
-        <translation type="unfinished"></translation>
+        <translation>à la connexion du contrôleur</translation>
     </message>
 </context>
 <context>
@@ -666,15 +668,15 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit o
     </message>
     <message>
         <source>before the game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>avant le jeu %1</translation>
     </message>
     <message>
         <source>when the game ended</source>
-        <translation type="unfinished"></translation>
+        <translation>à la fin du jeu</translation>
     </message>
     <message>
         <source>when the game %1 ended</source>
-        <translation type="unfinished"></translation>
+        <translation>à la fin du jeu %1</translation>
     </message>
 </context>
 <context>
@@ -1588,31 +1590,32 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit o
     <name>QObject</name>
     <message>
         <source>cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer %1</translation>
     </message>
     <message>
         <source>%1 is not a folder of this user&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un dossier de cet utilisateur</translation>
     </message>
     <message>
         <source>cannot make %1 private</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de rendre %1 privé</translation>
     </message>
 </context>
 <context>
     <name>RestoreSnapshotCommand</name>
     <message>
         <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instantané %1 provient d’un autre contrôleur (%2)&#xa0;; rien n’a été envoyé.</translation>
     </message>
     <message>
         <source>The controller holds these settings already; nothing was sent.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrôleur a déjà ces réglages&#xa0;; rien n’a été envoyé.
+</translation>
     </message>
     <message>
         <source>before --restore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>avant --restore %1</translation>
     </message>
 </context>
 <context>
@@ -1644,7 +1647,7 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit o
     <name>SettingsLayerKeeper</name>
     <message>
         <source>The restore journal cannot be written (%1); the settings from before are not safe from a crash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal de restauration ne peut pas être écrit (%1)&#xa0;; les réglages d’avant ne sont pas à l’abri d’un plantage.</translation>
     </message>
 </context>
 <context>
