@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>cannot reach or replace the running instance.</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można połączyć się z działającą instancją ani jej zastąpić.</translation>
     </message>
 </context>
 <context>
@@ -130,35 +130,38 @@
     </message>
     <message>
         <source>before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>przed %1</translation>
     </message>
     <message>
         <source>The settings from before an interrupted game or launch wrapper were put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywrócono ustawienia sprzed przerwanej gry lub przerwanego wrappera uruchamiania.</translation>
     </message>
     <message>
         <source>The settings from before an interrupted game or launch wrapper could not all be put back; the next start tries again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się przywrócić wszystkich ustawień sprzed przerwanej gry lub przerwanego wrappera uruchamiania; przy następnym uruchomieniu nastąpi ponowna próba.</translation>
     </message>
     <message>
         <source>The running instance did not name the joystick node.</source>
-        <translation type="unfinished"></translation>
+        <translation>Działająca instancja nie podała węzła joysticka.</translation>
     </message>
     <message>
         <source>The kernel&apos;s dead zone of %1 is removed (fuzz and flat 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Martwa strefa jądra dla %1 została usunięta (fuzz i flat 0).</translation>
     </message>
     <message>
         <source>The kernel&apos;s own fuzz and flat of %1 are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywrócono własne wartości fuzz i flat jądra dla %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n hardware field(s) differ and stay as they are; --include-hardware puts them back too.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pole sprzętowe różni się i pozostaje bez zmian; --include-hardware przywraca także to pole.
+</numerusform>
+            <numerusform>%n pola sprzętowe różnią się i pozostają bez zmian; --include-hardware przywraca także te pola.
+</numerusform>
+            <numerusform>%n pól sprzętowych różni się i pozostaje bez zmian; --include-hardware przywraca także te pola.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -318,67 +321,67 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
     </message>
     <message>
         <source>The form --show, --history-show and --monitor print in (default: text).</source>
-        <translation type="unfinished"></translation>
+        <translation>Format, w jakim wypisują --show, --history-show i --monitor (domyślnie: text).</translation>
     </message>
     <message>
         <source>Print the steering angle, axes and buttons of the controller&apos;s joystick node as lines (JSON lines with --format json) until interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisuj kąt skrętu, osie i przyciski węzła joysticka kontrolera jako wiersze (wiersze JSON z --format json) aż do przerwania.</translation>
     </message>
     <message>
         <source>Set the kernel&apos;s fuzz and flat of every axis of the controller&apos;s joystick node to 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw na 0 fuzz i flat jądra dla każdej osi węzła joysticka kontrolera.</translation>
     </message>
     <message>
         <source>Put the kernel&apos;s own fuzz and flat of every axis back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć własne wartości fuzz i flat jądra dla każdej osi.</translation>
     </message>
     <message>
         <source>Open the window and its Wheel test window (in the running instance if there is one).</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz okno i jego okno Test kierownicy (w działającej instancji, jeśli taka istnieje).</translation>
     </message>
     <message>
         <source>List the settings history, newest first: snapshot id, time, firmware version, reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz historię ustawień, od najnowszych: identyfikator migawki, czas, wersja firmware, powód.</translation>
     </message>
     <message>
         <source>Print one snapshot of the history (--format text or json).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz jedną migawkę z historii (--format text lub json).</translation>
     </message>
     <message>
         <source>Print what differs from A to B, field by field. Each is a snapshot id, now (the controller), effects:NAME, periphery:NAME or a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz, czym B różni się od A, pole po polu. Każde z nich to identyfikator migawki, now (kontroler), effects:NAME, periphery:NAME lub plik.</translation>
     </message>
     <message>
         <source>Put a snapshot&apos;s settings back, sending only what differs; the Controller tab&apos;s fields only with --include-hardware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć ustawienia z migawki, wysyłając tylko to, co się różni; pola z karty Kontroler tylko z --include-hardware.</translation>
     </message>
     <message>
         <source>With --restore: put back the gains, encoder, directions and power too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --restore: przywróć także wzmocnienia, enkoder, kierunki i moc.</translation>
     </message>
     <message>
         <source>--format belongs to --show, --history-show or --monitor.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format działa tylko z --show, --history-show lub --monitor.</translation>
     </message>
     <message>
         <source>--include-hardware belongs to --restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>--include-hardware działa tylko z --restore.</translation>
     </message>
     <message>
         <source>Use one of --list, --show, --export, --import, --game-rule, --monitor, --remove-kernel-dead-zone, --restore-kernel-dead-zone, or the apply options (with or without -- COMMAND).</source>
-        <translation type="unfinished"></translation>
+        <translation>Użyj jednej z opcji --list, --show, --export, --import, --game-rule, --monitor, --remove-kernel-dead-zone, --restore-kernel-dead-zone lub opcji zastosowania (z -- COMMAND lub bez).</translation>
     </message>
     <message>
         <source>--wheel-test opens the window; it goes with no command and without --background.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wheel-test otwiera okno; nie łączy się z żadnym poleceniem ani z --background.</translation>
     </message>
     <message>
         <source>--%1 needs a snapshot id as --history lists it, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 wymaga identyfikatora migawki w postaci wypisywanej przez --history, a nie „%2”.</translation>
     </message>
     <message>
         <source>--diff needs two operands: --diff A B.</source>
-        <translation type="unfinished"></translation>
+        <translation>--diff wymaga dwóch argumentów: --diff A B.</translation>
     </message>
 </context>
 <context>
@@ -397,7 +400,7 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
     </message>
     <message>
         <source>when the controller connected</source>
-        <translation type="unfinished"></translation>
+        <translation>po podłączeniu kontrolera</translation>
     </message>
 </context>
 <context>
@@ -668,15 +671,15 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
     </message>
     <message>
         <source>before the game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>przed grą %1</translation>
     </message>
     <message>
         <source>when the game ended</source>
-        <translation type="unfinished"></translation>
+        <translation>po zakończeniu gry</translation>
     </message>
     <message>
         <source>when the game %1 ended</source>
-        <translation type="unfinished"></translation>
+        <translation>po zakończeniu gry %1</translation>
     </message>
 </context>
 <context>
@@ -1591,31 +1594,32 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
     <name>QObject</name>
     <message>
         <source>cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można utworzyć %1</translation>
     </message>
     <message>
         <source>%1 is not a folder of this user&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest folderem tego użytkownika</translation>
     </message>
     <message>
         <source>cannot make %1 private</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można uczynić folderu %1 prywatnym</translation>
     </message>
 </context>
 <context>
     <name>RestoreSnapshotCommand</name>
     <message>
         <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Migawka %1 pochodzi z innego kontrolera (%2); nic nie zostało wysłane.</translation>
     </message>
     <message>
         <source>The controller holds these settings already; nothing was sent.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kontroler ma już te ustawienia; nic nie zostało wysłane.
+</translation>
     </message>
     <message>
         <source>before --restore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>przed --restore %1</translation>
     </message>
 </context>
 <context>
@@ -1647,7 +1651,7 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
     <name>SettingsLayerKeeper</name>
     <message>
         <source>The restore journal cannot be written (%1); the settings from before are not safe from a crash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać dziennika przywracania (%1); wcześniejsze ustawienia nie są zabezpieczone na wypadek awarii.</translation>
     </message>
 </context>
 <context>

@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>cannot reach or replace the running instance.</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível contatar nem substituir a instância em execução.</translation>
     </message>
 </context>
 <context>
@@ -130,34 +130,36 @@
     </message>
     <message>
         <source>before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>antes de %1</translation>
     </message>
     <message>
         <source>The settings from before an interrupted game or launch wrapper were put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>As configurações de antes de um jogo ou wrapper de inicialização interrompido foram restauradas.</translation>
     </message>
     <message>
         <source>The settings from before an interrupted game or launch wrapper could not all be put back; the next start tries again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível restaurar todas as configurações de antes de um jogo ou wrapper de inicialização interrompido; a próxima inicialização tentará novamente.</translation>
     </message>
     <message>
         <source>The running instance did not name the joystick node.</source>
-        <translation type="unfinished"></translation>
+        <translation>A instância em execução não informou o nó de joystick.</translation>
     </message>
     <message>
         <source>The kernel&apos;s dead zone of %1 is removed (fuzz and flat 0).</source>
-        <translation type="unfinished"></translation>
+        <translation>A zona morta do kernel de %1 foi removida (fuzz e flat 0).</translation>
     </message>
     <message>
         <source>The kernel&apos;s own fuzz and flat of %1 are back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os valores próprios de fuzz e flat do kernel de %1 foram restaurados.</translation>
     </message>
     <message numerus="yes">
         <source>%n hardware field(s) differ and stay as they are; --include-hardware puts them back too.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n campo de hardware difere e fica como está; --include-hardware também o restaura.
+</numerusform>
+            <numerusform>%n campos de hardware diferem e ficam como estão; --include-hardware também os restaura.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -317,67 +319,67 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
     </message>
     <message>
         <source>The form --show, --history-show and --monitor print in (default: text).</source>
-        <translation type="unfinished"></translation>
+        <translation>O formato em que --show, --history-show e --monitor escrevem (padrão: text).</translation>
     </message>
     <message>
         <source>Print the steering angle, axes and buttons of the controller&apos;s joystick node as lines (JSON lines with --format json) until interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o ângulo do volante, os eixos e os botões do nó de joystick da controladora em linhas (linhas JSON com --format json) até ser interrompido.</translation>
     </message>
     <message>
         <source>Set the kernel&apos;s fuzz and flat of every axis of the controller&apos;s joystick node to 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Define como 0 o fuzz e o flat do kernel de cada eixo do nó de joystick da controladora.</translation>
     </message>
     <message>
         <source>Put the kernel&apos;s own fuzz and flat of every axis back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaura os valores próprios de fuzz e flat do kernel de cada eixo.</translation>
     </message>
     <message>
         <source>Open the window and its Wheel test window (in the running instance if there is one).</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre a janela e a sua janela Teste do volante (na instância em execução, se houver uma).</translation>
     </message>
     <message>
         <source>List the settings history, newest first: snapshot id, time, firmware version, reason.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista o histórico de configurações, do mais recente ao mais antigo: id do snapshot, hora, versão do firmware, motivo.</translation>
     </message>
     <message>
         <source>Print one snapshot of the history (--format text or json).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra um snapshot do histórico (--format text ou json).</translation>
     </message>
     <message>
         <source>Print what differs from A to B, field by field. Each is a snapshot id, now (the controller), effects:NAME, periphery:NAME or a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o que difere de A para B, campo a campo. Cada um é um id de snapshot, now (a controladora), effects:NAME, periphery:NAME ou um arquivo.</translation>
     </message>
     <message>
         <source>Put a snapshot&apos;s settings back, sending only what differs; the Controller tab&apos;s fields only with --include-hardware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaura as configurações de um snapshot, enviando só o que difere; os campos da aba Controladora só com --include-hardware.</translation>
     </message>
     <message>
         <source>With --restore: put back the gains, encoder, directions and power too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --restore: restaura também os ganhos, o encoder, as direções e a potência.</translation>
     </message>
     <message>
         <source>--format belongs to --show, --history-show or --monitor.</source>
-        <translation type="unfinished"></translation>
+        <translation>--format só se usa com --show, --history-show ou --monitor.</translation>
     </message>
     <message>
         <source>--include-hardware belongs to --restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>--include-hardware só se usa com --restore.</translation>
     </message>
     <message>
         <source>Use one of --list, --show, --export, --import, --game-rule, --monitor, --remove-kernel-dead-zone, --restore-kernel-dead-zone, or the apply options (with or without -- COMMAND).</source>
-        <translation type="unfinished"></translation>
+        <translation>Use uma das opções --list, --show, --export, --import, --game-rule, --monitor, --remove-kernel-dead-zone, --restore-kernel-dead-zone ou as opções de aplicação (com ou sem -- COMMAND).</translation>
     </message>
     <message>
         <source>--wheel-test opens the window; it goes with no command and without --background.</source>
-        <translation type="unfinished"></translation>
+        <translation>--wheel-test abre a janela; não combina com nenhum comando nem com --background.</translation>
     </message>
     <message>
         <source>--%1 needs a snapshot id as --history lists it, not &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 precisa de um id de snapshot como --history o lista, não &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>--diff needs two operands: --diff A B.</source>
-        <translation type="unfinished"></translation>
+        <translation>--diff precisa de dois operandos: --diff A B.</translation>
     </message>
 </context>
 <context>
@@ -395,7 +397,7 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
     </message>
     <message>
         <source>when the controller connected</source>
-        <translation type="unfinished"></translation>
+        <translation>quando a controladora foi conectada</translation>
     </message>
 </context>
 <context>
@@ -666,15 +668,15 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
     </message>
     <message>
         <source>before the game %1</source>
-        <translation type="unfinished"></translation>
+        <translation>antes do jogo %1</translation>
     </message>
     <message>
         <source>when the game ended</source>
-        <translation type="unfinished"></translation>
+        <translation>quando o jogo terminou</translation>
     </message>
     <message>
         <source>when the game %1 ended</source>
-        <translation type="unfinished"></translation>
+        <translation>quando o jogo %1 terminou</translation>
     </message>
 </context>
 <context>
@@ -1588,31 +1590,32 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
     <name>QObject</name>
     <message>
         <source>cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar %1</translation>
     </message>
     <message>
         <source>%1 is not a folder of this user&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma pasta deste usuário</translation>
     </message>
     <message>
         <source>cannot make %1 private</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível tornar a pasta %1 privada</translation>
     </message>
 </context>
 <context>
     <name>RestoreSnapshotCommand</name>
     <message>
         <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>O snapshot %1 é de outra controladora (%2); nada foi enviado.</translation>
     </message>
     <message>
         <source>The controller holds these settings already; nothing was sent.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>A controladora já tem estas configurações; nada foi enviado.
+</translation>
     </message>
     <message>
         <source>before --restore %1</source>
-        <translation type="unfinished"></translation>
+        <translation>antes de --restore %1</translation>
     </message>
 </context>
 <context>
@@ -1644,7 +1647,7 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
     <name>SettingsLayerKeeper</name>
     <message>
         <source>The restore journal cannot be written (%1); the settings from before are not safe from a crash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar o diário de restauração (%1); as configurações de antes não estão protegidas contra uma falha.</translation>
     </message>
 </context>
 <context>
