@@ -24,11 +24,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-bool advancedModeRequested(const QStringList &arguments)
-{
-    return arguments.size() > 1 && arguments.at(1) == QLatin1String("advanced");
-}
-
 namespace {
 
 // Probing a missing file would load every image-format plugin at start-up.

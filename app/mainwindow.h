@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -36,7 +37,10 @@ class UpdateChecker;
 
 // True when the command line asks for advanced mode: exactly "advanced" as the
 // first argument after the program name.
-bool advancedModeRequested(const QStringList &arguments);
+inline bool advancedModeRequested(const QStringList &arguments)
+{
+    return arguments.size() > 1 && arguments.at(1) == QLatin1String("advanced");
+}
 
 // Game profiles apply through the window, so the editors show what they send.
 class MainWindow : public QMainWindow, public GameProfileTarget
