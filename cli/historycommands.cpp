@@ -182,13 +182,7 @@ protected:
             return;
         }
         target->recordSnapshot(tr("before --restore %1").arg(id));
-        // In the order a settings file of kind "all" applies.
-        if (plan.effects)
-            target->applyEffects(plan.target.effects);
-        if (plan.hardware)
-            target->applyHardware(plan.target.hardware);
-        if (plan.periphery)
-            target->applyPeriphery(plan.target.adc, plan.target.gpio);
+        applyRestorePlan(*target, plan);
         target->settle();
     }
 

@@ -2,6 +2,7 @@
 #include "cli/settingstarget.h"
 
 #include "device/devicereports.h"
+#include "history/settingsdiff.h"
 #include "history/snapshotrecorder.h"
 
 QString SettingsTarget::controllerName()
@@ -17,4 +18,14 @@ void SettingsTarget::recordSnapshot(const QString &reason)
 {
     if (history)
         history->record(current(), firmwareVersionText(), controllerName(), reason);
+}
+
+void applyRestorePlan(SettingsTarget &target, const RestorePlan &plan)
+{
+    if (plan.effects)
+        target.applyEffects(plan.target.effects);
+    if (plan.hardware)
+        target.applyHardware(plan.target.hardware);
+    if (plan.periphery)
+        target.applyPeriphery(plan.target.adc, plan.target.gpio);
 }

@@ -68,3 +68,8 @@ signals:
 private:
     SnapshotRecorder *history = nullptr;
 };
+
+struct RestorePlan;
+// Sends a restore's differences through the target, in the order a settings
+// text of kind "all" applies: effects, hardware, periphery.
+void applyRestorePlan(SettingsTarget &target, const RestorePlan &plan);

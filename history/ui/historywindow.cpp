@@ -160,12 +160,7 @@ void HistoryWindow::restoreChosen()
                          tr("before putting back the settings of %1")
                              .arg(snapshot->header.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     emit restoreStarting();
-    if (plan.effects)
-        target->applyEffects(plan.target.effects);
-    if (plan.hardware)
-        target->applyHardware(plan.target.hardware);
-    if (plan.periphery)
-        target->applyPeriphery(plan.target.adc, plan.target.gpio);
+    applyRestorePlan(*target, plan);
     emit restoreFinished(snapshot->header.id);
     showChosen();
 }
