@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/restorejournal.h"
 
+#include "settings/appfiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -133,14 +135,14 @@ bool writeJournal(const QString &path, const RestoreJournal &journal, QString *e
 
 QString journalPath(const QString &stateFolder, qint64 ownerPid)
 {
-    return stateFolder + QStringLiteral("/journal-%1.json").arg(ownerPid);
+    return QDir(stateFolder).filePath(appfiles::journalFileName(ownerPid));
 }
 
 QStringList listJournals(const QString &stateFolder)
 {
     QStringList paths;
     const QDir folder(stateFolder);
-    for (const QString &name : folder.entryList({QStringLiteral("journal-*.json")}, QDir::Files, QDir::Name))
+    for (const QString &name : folder.entryList({appfiles::journalFilePattern()}, QDir::Files, QDir::Name))
         paths.append(folder.filePath(name));
     return paths;
 }

@@ -96,9 +96,14 @@ QString historyFolder()
     return QDir(stateFolder()).filePath(QStringLiteral("history"));
 }
 
-QString journalFile()
+QString journalFileName(qint64 ownerPid)
 {
-    return QDir(stateFolder()).filePath(QStringLiteral("restore-journal"));
+    return QStringLiteral("journal-%1.json").arg(ownerPid);
+}
+
+QString journalFilePattern()
+{
+    return QStringLiteral("journal-*.json");
 }
 
 RuntimeFolder runtimeFolder(const QString &xdgRuntimeDir, const QString &temporaryFolder)

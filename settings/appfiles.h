@@ -32,7 +32,10 @@ QString userDataFolder();
 QString stateFolder(const QString &xdgStateHome, const QString &home);
 QString stateFolder();
 QString historyFolder();
-QString journalFile();
+// The restore journal of the instance with this process id, and the pattern
+// that finds every journal in the state folder.
+QString journalFileName(qint64 ownerPid);
+QString journalFilePattern();
 
 // A folder only this user can write, for the running instance's socket and
 // lock: $XDG_RUNTIME_DIR when it is a directory (not a link) of this user's
