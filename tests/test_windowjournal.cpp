@@ -21,7 +21,6 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <cstring>
 
@@ -86,21 +85,17 @@ void WindowJournalTest::completedOnConnectOnce()
     WindowSettingsTarget target(&window);
     WindowHistory history(&window, &target);
     // The game profiles hear of the settings only once the journal's writes
-    // have settled: watched on every turn of the event loop.
-    bool gamesBeforeRestore = false;
-    QTimer watch;
-    connect(&watch, &QTimer::timeout, this, [&] {
-        gamesBeforeRestore = gamesBeforeRestore || (window.gameProfiles()->isControllerLoaded() && QFile::exists(killed));
-    });
-    watch.start(0);
+    // have settled, not with the others when the reads are done.
+    bool gamesTooEarly = false;
+    connect(&window, &MainWindow::settingsLoaded, this,
+            [&] { gamesTooEarly = gamesTooEarly || window.gameProfiles()->isControllerLoaded(); });
     window.show();
     QTRY_VERIFY_WITH_TIMEOUT(window.gameProfiles()->isControllerLoaded(), 15000);
     QCOMPARE(listJournals(folder), QStringList{changed});
     QCOMPARE(testsupport::readFile(changed), changedBytes);
     QTRY_COMPARE(testsupport::settingWrites(), QList<QByteArray>{frame({0xA3, 0x14, 0x05, 0x00, 0x84, 0x03})});
     QCOMPARE(int(window.effectSettings().motion_range), 900);
-    watch.stop();
-    QVERIFY(!gamesBeforeRestore);
+    QVERIFY(!gamesTooEarly);
     auto *notice = window.findChild<QLabel *>(QStringLiteral("restore_notice"));
     QVERIFY(notice && notice->isVisible());
     QCOMPARE(notice->text(), QStringLiteral("The settings from before an interrupted game or launch wrapper were put "
