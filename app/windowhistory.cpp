@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/windowsettingstarget.h"
 #include "app/windowstatusbar.h"
+#include "cli/journalcompletion.h"
 #include "editors/fulleffectsettingswidget.h"
 #include "editors/fullhardwaresettingswidget.h"
 #include "editors/gpioextensionwidget.h"
@@ -16,6 +17,13 @@
 
 #include <QCoreApplication>
 #include <QPushButton>
+
+namespace {
+
+// How long the target may take to hold the records the window has just read.
+constexpr int JOURNAL_WAIT_MS = 10000;
+
+} // namespace
 
 WindowHistory::WindowHistory(MainWindow *mainWindow, WindowSettingsTarget *settingsTarget, QObject *parent)
     : QObject(parent)
@@ -33,10 +41,11 @@ WindowHistory::WindowHistory(MainWindow *mainWindow, WindowSettingsTarget *setti
     connect(target, &WindowSettingsTarget::outsideChangeStarting, this, &WindowHistory::beginOutsideChange);
     connect(target, &WindowSettingsTarget::outsideChangeFinished, this, &WindowHistory::endOutsideChange);
     GameProfiles *games = window->gameProfiles();
+    // The game profiles hear of the loaded settings from here, once the
+    // snapshot on connect is taken and a restore that an interrupted game or
+    // wrapper left behind has been completed: theirs go on top of it.
+    disconnect(window, &MainWindow::settingsLoaded, games, &GameProfiles::controllerLoaded);
     connect(games, &GameProfiles::applyStarting, this, [this](const QString &reason) {
-        // The game profiles hear of the loaded settings first and may apply
-        // at once: the snapshot on connect comes before theirs.
-        controllerLoaded();
         snapshotBefore(reason);
         beginOutsideChange();
     });
@@ -72,22 +81,56 @@ void WindowHistory::installUndo()
 
 void WindowHistory::controllerLoaded()
 {
-    // Once per connection; a game may have made it happen already.
     if (connected)
         return;
     installUndo();
     connected = true;
+    ++connection;
     // Compared before the snapshot on connect becomes the newest.
     window->statusLine()->showHistoryNotice(firmwareChangeNotice(
         history->folder(), WindowSettingsTarget::controllerName(), target->firmwareVersionText()));
+    // Of what the controller holds as it connects, before a journal puts
+    // anything back: that is what an interrupted game left on it.
     snapshotBefore(QCoreApplication::translate("DeviceLinkTarget", "when the controller connected"));
     if (historyView)
         historyView->setController(WindowSettingsTarget::controllerName());
+    completeJournal();
+}
+
+void WindowHistory::completeJournal()
+{
+    // As a command does it: ready() once the target knows the records it
+    // shares with the editors, then the journal's writes, settled before
+    // anything else uses the settings.
+    const quint64 serial = connection;
+    auto *waiting = new QObject(this);
+    const auto done = [this, serial, waiting] {
+        disconnect(target, nullptr, waiting, nullptr);
+        waiting->deleteLater();
+        if (connected && serial == connection)
+            window->gameProfiles()->controllerLoaded();
+    };
+    connect(target, &SettingsTarget::failed, waiting, done);
+    connect(target, &SettingsTarget::ready, waiting, [this, serial, waiting, done] {
+        const QString claimed = connected && serial == connection ? journalcompletion::start(target) : QString();
+        if (claimed.isEmpty()) {
+            done();
+            return;
+        }
+        disconnect(target, nullptr, waiting, nullptr);
+        connect(target, &SettingsTarget::settled, waiting, [this, claimed, done](bool left, const QStringList &lost) {
+            window->statusLine()->showRestoreNotice(journalcompletion::finish(claimed, !left && lost.isEmpty()));
+            done();
+        });
+        target->settle();
+    });
+    target->prepare(JOURNAL_WAIT_MS);
 }
 
 void WindowHistory::controllerLeft()
 {
     connected = false;
+    window->statusLine()->showRestoreNotice(QString());
     if (settingsUndo)
         settingsUndo->clear();
     window->statusLine()->showHistoryNotice(QString());

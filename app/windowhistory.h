@@ -16,7 +16,9 @@ class WindowSettingsTarget;
 // window from the tools button, the tray or the status bar's notice of a new
 // firmware; Ctrl+Z / Ctrl+Shift+Z for the user's own changes, cleared when
 // the controller leaves. Applies from outside (games, commands, restores)
-// are no undo steps.
+// are no undo steps. At each connection, in this order: the snapshot of what
+// the controller holds, the restore a dead game or wrapper left in its
+// journal (told in the status bar), then the game profiles.
 class WindowHistory : public QObject
 {
     Q_OBJECT
@@ -36,6 +38,9 @@ private:
     void controllerLoaded();
     void controllerLeft();
     void installUndo();
+    // Completes the restore an instance that died left in its journal, then
+    // lets the game profiles apply.
+    void completeJournal();
     void snapshotBefore(const QString &reason);
     void beginOutsideChange();
     void endOutsideChange();
@@ -46,4 +51,7 @@ private:
     SettingsUndo *settingsUndo = nullptr;
     QPointer<HistoryWindow> historyView;
     bool connected = false;
+    // Counts connections, so that an answer for one that has ended is not
+    // acted on.
+    quint64 connection = 0;
 };

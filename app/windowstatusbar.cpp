@@ -77,10 +77,27 @@ void WindowStatusBar::showHistoryNotice(const QString &text)
     update();
 }
 
+void WindowStatusBar::showRestoreNotice(const QString &text)
+{
+    if (!restoreNotice && text.isEmpty())
+        return;
+    if (!restoreNotice) {
+        restoreNotice = new QLabel(window);
+        restoreNotice->setObjectName(QStringLiteral("restore_notice"));
+        restoreNotice->setWordWrap(true);
+        restoreNotice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        window->statusBar()->addWidget(restoreNotice, 1);
+    }
+    restoreNotice->setText(text);
+    restoreNotice->setVisible(!text.isEmpty());
+    update();
+}
+
 void WindowStatusBar::update()
 {
     const bool hint = deviceAccessHint && !deviceAccessHint->isHidden();
     const bool game = gameStatus && !gameStatus->isHidden();
     const bool history = historyNotice && !historyNotice->isHidden();
-    window->statusBar()->setVisible(hint || game || history);
+    const bool restore = restoreNotice && !restoreNotice->isHidden();
+    window->statusBar()->setVisible(hint || game || history || restore);
 }

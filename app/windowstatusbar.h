@@ -25,6 +25,9 @@ public:
     // snapshot's, a history that cannot be written) with the History window
     // one click away. Empty text hides it.
     void showHistoryNotice(const QString &text);
+    // What became of a restore that an interrupted game or launch wrapper
+    // left behind, told once per connection. Empty text hides it.
+    void showRestoreNotice(const QString &text);
 
 signals:
     void historyRequested();
@@ -37,4 +40,5 @@ private:
     QLabel *gameStatus = nullptr;
     QLabel *historyNotice = nullptr;
     QPushButton *historyButton = nullptr;
+    QLabel *restoreNotice = nullptr;
 };

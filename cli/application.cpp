@@ -98,9 +98,8 @@ Handover listenOrForward(InstanceServer &server, const instancemessage::Request 
 }
 
 // Runs the launch wrapper's command in this process until it ends; its status.
-int runWrapped(const QStringList &command)
+int runWrapped(LaunchWrapper &wrapper, const QStringList &command)
 {
-    LaunchWrapper wrapper;
     int status = 0;
     QObject::connect(&wrapper, &LaunchWrapper::finished, [&status](int commandStatus, const QString &message) {
         if (!message.isEmpty())
@@ -125,14 +124,15 @@ void releaseWrapper(const instancemessage::Request &request, int timeoutMs)
 
 // The launch wrapper in a second start: the running instance applies and
 // restores, this process runs the command in its own terminal.
-int wrapThroughInstance(const instancemessage::Request &request, const CommandAnswer &applied, int timeoutMs)
+int wrapThroughInstance(LaunchWrapper &wrapper, const instancemessage::Request &request, const CommandAnswer &applied,
+                        int timeoutMs)
 {
     printAnswer(applied);
     if (!runsCommandAfter(applied.status)) {
         releaseWrapper(request, timeoutMs);
         return applied.status;
     }
-    const int status = runWrapped(request.command.wrapped);
+    const int status = runWrapped(wrapper, request.command.wrapped);
     if (!applied.before) {
         releaseWrapper(request, timeoutMs);
         return status;
@@ -174,8 +174,12 @@ int runCommand(const CommandRequest &command)
 
     instancemessage::Request request{command, QDir::currentPath(), std::nullopt};
     const bool wraps = !command.wrapped.isEmpty();
-    if (wraps)
+    // Catches the stop signals already while the settings are applied.
+    std::unique_ptr<LaunchWrapper> wrapper;
+    if (wraps) {
+        wrapper = std::make_unique<LaunchWrapper>();
         request.wrapperPid = QCoreApplication::applicationPid();
+    }
     const int timeoutMs = command.waitSeconds() * 1000 + ANSWER_MARGIN_MS;
     InstanceServer server;
     const Handover handover = listenOrForward(server, request, timeoutMs, false);
@@ -188,12 +192,12 @@ int runCommand(const CommandRequest &command)
         // The game starts all the same.
         printError(QCoreApplication::translate("Application",
                                                "running the command; no settings were applied or will be put back."));
-        return runWrapped(command.wrapped);
+        return runWrapped(*wrapper, command.wrapped);
     case Handover::Answered:
         break;
     }
     if (wraps && handover.answer.status != exitstatus::BAD_INPUT)
-        return wrapThroughInstance(request, handover.answer, timeoutMs);
+        return wrapThroughInstance(*wrapper, request, handover.answer, timeoutMs);
     if (wraps)
         releaseWrapper(request, timeoutMs);
     printAnswer(handover.answer);

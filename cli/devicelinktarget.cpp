@@ -100,6 +100,8 @@ void DeviceLinkTarget::recordObtained(int bit)
     // The window takes its own snapshot once its editors show the records.
     if (ownsLink && !wasReady && isReady())
         recordSnapshot(tr("when the controller connected"));
+    if (!wasReady && isReady())
+        emit loaded();
     if (preparing && isReady())
         finishPrepare();
 }

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <utility>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/file.h>
@@ -67,17 +68,48 @@ void InstanceServer::endLayersOfGoneWrappers()
         const qint64 pid = parts.at(1).toLongLong();
         if (wrapperLayerName(pid) == name)
             continue;
-        endingLayers.insert(name);
-        instancemessage::Request restore;
-        restore.command.command = QLatin1String(commands::APPLY.name);
-        restore.workingDirectory = QDir::rootPath();
-        restore.restore = ControllerSettings{};
-        restore.wrapperPid = pid;
-        restore.wrapperEnded = true;
-        queue.enqueue(Pending{restore, [this, name](const CommandAnswer &) { endingLayers.remove(name); }, name});
-        if (!running)
-            QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+        enqueueEnd(name, pid);
     }
+}
+
+void InstanceServer::enqueueEnd(const QString &name, qint64 pid)
+{
+    endingLayers.insert(name);
+    instancemessage::Request restore;
+    restore.command.command = QLatin1String(commands::APPLY.name);
+    restore.workingDirectory = QDir::rootPath();
+    restore.restore = ControllerSettings{};
+    restore.wrapperPid = pid;
+    restore.wrapperEnded = true;
+    queue.enqueue(Pending{restore, [this, name](const CommandAnswer &) { endingLayers.remove(name); }, name});
+    if (!running)
+        QMetaObject::invokeMethod(this, &InstanceServer::runNext, Qt::QueuedConnection);
+}
+
+void InstanceServer::endWhenBack(const QString &name)
+{
+    // Not tried again every second meanwhile.
+    endingLayers.insert(name);
+    waitingForController.insert(name);
+}
+
+void InstanceServer::endLayersNowBack()
+{
+    const QSet<QString> names = std::exchange(waitingForController, {});
+    for (const QString &name : names) {
+        endingLayers.remove(name);
+        if (layerKeeper->has(name))
+            enqueueEnd(name, name.section(QLatin1Char(' '), 1, 1).toLongLong());
+    }
+}
+
+void InstanceServer::setTarget(SettingsTarget *settingsTarget)
+{
+    if (target)
+        disconnect(target, &SettingsTarget::loaded, this, nullptr);
+    target = settingsTarget;
+    if (target)
+        connect(target, &SettingsTarget::loaded, this, &InstanceServer::endLayersNowBack);
 }
 
 InstanceServer::~InstanceServer() = default;
@@ -238,14 +270,17 @@ void InstanceServer::runNext()
     }
     Pending pending = queue.dequeue();
     const CommandRequest &request = pending.request.command;
-    // Checked again: the request may come from any process of this user.
-    if (const std::optional<QString> problem = checkCommandRequest(request)) {
+    // Checked again: the request may come from any process of this user. A
+    // layer's end this instance queued itself names no command line.
+    const std::optional<QString> problem =
+        pending.layerName.isEmpty() ? checkCommandRequest(request) : std::optional<QString>();
+    if (problem) {
         answerAndGoOn(pending, errorAnswer(exitstatus::BAD_INPUT, *problem));
         return;
     }
     const CommandKind &kind = *commandKind(request);
     if (!target && (kind.needsController || pending.request.restore) && targetFactory)
-        target = targetFactory();
+        setTarget(targetFactory());
     if (!target && (kind.needsController || pending.request.restore)) {
         answerAndGoOn(pending, errorAnswer(exitstatus::FAILED, tr("The running instance takes no requests.")));
         return;
@@ -277,6 +312,20 @@ void InstanceServer::runNext()
         context.layerName = wrapperLayerName(pending.request.wrapperPid);
     if (!context.layerName.isEmpty())
         context.layers = layerKeeper;
+    if (pending.request.restore && !context.layerName.isEmpty()) {
+        currentDone = [this, name = context.layerName, done = std::move(currentDone)](const CommandAnswer &answer) {
+            if (answer.status != exitstatus::NO_CONTROLLER || !layerKeeper->has(name)) {
+                done(answer);
+                return;
+            }
+            CommandAnswer told = answer;
+            told.err += QStringLiteral("vellox-wheel-setup: %1\n")
+                            .arg(tr("The settings are put back when the controller is connected again."))
+                            .toUtf8();
+            done(told);
+            endWhenBack(name);
+        };
+    }
     command->start(request, context);
 }
 

@@ -48,7 +48,7 @@ public:
     // Listens unless another instance answers; a socket left by a crashed
     // instance is taken over. False when another instance is running.
     bool listen();
-    void setTarget(SettingsTarget *settingsTarget) { target = settingsTarget; }
+    void setTarget(SettingsTarget *settingsTarget);
     // Makes the target when the first request that needs the controller
     // comes, for an instance without a window whose own command needs none.
     void setTargetFactory(std::function<SettingsTarget *()> factory) { targetFactory = std::move(factory); }
@@ -86,6 +86,11 @@ private:
 
     // Ends the layer of every wrapper that has gone without asking to.
     void endLayersOfGoneWrappers();
+    void enqueueEnd(const QString &layerName, qint64 wrapperPid);
+    // A layer's end found no controller: it is carried out once the
+    // controller is back and its settings have been read.
+    void endWhenBack(const QString &layerName);
+    void endLayersNowBack();
 
     static constexpr int WRAPPER_WATCH_MS = 1000;
 
@@ -93,6 +98,7 @@ private:
     SettingsLayerKeeper *layerKeeper;
     QTimer *wrapperWatch;
     QSet<QString> endingLayers;
+    QSet<QString> waitingForController;
     SettingsTarget *target = nullptr;
     std::function<SettingsTarget *()> targetFactory;
     QQueue<Pending> queue;

@@ -22,8 +22,10 @@ constexpr int TERM_GRACE_MS = 5000;
 
 LaunchWrapper::LaunchWrapper(QObject *parent)
     : QObject(parent)
+    , relay(new SignalRelay(this))
     , killTimer(new QTimer(this))
 {
+    connect(relay, &SignalRelay::received, this, &LaunchWrapper::forward);
     killTimer->setSingleShot(true);
     killTimer->setInterval(TERM_GRACE_MS);
     connect(killTimer, &QTimer::timeout, this, [this] {
@@ -36,9 +38,15 @@ LaunchWrapper::~LaunchWrapper() = default;
 
 void LaunchWrapper::start(const QStringList &command)
 {
-    // Signals sent from here on reach the command as soon as it runs.
-    relay = new SignalRelay(this);
-    connect(relay, &SignalRelay::received, this, &LaunchWrapper::forward);
+    // Stopped while the settings were applied: starting the game only to
+    // stop it would help nobody; the status is the one a command ended by
+    // that signal has.
+    if (const int stop = stopBeforeStart()) {
+        const QString message = tr("%1 was not started: a signal to stop came while the settings were applied.")
+                                    .arg(command.first());
+        QMetaObject::invokeMethod(this, [this, stop, message] { finish(128 + stop, message); }, Qt::QueuedConnection);
+        return;
+    }
     reaper = new SessionReaper(this);
     connect(reaper, &SessionReaper::ended, this, [this](int status) { finish(status, QString()); });
     reaper->becomeSubreaper();
@@ -77,8 +85,23 @@ void LaunchWrapper::start(const QStringList &command)
     }
 }
 
-void LaunchWrapper::forward(int signal)
+int LaunchWrapper::stopBeforeStart()
 {
+    relay->readPipe();
+    return earlyStop;
+}
+
+void LaunchWrapper::forward(int signal, bool sentByProcess)
+{
+    if (!reaper) {
+        // No command yet: nothing else got it, from the terminal either.
+        if (!earlyStop)
+            earlyStop = signal;
+        return;
+    }
+    // The terminal's signals reached the command's process group already.
+    if (!sentByProcess)
+        return;
     reaper->signalCommand(signal);
     if (signal == SIGTERM && !killTimer->isActive())
         killTimer->start();

@@ -61,6 +61,8 @@ public:
 
 signals:
     void ready();
+    // The controller's four records are known again after it connected.
+    void loaded();
     void failed(int exitStatus, const QString &message);
     void settled(bool controllerLeft, const QStringList &lostWrites);
     void listed(const QStringList &lines);

@@ -15,14 +15,15 @@ constexpr int RELAYED[4] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
 // this pipe, which the event loop reads.
 int pipeFds[2] = {-1, -1};
 
+// Marks a signal the kernel raised.
+constexpr unsigned char FROM_KERNEL = 0x80;
+
 void onSignal(int signal, siginfo_t *info, void *)
 {
+    const int savedErrno = errno;
     // SI_USER, SI_QUEUE, SI_TKILL and the like are at or below zero: another
     // process sent it. Positive codes come from the kernel.
-    if (info->si_code > 0)
-        return;
-    const int savedErrno = errno;
-    const unsigned char number = static_cast<unsigned char>(signal);
+    const unsigned char number = static_cast<unsigned char>(signal | (info->si_code > 0 ? FROM_KERNEL : 0));
     [[maybe_unused]] const ssize_t written = ::write(pipeFds[1], &number, 1);
     errno = savedErrno;
 }
@@ -71,10 +72,12 @@ SignalRelay::~SignalRelay()
 
 void SignalRelay::readPipe()
 {
+    if (pipeFds[0] < 0)
+        return;
     unsigned char numbers[16];
     ssize_t count;
     while ((count = ::read(pipeFds[0], numbers, sizeof numbers)) > 0) {
         for (ssize_t i = 0; i < count; ++i)
-            emit received(numbers[i]);
+            emit received(numbers[i] & ~FROM_KERNEL, !(numbers[i] & FROM_KERNEL));
     }
 }

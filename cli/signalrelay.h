@@ -7,12 +7,12 @@
 
 class QSocketNotifier;
 
-// Catches SIGTERM, SIGINT, SIGHUP and SIGQUIT while it lives and reports, on
-// the event loop, those that another process sent (kill, a launcher's Stop).
-// Signals the kernel raised (Ctrl+C, Ctrl+\, a terminal hang-up) reached the
-// whole foreground process group already and are dropped, so the wrapper
-// survives them. A signal that was ignored when the relay started (nohup)
-// stays ignored. One relay at a time per process.
+// Catches SIGTERM, SIGINT, SIGHUP and SIGQUIT while it lives and reports
+// them on the event loop, with whether another process sent them (kill, a
+// launcher's Stop) or the kernel raised them (Ctrl+C, Ctrl+\, a terminal
+// hang-up: those reached the whole foreground process group already). A
+// signal that was ignored when the relay started (nohup) stays ignored. One
+// relay at a time per process.
 class SignalRelay : public QObject
 {
     Q_OBJECT
@@ -25,12 +25,13 @@ public:
     // before, and the wrapped command must get it back at its default.
     const sigset_t &caughtSignals() const { return caught; }
 
-signals:
-    void received(int signal);
-
-private:
+    // Reports at once what has come so far, without the event loop.
     void readPipe();
 
+signals:
+    void received(int signal, bool sentByProcess);
+
+private:
     QSocketNotifier *notifier = nullptr;
     sigset_t caught;
     struct sigaction previous[4];

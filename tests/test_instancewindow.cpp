@@ -14,11 +14,15 @@
 #include "history/snapshotrecorder.h"
 #include "history/snapshotstore.h"
 #include "history/ui/historywindow.h"
+#include "history/restorejournal.h"
 #include "history/ui/settingsundo.h"
+#include "settings/appfiles.h"
 #include "tests/testsupport.h"
 
 #include <QAction>
 #include <QDir>
+#include <QProcess>
+#include <QTimer>
 #include <QUndoStack>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -39,23 +43,27 @@ class InstanceWindowTest : public QObject
 private slots:
     void requestShowsInEditors();
     void historyAndUndoInTheWindow();
+    void wrapperRestoreWhenControllerBack_data();
+    void wrapperRestoreWhenControllerBack();
 };
 
 // Asks from another thread, as a second process would, while this thread's
 // event loop serves the window and the socket.
-CommandAnswer ask(const QStringList &arguments, const QString &directory)
+CommandAnswer ask(const instancemessage::Request &request)
 {
-    auto answer = std::async(std::launch::async, [&] {
-        return askRunningInstance(
-            instancemessage::Request{std::get<CommandRequest>(parseCommandLine(arguments)), directory, std::nullopt},
-            30000);
-    });
+    auto answer = std::async(std::launch::async, [&] { return askRunningInstance(request, 30000); });
     if (!QTest::qWaitFor([&] { return answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 30000))
         qFatal("no answer from the running window");
     const std::optional<CommandAnswer> result = answer.get();
     if (!result)
         qFatal("the running window did not listen");
     return *result;
+}
+
+CommandAnswer ask(const QStringList &arguments, const QString &directory)
+{
+    return ask(
+        instancemessage::Request{std::get<CommandRequest>(parseCommandLine(arguments)), directory, std::nullopt});
 }
 
 void InstanceWindowTest::requestShowsInEditors()
@@ -181,6 +189,117 @@ void InstanceWindowTest::historyAndUndoInTheWindow()
     sim::unplug();
     QTRY_COMPARE_WITH_TIMEOUT(history.undo()->stack()->count(), 0, 10000);
     QVERIFY(testsupport::noMisuse());
+    server.abandon();
+}
+
+void InstanceWindowTest::wrapperRestoreWhenControllerBack_data()
+{
+    QTest::addColumn<bool>("unplugged");
+    QTest::addColumn<bool>("backBeforeWrapperEnds");
+    QTest::newRow("back while the wrapper waits") << true << true;
+    QTest::newRow("back after the wrapper has ended") << true << false;
+    // Killed before it could ask: the instance ends its layer itself.
+    QTest::newRow("wrapper killed in the game") << false << false;
+}
+
+// The controller is pulled out during the game: the wrapper's restore is
+// carried out when the controller is back, once, also when the wrapper has
+// given up waiting and ended by then. A wrapper killed in the game has its
+// layer ended by the instance.
+void InstanceWindowTest::wrapperRestoreWhenControllerBack()
+{
+    QFETCH(bool, unplugged);
+    QFETCH(bool, backBeforeWrapperEnds);
+    QTemporaryDir runtime;
+    QTemporaryDir state;
+    QTemporaryDir work;
+    QVERIFY(runtime.isValid() && state.isValid() && work.isValid());
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    sim::reset();
+    EffectSettingsTypeDef rally;
+    std::memcpy(&rally, sim::record(0x22).data(), sizeof rally);
+    rally.motion_range = 540;
+    rally.total_effect_scale = 80;
+    QVERIFY(QDir(work.path()).mkdir(QStringLiteral("wheel_effects_profiles")));
+    testsupport::writeFile(work.filePath(QStringLiteral("wheel_effects_profiles/Rally")),
+                           QByteArray(reinterpret_cast<const char *>(&rally), sizeof rally));
+
+    MainWindow window;
+    WindowSettingsTarget target(&window);
+    InstanceServer server;
+    QVERIFY(server.listen());
+    server.setTarget(&target);
+    auto *motionRange = window.effectsSettingsEditor()->findChild<QSpinBox *>(QStringLiteral("motion_range_axis0"));
+    QVERIFY(motionRange);
+    QTRY_COMPARE_WITH_TIMEOUT(motionRange->value(), 900, 10000);
+
+    // The wrapper: a process of its own, which the instance watches.
+    QProcess wrapper;
+    wrapper.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+    QVERIFY(wrapper.waitForStarted());
+    // The wrapper's restore waits this long for the controller.
+    const QString wait = backBeforeWrapperEnds ? QStringLiteral("20") : QStringLiteral("1");
+    instancemessage::Request request{
+        std::get<CommandRequest>(parseCommandLine({"--wait", wait, "--profile", "effects:Rally", "--", "game"})),
+        work.path(), std::nullopt};
+    request.wrapperPid = wrapper.processId();
+    const CommandAnswer applied = ask(request);
+    QCOMPARE(applied.status, 0);
+    QVERIFY(applied.before);
+    const QList<QByteArray> APPLIED{frame({0xA3, 0x14, 0x05, 0x00, 0x1C, 0x02}), frame({0xA3, 0x14, 0x04, 0x00, 80})};
+    const QList<QByteArray> PUT_BACK{frame({0xA3, 0x14, 0x05, 0x00, 0x84, 0x03}),
+                                     frame({0xA3, 0x14, 0x04, 0x00, 100})};
+    QTRY_COMPARE(testsupport::settingWrites(), APPLIED);
+
+    if (!unplugged) {
+        wrapper.kill();
+        QVERIFY(wrapper.waitForFinished());
+    } else {
+        sim::unplug();
+        QTRY_VERIFY_WITH_TIMEOUT(testsupport::looksIdle(window), 10000);
+        // It comes back holding the game's settings: they were saved meanwhile.
+        sim::Record saved = sim::record(0x22);
+        std::memcpy(saved.data(), &rally, sizeof rally);
+        sim::setRecord(0x22, saved);
+        instancemessage::Request restore = request;
+        restore.restore = applied.before;
+        restore.wrapperEnded = true;
+        if (backBeforeWrapperEnds)
+            QTimer::singleShot(200, [] { sim::plug(); });
+        const CommandAnswer restored = ask(restore);
+        if (backBeforeWrapperEnds) {
+            QCOMPARE(restored.status, 0);
+        } else {
+            QCOMPARE(restored.status, 3);
+            QVERIFY2(restored.err.contains("put back when the controller is connected again"), restored.err.constData());
+            wrapper.kill();
+            QVERIFY(wrapper.waitForFinished());
+            // While it is away the watch of gone wrappers (every second) does
+            // not keep trying, each try holding up the requests behind it.
+            QTest::qWait(1500);
+            QVERIFY(server.isIdle());
+            QCOMPARE(testsupport::settingWrites(), APPLIED);
+            QVERIFY(!listJournals(appfiles::stateFolder()).isEmpty());
+            sim::plug();
+        }
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(testsupport::settingWrites(), APPLIED + PUT_BACK, 10000);
+    QTRY_COMPARE(motionRange->value(), 900);
+    QTRY_COMPARE(listJournals(appfiles::stateFolder()), QStringList());
+
+    // Once: another return of the controller puts nothing back.
+    sim::unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(testsupport::looksIdle(window), 10000);
+    sim::plug();
+    QTRY_VERIFY_WITH_TIMEOUT(testsupport::looksConnected(window), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(server.isIdle(), true, 5000);
+    QCOMPARE(testsupport::settingWrites(), APPLIED + PUT_BACK);
+    QVERIFY(testsupport::noMisuse());
+    if (wrapper.state() != QProcess::NotRunning) {
+        wrapper.kill();
+        wrapper.waitForFinished();
+    }
     server.abandon();
 }
 

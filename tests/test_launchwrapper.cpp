@@ -34,6 +34,8 @@ private slots:
     void init();
     void stoppedBySignal_data();
     void stoppedBySignal();
+    void stoppedWhileApplying_data();
+    void stoppedWhileApplying();
     void commandEnds_data();
     void commandEnds();
     void commandRunsWhenWritesFail();
@@ -177,6 +179,39 @@ void LaunchWrapperTest::stoppedBySignal()
     QCOMPARE(wrapper->exitStatus(), QProcess::NormalExit);
     QCOMPARE(wrapper->exitCode(), status);
     QCOMPARE(log(), APPLIED + PUT_BACK);
+}
+
+void LaunchWrapperTest::stoppedWhileApplying_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("TERM") << SIGTERM;
+    QTest::newRow("HUP") << SIGHUP;
+}
+
+// A stop that comes while the instance waits for the controller to apply:
+// the command never starts, the settings still go on and come back off, and
+// the status is the one a command ended by that signal gives.
+void LaunchWrapperTest::stoppedWhileApplying()
+{
+    QFETCH(int, signal);
+    const std::unique_ptr<QProcess> wrapper = start({}, {});
+    QProcessEnvironment env = wrapper->processEnvironment();
+    env.insert(QStringLiteral("VELLOX_SIM_PLUG_AFTER_MS"), QStringLiteral("4000"));
+    wrapper->setProcessEnvironment(env);
+    wrapper->start(QStringLiteral(VELLOX_APP_PATH),
+                   {"--wait", "30", "--profile", "effects:Rally", "--", "sh", "-c", "echo started"});
+    // The instance the wrapper started looks at the bus: the wrapper is
+    // waiting for its answer.
+    QTRY_VERIFY_WITH_TIMEOUT(!testsupport::readFile(work->filePath(QStringLiteral("sim.log"))).isEmpty(), 30000);
+    QCOMPARE(log(), QList<QByteArray>());
+    QCOMPARE(::kill(pid_t(wrapper->processId()), signal), 0);
+    QVERIFY(wrapper->waitForFinished(40000));
+    QCOMPARE(wrapper->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(wrapper->exitCode(), 128 + signal);
+    QCOMPARE(wrapper->readAllStandardOutput(), QByteArray());
+    QVERIFY(wrapper->readAllStandardError().contains("sh was not started"));
+    QCOMPARE(log(), APPLIED + PUT_BACK);
+    QCOMPARE(journals(), QStringList());
 }
 
 void LaunchWrapperTest::commandEnds_data()
