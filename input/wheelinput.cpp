@@ -60,7 +60,6 @@ bool WheelInput::open(const QString &node)
     // refuses keeps its own clock.
     libevdev_set_clock_id(device, CLOCK_MONOTONIC);
     rebuildState();
-    eventsSinceResync = 1;
     notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &WheelInput::readAvailable);
     error.clear();
@@ -151,7 +150,8 @@ void WheelInput::readAvailable()
         return;
     bool changed = false;
     unsigned flags = LIBEVDEV_READ_FLAG_NORMAL;
-    for (int n = 0; n < kEventsPerWakeUp; ++n) {
+    int n = 0;
+    for (; n < kEventsPerWakeUp; ++n) {
         input_event event{};
         const int rc = libevdev_next_event(device, flags, &event);
         if (rc == -EAGAIN) {
@@ -159,13 +159,6 @@ void WheelInput::readAvailable()
                 break;
             flags = LIBEVDEV_READ_FLAG_NORMAL; // resynchronised after dropped events
             continue;
-        }
-        // A read that ended inside an event: what came is dropped and the
-        // state taken from the kernel again, as after dropped events. Twice
-        // in a row with nothing read between is a node that has failed.
-        if (rc == -EINVAL && eventsSinceResync > 0 && resynchronise()) {
-            changed = true;
-            break;
         }
         if (rc == LIBEVDEV_READ_STATUS_SYNC)
             flags = LIBEVDEV_READ_FLAG_SYNC;
@@ -178,7 +171,6 @@ void WheelInput::readAvailable()
             emit nodeLost(why);
             return;
         }
-        ++eventsSinceResync;
         if (event.type == EV_SYN && event.code == SYN_REPORT) {
             current.lastEventUs = static_cast<qint64>(event.input_event_sec) * 1000000 + event.input_event_usec;
             ++current.reports;
@@ -187,33 +179,12 @@ void WheelInput::readAvailable()
             apply(event.type, event.code, event.value);
         }
     }
+    // Stopped at the cap: libevdev may hold events already read off the node,
+    // which no notifier would announce.
+    if (n == kEventsPerWakeUp && libevdev_has_event_pending(device) > 0)
+        QMetaObject::invokeMethod(this, &WheelInput::readAvailable, Qt::QueuedConnection);
     if (changed)
         emit stateChanged();
-}
-
-bool WheelInput::resynchronise()
-{
-    // Whatever is queued may start inside an event: take it all and drop it.
-    char discard[4096];
-    ssize_t got = 0;
-    while ((got = ::read(fd, discard, sizeof discard)) > 0) {
-    }
-    // Anything but "nothing more for now" is a node that went away.
-    if (got == 0 || errno != EAGAIN || ::access(path.toLocal8Bit().constData(), F_OK) != 0)
-        return false;
-    libevdev *fresh = nullptr;
-    if (libevdev_new_from_fd(fd, &fresh) < 0)
-        return false;
-    libevdev_set_clock_id(fresh, CLOCK_MONOTONIC);
-    const qint64 lastEventUs = current.lastEventUs;
-    const quint64 reports = current.reports;
-    libevdev_free(device);
-    device = fresh;
-    rebuildState();
-    current.lastEventUs = lastEventUs;
-    current.reports = reports;
-    eventsSinceResync = 0;
-    return true;
 }
 
 bool WheelInput::setKernelFuzzFlat(int code, int fuzz, int flat)

@@ -6,8 +6,11 @@
 #include <umockdev.h>
 
 #include <fcntl.h>
+#include <stdlib.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/syscall.h>
+#include <termios.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -71,6 +74,12 @@ struct Device {
     int uploadError = 0;
     int playError = 0;
     int masterFd = -1;
+    // The joystick node is a pty; every read a client does on it comes to
+    // the handler (onRead), which takes whole events from this, the pty's
+    // other side, as an evdev node gives them. Guarded by readMutex alone,
+    // so that reading never waits for a writer that waits for room.
+    std::mutex readMutex;
+    int readFd = -1;
     UMockdevIoctlBase *handler = nullptr;
     std::map<int, bool> keyState;
     std::map<int, int> playing; // effect id -> last play count
@@ -107,6 +116,7 @@ struct FakeWheelBus::Private {
     void writeEvents(Device &dev, const std::vector<input_event> &events);
     static gboolean onIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data);
     static gboolean onWrite(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data);
+    static gboolean onRead(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data);
     void run();
 };
 
@@ -115,6 +125,7 @@ namespace {
 struct HandlerContext {
     FakeWheelBus::Private *bus;
     int device;
+    Device *dev; // stable: devices are never removed
 };
 
 void addRecord(UMockdevTestbed *testbed, const std::string &text)
@@ -181,19 +192,37 @@ void FakeWheelBus::Private::attach(Device &dev)
 
     const std::string node = "/dev/input/event" + e;
     dev.handler = umockdev_ioctl_base_new();
-    auto *context = new HandlerContext{this, dev.number};
+    auto *context = new HandlerContext{this, dev.number, &dev};
     g_signal_connect_data(dev.handler, "handle-ioctl", G_CALLBACK(onIoctl), context,
                           [](gpointer data, GClosure *) { delete static_cast<HandlerContext *>(data); },
                           GConnectFlags(0));
     g_signal_connect(dev.handler, "handle-write", G_CALLBACK(onWrite), context);
+    g_signal_connect(dev.handler, "handle-read", G_CALLBACK(onRead), context);
     GError *error = nullptr;
     if (!umockdev_testbed_attach_ioctl(testbed, node.c_str(), dev.handler, &error)) {
         std::fprintf(stderr, "fakewheelbus: cannot attach the ioctl handler: %s\n", error ? error->message : "?");
         g_clear_error(&error);
     }
     dev.masterFd = umockdev_testbed_get_dev_fd(testbed, node.c_str());
-    if (dev.masterFd >= 0)
+    if (dev.masterFd >= 0) {
         ::fcntl(dev.masterFd, F_SETFL, ::fcntl(dev.masterFd, F_GETFL) | O_NONBLOCK);
+        char pts[64] = {};
+        if (::ptsname_r(dev.masterFd, pts, sizeof pts) == 0) {
+            std::lock_guard readLock(dev.readMutex);
+            // Raw system calls: the preloaded library takes this pty for the
+            // device and would hand our own calls back to the handler.
+            dev.readFd = static_cast<int>(
+                ::syscall(SYS_openat, AT_FDCWD, pts, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+            // Raw: the events' bytes pass unchanged and nothing echoes back.
+            termios raw{};
+            if (dev.readFd >= 0 && ::syscall(SYS_ioctl, dev.readFd, TCGETS, &raw) == 0) {
+                ::cfmakeraw(&raw);
+                ::syscall(SYS_ioctl, dev.readFd, TCSETS, &raw);
+            }
+        }
+        if (dev.readFd < 0)
+            std::fprintf(stderr, "fakewheelbus: cannot open the joystick node's pty: %s\n", std::strerror(errno));
+    }
     dev.plugged = true;
     if (controller)
         umockdev_testbed_uevent(testbed, ("/sys" + dev.hidrawPath).c_str(), "add");
@@ -210,6 +239,12 @@ void FakeWheelBus::Private::detach(Device &dev)
     umockdev_testbed_detach_ioctl(testbed, node.c_str(), &error);
     g_clear_error(&error);
     g_clear_object(&dev.handler);
+    {
+        std::lock_guard readLock(dev.readMutex);
+        if (dev.readFd >= 0)
+            ::syscall(SYS_close, dev.readFd);
+        dev.readFd = -1;
+    }
     for (const std::string *path : {&dev.eventPath, &dev.inputPath, &dev.hidrawPath, &dev.hidPath, &dev.interfacePath,
                                     &dev.usbPath}) {
         if (!path->empty())
@@ -246,8 +281,8 @@ void FakeWheelBus::Private::writeEvents(Device &dev, const std::vector<input_eve
     }
     // A reader that does not keep up loses whole reports, as with a full
     // kernel buffer. The node is a pty, which takes part of a write when it
-    // is nearly full; the rest must follow, or every later read would start
-    // inside an event, which an evdev node never does.
+    // is nearly full; the rest must follow, or the stream would lose its
+    // event boundaries (onRead hands out whole events only).
     const auto *bytes = reinterpret_cast<const char *>(out.data());
     std::size_t left = out.size() * sizeof(input_event);
     bool started = false;
@@ -441,6 +476,41 @@ gboolean FakeWheelBus::Private::onWrite(UMockdevIoctlBase *, UMockdevIoctlClient
             dev.playing[event.code] = event.value;
     }
     umockdev_ioctl_client_complete(client, static_cast<long>(length), 0);
+    return TRUE;
+}
+
+gboolean FakeWheelBus::Private::onRead(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
+{
+    Device &dev = *static_cast<HandlerContext *>(data)->dev;
+    UMockdevIoctlData *arg = umockdev_ioctl_client_get_arg(client);
+    const std::size_t wanted = static_cast<std::size_t>(arg->data_len);
+    std::lock_guard lock(dev.readMutex);
+    if (dev.readFd < 0) {
+        umockdev_ioctl_client_complete(client, -1, ENODEV);
+        return TRUE;
+    }
+    // As evdev: a buffer smaller than one event is refused, and only whole
+    // events are handed out; the pty may hold the start of the next one.
+    if (wanted < sizeof(input_event)) {
+        umockdev_ioctl_client_complete(client, -1, EINVAL);
+        return TRUE;
+    }
+    int queued = 0;
+    if (::syscall(SYS_ioctl, dev.readFd, FIONREAD, &queued) < 0)
+        queued = 0;
+    const std::size_t whole = std::min(wanted, static_cast<std::size_t>(queued)) / sizeof(input_event) * sizeof(input_event);
+    if (whole == 0) {
+        umockdev_ioctl_client_complete(client, -1, EAGAIN);
+        return TRUE;
+    }
+    std::vector<guint8> buffer(whole);
+    const ssize_t got = ::syscall(SYS_read, dev.readFd, buffer.data(), whole);
+    if (got <= 0) {
+        umockdev_ioctl_client_complete(client, -1, got < 0 ? errno : EAGAIN);
+        return TRUE;
+    }
+    umockdev_ioctl_data_update(arg, 0, buffer.data(), static_cast<gint>(got));
+    umockdev_ioctl_client_complete(client, static_cast<long>(got), 0);
     return TRUE;
 }
 
