@@ -7,7 +7,6 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
-#include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/syscall.h>
 #include <termios.h>
@@ -19,6 +18,7 @@
 #include <cerrno>
 #include <cmath>
 #include <condition_variable>
+#include <deque>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -63,6 +63,10 @@ FakeJoystick FakeJoystick::decoy()
 
 namespace {
 
+// The events a reader may fall behind by, as the kernel sizes an evdev
+// client's buffer for a joystick.
+constexpr std::size_t kQueuedEvents = 256;
+
 struct Device {
     FakeJoystick joystick;
     int hidrawIndex = -1; // -1: a joystick without a hidraw node
@@ -74,12 +78,15 @@ struct Device {
     int uploadError = 0;
     int playError = 0;
     int masterFd = -1;
-    // The joystick node is a pty; every read a client does on it comes to
-    // the handler (onRead), which takes whole events from this, the pty's
-    // other side, as an evdev node gives them. Guarded by readMutex alone,
-    // so that reading never waits for a writer that waits for room.
+    // The joystick node is a pty, but its bytes are only a doorbell: events
+    // wait here, and every read a client does on the node comes to the
+    // handler (onRead), which hands out whole events from this queue as an
+    // evdev node does. One byte is in the pty while the queue has events, so
+    // poll() on the node says readable; readFd, the pty's other side, takes
+    // it out when the queue runs empty. Guarded by readMutex.
     std::mutex readMutex;
     int readFd = -1;
+    std::deque<input_event> queue;
     UMockdevIoctlBase *handler = nullptr;
     std::map<int, bool> keyState;
     std::map<int, int> playing; // effect id -> last play count
@@ -244,6 +251,7 @@ void FakeWheelBus::Private::detach(Device &dev)
         if (dev.readFd >= 0)
             ::syscall(SYS_close, dev.readFd);
         dev.readFd = -1;
+        dev.queue.clear();
     }
     for (const std::string *path : {&dev.eventPath, &dev.inputPath, &dev.hidrawPath, &dev.hidPath, &dev.interfacePath,
                                     &dev.usbPath}) {
@@ -279,28 +287,22 @@ void FakeWheelBus::Private::writeEvents(Device &dev, const std::vector<input_eve
             dev.keyState[event.code] = event.value != 0;
         }
     }
-    // A reader that does not keep up loses whole reports, as with a full
-    // kernel buffer. The node is a pty, which takes part of a write when it
-    // is nearly full; the rest must follow, or the stream would lose its
-    // event boundaries (onRead hands out whole events only).
-    const auto *bytes = reinterpret_cast<const char *>(out.data());
-    std::size_t left = out.size() * sizeof(input_event);
-    bool started = false;
-    while (left > 0) {
-        const ssize_t written = ::write(dev.masterFd, bytes, left);
-        if (written > 0) {
-            started = true;
-            bytes += written;
-            left -= static_cast<std::size_t>(written);
-            continue;
-        }
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (!started || (written < 0 && errno != EAGAIN))
-            return;
-        pollfd room{dev.masterFd, POLLOUT, 0};
-        if (::poll(&room, 1, 100) <= 0)
-            return;
+    std::lock_guard readLock(dev.readMutex);
+    const bool wasEmpty = dev.queue.empty();
+    // A reader that does not keep up: as evdev with a full client buffer,
+    // what is queued is dropped and SYN_DROPPED tells the reader so.
+    if (dev.queue.size() + out.size() > kQueuedEvents) {
+        dev.queue.clear();
+        input_event dropped = syn;
+        dropped.code = SYN_DROPPED;
+        dropped.input_event_sec = now.tv_sec;
+        dropped.input_event_usec = now.tv_nsec / 1000;
+        dev.queue.push_back(dropped);
+    }
+    dev.queue.insert(dev.queue.end(), out.begin(), out.end());
+    if (wasEmpty) {
+        const char bell = 0;
+        [[maybe_unused]] const ssize_t rung = ::write(dev.masterFd, &bell, 1);
     }
 }
 
@@ -483,34 +485,33 @@ gboolean FakeWheelBus::Private::onRead(UMockdevIoctlBase *, UMockdevIoctlClient 
 {
     Device &dev = *static_cast<HandlerContext *>(data)->dev;
     UMockdevIoctlData *arg = umockdev_ioctl_client_get_arg(client);
-    const std::size_t wanted = static_cast<std::size_t>(arg->data_len);
+    const std::size_t wanted = static_cast<std::size_t>(arg->data_len) / sizeof(input_event);
     std::lock_guard lock(dev.readMutex);
     if (dev.readFd < 0) {
         umockdev_ioctl_client_complete(client, -1, ENODEV);
         return TRUE;
     }
     // As evdev: a buffer smaller than one event is refused, and only whole
-    // events are handed out; the pty may hold the start of the next one.
-    if (wanted < sizeof(input_event)) {
+    // events are handed out.
+    if (wanted == 0) {
         umockdev_ioctl_client_complete(client, -1, EINVAL);
         return TRUE;
     }
-    int queued = 0;
-    if (::syscall(SYS_ioctl, dev.readFd, FIONREAD, &queued) < 0)
-        queued = 0;
-    const std::size_t whole = std::min(wanted, static_cast<std::size_t>(queued)) / sizeof(input_event) * sizeof(input_event);
-    if (whole == 0) {
+    const std::size_t count = std::min(wanted, dev.queue.size());
+    std::vector<input_event> events(dev.queue.begin(), dev.queue.begin() + static_cast<std::ptrdiff_t>(count));
+    dev.queue.erase(dev.queue.begin(), dev.queue.begin() + static_cast<std::ptrdiff_t>(count));
+    if (dev.queue.empty()) {
+        char bells[64];
+        while (::syscall(SYS_read, dev.readFd, bells, sizeof bells) > 0) {
+        }
+    }
+    if (count == 0) {
         umockdev_ioctl_client_complete(client, -1, EAGAIN);
         return TRUE;
     }
-    std::vector<guint8> buffer(whole);
-    const ssize_t got = ::syscall(SYS_read, dev.readFd, buffer.data(), whole);
-    if (got <= 0) {
-        umockdev_ioctl_client_complete(client, -1, got < 0 ? errno : EAGAIN);
-        return TRUE;
-    }
-    umockdev_ioctl_data_update(arg, 0, buffer.data(), static_cast<gint>(got));
-    umockdev_ioctl_client_complete(client, static_cast<long>(got), 0);
+    const std::size_t bytes = count * sizeof(input_event);
+    umockdev_ioctl_data_update(arg, 0, reinterpret_cast<guint8 *>(events.data()), static_cast<gint>(bytes));
+    umockdev_ioctl_client_complete(client, static_cast<long>(bytes), 0);
     return TRUE;
 }
 
