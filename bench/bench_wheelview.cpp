@@ -18,7 +18,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPainter>
-#include <QTest>
+#include <QEventLoop>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -56,10 +57,19 @@ struct Figures {
 
 // Runs the event loop for the measured time and takes the CPU and the
 // reports (SYN_REPORT) the input saw meanwhile.
+// A real event loop: QTest::qWait sleeps between its turns, which would
+// batch the reads and pace the paints itself.
+void runFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 template <typename Reset>
 Figures measure(const WheelInput *input, std::vector<qint64> &latencies, int &paints, Reset reset)
 {
-    QTest::qWait(1000); // whatever queued up before is read and shown
+    runFor(1000); // whatever queued up before is read and shown
     latencies.clear();
     paints = 0;
     reset();
@@ -67,7 +77,7 @@ Figures measure(const WheelInput *input, std::vector<qint64> &latencies, int &pa
     const double cpu0 = processCpuSeconds();
     QElapsedTimer clock;
     clock.start();
-    QTest::qWait(kSeconds * 1000);
+    runFor(kSeconds * 1000);
     const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
     Figures f;
     f.cpuPercent = (processCpuSeconds() - cpu0) / seconds * 100.0;
@@ -194,12 +204,15 @@ int main(int argc, char **argv)
     std::printf("  CPU              window closed again: %.2f %%   floor (idle, never opened): %.2f %%\n",
                 closed.cpuPercent, idle.cpuPercent);
     // At most one paint per refresh of a 60 Hz screen, with a little room for
-    // the clock; the view's own cost above its floor at most 3 % of a core.
+    // the clock. The CPU is judged above its floor: reading the simulated
+    // node costs a socket round trip per read, which a kernel node does not.
+    const double viewCpu = window.cpuPercent - noView.cpuPercent;
+    std::printf("  CPU of the view itself (window open minus floor): %.2f %% of one core\n", viewCpu);
     const bool ok = window.paintsPerSecond > 0 && window.eventsPerSecond > 500 && window.medianMs <= 16.7 &&
-                    window.p99Ms <= 16.7 && window.paintsPerSecond <= 61.0 && window.cpuPercent <= 3.0 &&
+                    window.p99Ms <= 16.7 && window.paintsPerSecond <= 61.0 && viewCpu <= 3.0 &&
                     closed.cpuPercent <= idle.cpuPercent + 0.5;
-    std::printf("  %s: median and p99 within 16.7 ms, at most one paint per 60 Hz refresh, at most 3 %% CPU open, "
-                "closed within 0.5 points of idle\n",
+    std::printf("  %s: median and p99 within 16.7 ms, at most one paint per 60 Hz refresh, the view at most 3 %% "
+                "of a core above its floor, closed within 0.5 points of idle\n",
                 ok ? "PASS" : "FAIL");
     return ok ? 0 : 1;
 }
