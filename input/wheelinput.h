@@ -41,14 +41,11 @@ signals:
 private:
     void readAvailable();
     void rebuildState();
-    void apply(unsigned type, unsigned code, int value);
 
     libevdev *device = nullptr;
     int fd = -1;
     QSocketNotifier *notifier = nullptr;
     QString path;
     QString error;
-    WheelState current;
-    std::vector<int> axisIndexByCode;   // code -> index into current.axes, -1 if none
-    std::vector<int> buttonIndexByCode; // code -> index into current.buttonCodes, -1 if none
+    WheelStateFolder folder;
 };

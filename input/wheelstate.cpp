@@ -15,6 +15,13 @@ constexpr int kAbsX = 0x00;
 constexpr int kAbsWheel = 0x08;
 constexpr int kAbsHat0X = 0x10;
 constexpr int kAbsHat0Y = 0x11;
+constexpr int kAbsMultitouchFirst = 0x2f; // ABS_MT_SLOT: multitouch slots are not joystick axes
+constexpr int kAbsMax = 0x3f;
+constexpr int kKeyMax = 0x2ff;
+constexpr unsigned kEvSyn = 0x00;
+constexpr unsigned kEvKey = 0x01;
+constexpr unsigned kEvAbs = 0x03;
+constexpr unsigned kSynReport = 0;
 } // namespace
 
 std::vector<int> WheelState::otherAxes() const
@@ -111,5 +118,64 @@ void assignRoles(WheelState &state)
             state.hatX = i;
         else if (code == kAbsHat0Y)
             state.hatY = i;
+    }
+}
+
+void WheelStateFolder::reset(const QString &name, const std::vector<AxisState> &axes, const std::vector<int> &keyCodes,
+                             const std::vector<int> &keysDown)
+{
+    current = WheelState{};
+    current.name = name;
+    axisIndexByCode.assign(kAbsMax + 1, -1);
+    buttonIndexByCode.assign(kKeyMax + 1, -1);
+    std::vector<AxisState> sorted = axes;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const AxisState &a, const AxisState &b) { return a.code < b.code; });
+    for (const AxisState &axis : sorted) {
+        if (axis.code < 0 || axis.code >= kAbsMultitouchFirst || axisIndexByCode[static_cast<std::size_t>(axis.code)] >= 0)
+            continue;
+        axisIndexByCode[static_cast<std::size_t>(axis.code)] = static_cast<int>(current.axes.size());
+        current.axes.push_back(axis);
+    }
+    assignRoles(current);
+    std::vector<int> keys;
+    for (int code : keyCodes)
+        if (code >= 0 && code <= kKeyMax)
+            keys.push_back(code);
+    current.buttonCodes = gameButtonOrder(keys);
+    current.buttonsDown.assign(current.buttonCodes.size(), false);
+    for (std::size_t i = 0; i < current.buttonCodes.size(); ++i)
+        buttonIndexByCode[static_cast<std::size_t>(current.buttonCodes[i])] = static_cast<int>(i);
+    for (int code : keysDown)
+        if (code >= 0 && code <= kKeyMax && buttonIndexByCode[static_cast<std::size_t>(code)] >= 0)
+            current.buttonsDown[static_cast<std::size_t>(buttonIndexByCode[static_cast<std::size_t>(code)])] = true;
+}
+
+bool WheelStateFolder::apply(unsigned type, unsigned code, int value, qint64 timeUs)
+{
+    if (type == kEvSyn && code == kSynReport) {
+        current.lastEventUs = timeUs;
+        ++current.reports;
+        return true;
+    }
+    if (type == kEvAbs && code < axisIndexByCode.size()) {
+        const int index = axisIndexByCode[code];
+        if (index >= 0)
+            current.axes[static_cast<std::size_t>(index)].value = value;
+    } else if (type == kEvKey && code < buttonIndexByCode.size()) {
+        const int index = buttonIndexByCode[code];
+        if (index >= 0)
+            current.buttonsDown[static_cast<std::size_t>(index)] = value != 0;
+    }
+    return false;
+}
+
+void WheelStateFolder::setFuzzFlat(int code, int fuzz, int flat)
+{
+    if (code < 0 || static_cast<std::size_t>(code) >= axisIndexByCode.size())
+        return;
+    const int index = axisIndexByCode[static_cast<std::size_t>(code)];
+    if (index >= 0) {
+        current.axes[static_cast<std::size_t>(index)].fuzz = fuzz;
+        current.axes[static_cast<std::size_t>(index)].flat = flat;
     }
 }
