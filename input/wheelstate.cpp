@@ -53,20 +53,46 @@ int axisPercent(const AxisState &axis)
     return static_cast<int>(std::lround(std::clamp(part, 0.0, 1.0) * 100.0));
 }
 
+namespace {
+
+// The axis's name in English, or in the user's language.
+QString nameOfAxis(int code, bool translated)
+{
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("WheelState", "X"),        QT_TRANSLATE_NOOP("WheelState", "Y"),
+        QT_TRANSLATE_NOOP("WheelState", "Z"),        QT_TRANSLATE_NOOP("WheelState", "Rx"),
+        QT_TRANSLATE_NOOP("WheelState", "Ry"),       QT_TRANSLATE_NOOP("WheelState", "Rz"),
+        QT_TRANSLATE_NOOP("WheelState", "Throttle"), QT_TRANSLATE_NOOP("WheelState", "Rudder"),
+        QT_TRANSLATE_NOOP("WheelState", "Wheel"),    QT_TRANSLATE_NOOP("WheelState", "Gas"),
+        QT_TRANSLATE_NOOP("WheelState", "Brake")};
+    auto text = [translated](const char *english) {
+        return translated ? QCoreApplication::translate("WheelState", english) : QString::fromLatin1(english);
+    };
+    if (code >= 0 && code < static_cast<int>(std::size(names)))
+        return text(names[code]);
+    if (code >= kAbsHat0X && code <= 0x17)
+        return text(QT_TRANSLATE_NOOP("WheelState", "Hat%1 %2"))
+            .arg((code - kAbsHat0X) / 2)
+            .arg(code % 2 ? QLatin1Char('Y') : QLatin1Char('X'));
+    if (code == 0x18)
+        return text(QT_TRANSLATE_NOOP("WheelState", "Pressure"));
+    if (code == 0x19)
+        return text(QT_TRANSLATE_NOOP("WheelState", "Distance"));
+    if (code == 0x28)
+        return text(QT_TRANSLATE_NOOP("WheelState", "Misc"));
+    return text(QT_TRANSLATE_NOOP("WheelState", "Axis %1")).arg(code);
+}
+
+} // namespace
+
 QString axisName(int code)
 {
-    static const char *const names[] = {"X", "Y", "Z", "Rx", "Ry", "Rz", "Throttle", "Rudder", "Wheel", "Gas", "Brake"};
-    if (code >= 0 && code < static_cast<int>(std::size(names)))
-        return QString::fromLatin1(names[code]);
-    if (code >= kAbsHat0X && code <= 0x17)
-        return QStringLiteral("Hat%1 %2").arg((code - kAbsHat0X) / 2).arg(code % 2 ? QLatin1Char('Y') : QLatin1Char('X'));
-    if (code == 0x18)
-        return QStringLiteral("Pressure");
-    if (code == 0x19)
-        return QStringLiteral("Distance");
-    if (code == 0x28)
-        return QStringLiteral("Misc");
-    return QStringLiteral("Axis %1").arg(code);
+    return nameOfAxis(code, true);
+}
+
+QString axisKey(int code)
+{
+    return nameOfAxis(code, false);
 }
 
 QString hatText(int x, int y)

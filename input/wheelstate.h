@@ -37,8 +37,12 @@ struct WheelState {
 double steeringAngle(const AxisState &axis, int motionRange);
 // Where the value lies between minimum and maximum, 0..100; 0 without a range.
 int axisPercent(const AxisState &axis);
-// The axis as the node names it: "X", "Rz", "Throttle", "Brake", ...
+// The axis as the node names it, for the user: "X", "Rz", "Throttle",
+// "Brake", ... in the user's language.
 QString axisName(int code);
+// The same name in English whatever the language, for lines other programs
+// read (the JSON keys of --monitor).
+QString axisKey(int code);
 // The hat's direction as text for the user: "up", "down left", "centre".
 QString hatText(int x, int y);
 // The same in fixed English words, for lines other programs read.

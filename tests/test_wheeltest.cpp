@@ -27,6 +27,7 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cmath>
@@ -425,6 +426,21 @@ void TestWheelTest::monitorLines()
                             input_event{{}, EV_KEY, BTN_TRIGGER + 3, 0}, input_event{{}, EV_ABS, ABS_HAT0Y, 0}});
     QTRY_VERIFY(!input.state().buttonsDown[3]);
     QCOMPARE(WheelMonitor::textLine(input.state(), 540), QString("angle=0.0 Y=0(0%) Z=0(0%) Rx=2047(50%) Ry=2047(50%) Rz=0(0%) buttons= hat=centre"));
+
+    // In another language the text names the axes in it; the JSON keys stay.
+    struct Marked : QTranslator {
+        bool isEmpty() const override { return false; }
+        QString translate(const char *context, const char *source, const char *, int) const override
+        {
+            return qstrcmp(context, "WheelState") == 0 ? QStringLiteral("<%1>").arg(QLatin1String(source)) : QString();
+        }
+    } marked;
+    QCoreApplication::installTranslator(&marked);
+    const QString translated = WheelMonitor::textLine(input.state(), 540);
+    const QJsonObject keys = QJsonDocument::fromJson(WheelMonitor::jsonLine(input.state(), 540).toUtf8()).object();
+    QCoreApplication::removeTranslator(&marked);
+    QVERIFY2(translated.contains(" <Y>=0(0%) <Z>=0(0%) <Rx>=2047(50%)"), qPrintable(translated));
+    QCOMPARE(keys.value("axes").toObject().keys(), QStringList({"Rx", "Ry", "Rz", "Y", "Z"}));
 }
 
 // The stand-in's node at 1 kHz, as the demo runs it: every read must end on
