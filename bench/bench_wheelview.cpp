@@ -1,22 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Wheel test window's live view with the wheel moving at 1 kHz: the time
 // from an input event to the paint that shows it (median, 99th percentile),
-// paints per second, and the GUI thread's CPU, each beside its floor from the
-// same run: a bare widget repainting on every report of the same node, and
-// the same node read with no view. Runs with libumockdev-preload.so.0
-// preloaded (scripts/bench does it); the fake device tree is in-process, its
-// writer thread is not counted.
+// paints per second beside events per second, and the CPU of the whole
+// process, each beside its floor from the same run: a bare widget repainting
+// on every report of the same node, and the same node read with no view. The
+// CPU with the window closed again is set beside the idle figure.
+//
+// Runs below vellox-sim-launcher (scripts/bench does it), which hosts the
+// fake device tree and its 1 kHz writer in a process of its own, so that
+// only this process's work is counted.
 #include "input/motionrangesource.h"
 #include "input/ui/wheeldrawing.h"
 #include "input/ui/wheeltestwindow.h"
 #include "input/wheelinput.h"
 #include "input/wheelnodetracker.h"
-#include "sim/fakewheelbus.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPainter>
-#include <QTest>
+#include <QEventLoop>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -27,6 +30,8 @@
 namespace {
 
 constexpr int kSeconds = 5;
+const QString kHidraw = QStringLiteral("/dev/hidraw0");
+const QString kNode = QStringLiteral("/dev/input/event0");
 
 qint64 monotonicUs()
 {
@@ -35,10 +40,10 @@ qint64 monotonicUs()
     return static_cast<qint64>(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
 }
 
-double threadCpuSeconds()
+double processCpuSeconds()
 {
     timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
@@ -46,19 +51,43 @@ struct Figures {
     double medianMs = 0;
     double p99Ms = 0;
     double paintsPerSecond = 0;
+    double eventsPerSecond = 0;
     double cpuPercent = 0;
 };
 
-Figures summarise(std::vector<qint64> latencies, int paints, double cpu, double seconds)
+// Runs the event loop for the measured time and takes the CPU and the
+// reports (SYN_REPORT) the input saw meanwhile.
+// A real event loop: QTest::qWait sleeps between its turns, which would
+// batch the reads and pace the paints itself.
+void runFor(int ms)
 {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+template <typename Reset>
+Figures measure(const WheelInput *input, std::vector<qint64> &latencies, int &paints, Reset reset)
+{
+    runFor(1000); // whatever queued up before is read and shown
+    latencies.clear();
+    paints = 0;
+    reset();
+    const quint64 reports0 = input ? input->state().reports : 0;
+    const double cpu0 = processCpuSeconds();
+    QElapsedTimer clock;
+    clock.start();
+    runFor(kSeconds * 1000);
+    const double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
     Figures f;
+    f.cpuPercent = (processCpuSeconds() - cpu0) / seconds * 100.0;
+    f.eventsPerSecond = input ? static_cast<double>(input->state().reports - reports0) / seconds : 0;
+    f.paintsPerSecond = paints / seconds;
     if (!latencies.empty()) {
         std::sort(latencies.begin(), latencies.end());
         f.medianMs = static_cast<double>(latencies[latencies.size() / 2]) / 1000.0;
         f.p99Ms = static_cast<double>(latencies[latencies.size() * 99 / 100]) / 1000.0;
     }
-    f.paintsPerSecond = paints / seconds;
-    f.cpuPercent = cpu / seconds * 100.0;
     return f;
 }
 
@@ -66,12 +95,11 @@ Figures summarise(std::vector<qint64> latencies, int paints, double cpu, double 
 class BareView : public QWidget
 {
 public:
-    explicit BareView(WheelInput *source) : input(source)
+    BareView(WheelInput *source, std::vector<qint64> &latencyLog, int &paintCount)
+        : input(source), latencies(latencyLog), paints(paintCount)
     {
         connect(input, &WheelInput::stateChanged, this, [this] { update(); });
     }
-    std::vector<qint64> latencies;
-    int paints = 0;
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -84,94 +112,107 @@ protected:
 
 private:
     WheelInput *input;
+    std::vector<qint64> &latencies;
+    int &paints;
 };
 
-Figures measureWindow(const QString &hidraw)
+Figures measureIdle()
+{
+    std::vector<qint64> latencies;
+    int paints = 0;
+    return measure(nullptr, latencies, paints, [] {});
+}
+
+Figures measureNoView()
+{
+    WheelInput input;
+    if (!input.open(kNode))
+        std::fprintf(stderr, "%s\n", qPrintable(input.errorString()));
+    std::vector<qint64> latencies;
+    int paints = 0;
+    return measure(&input, latencies, paints, [] {});
+}
+
+Figures measureBare()
+{
+    WheelInput input;
+    input.open(kNode);
+    std::vector<qint64> latencies;
+    int paints = 0;
+    BareView view(&input, latencies, paints);
+    view.resize(200, 100);
+    view.show();
+    return measure(&input, latencies, paints, [] {});
+}
+
+Figures measureWindow(bool thenClose, Figures *closed)
 {
     MotionRangeSource range;
     range.setDegrees(900);
-    WheelNodeTracker tracker([hidraw] { return hidraw; });
+    WheelNodeTracker tracker([] { return kHidraw; });
     tracker.controllerConnected();
-    WheelTestWindow window(&tracker, &range, nullptr);
-    window.resize(600, 700);
-    window.show();
-    QTest::qWait(500);
-    if (!window.input()->isOpen())
-        std::fprintf(stderr, "the window has no node: %s / %s\n", qPrintable(tracker.problem()),
-                     qPrintable(window.input()->errorString()));
+    auto *window = new WheelTestWindow(&tracker, &range, nullptr);
+    window->resize(600, 700);
+    window->show();
     std::vector<qint64> latencies;
-    qint64 shownUs = 0;
     int paints = 0;
-    QObject::connect(&window, &WheelTestWindow::viewRefreshed, [&](qint64 us) { shownUs = us; });
-    QObject::connect(window.findChild<WheelDrawing *>(), &WheelDrawing::painted, [&] {
+    qint64 shownUs = 0;
+    QObject::connect(window, &WheelTestWindow::viewRefreshed, [&](qint64 us) { shownUs = us; });
+    QObject::connect(window->findChild<WheelDrawing *>(), &WheelDrawing::painted, [&] {
         if (shownUs > 0) {
             latencies.push_back(monotonicUs() - shownUs);
             ++paints;
         }
     });
-    const double cpu0 = threadCpuSeconds();
-    QElapsedTimer clock;
-    clock.start();
-    QTest::qWait(kSeconds * 1000);
-    return summarise(latencies, paints, threadCpuSeconds() - cpu0, static_cast<double>(clock.elapsed()) / 1000.0);
-}
-
-Figures measureBare(const QString &node)
-{
-    WheelInput input;
-    input.open(node);
-    BareView view(&input);
-    view.resize(200, 100);
-    view.show();
-    QTest::qWait(500);
-    view.latencies.clear();
-    view.paints = 0;
-    const double cpu0 = threadCpuSeconds();
-    QElapsedTimer clock;
-    clock.start();
-    QTest::qWait(kSeconds * 1000);
-    return summarise(view.latencies, view.paints, threadCpuSeconds() - cpu0, static_cast<double>(clock.elapsed()) / 1000.0);
-}
-
-Figures measureNoView(const QString &node)
-{
-    WheelInput input;
-    if (!input.open(node))
-        std::fprintf(stderr, "%s\n", qPrintable(input.errorString()));
-    int reports = 0;
-    QObject::connect(&input, &WheelInput::stateChanged, [&] { ++reports; });
-    QTest::qWait(500);
-    const double cpu0 = threadCpuSeconds();
-    QElapsedTimer clock;
-    clock.start();
-    QTest::qWait(kSeconds * 1000);
-    std::fprintf(stderr, "reports read with no view: %d\n", reports);
-    return summarise({}, 0, threadCpuSeconds() - cpu0, static_cast<double>(clock.elapsed()) / 1000.0);
+    const Figures open = measure(window->input(), latencies, paints, [] {});
+    if (!window->input()->isOpen())
+        std::fprintf(stderr, "the window lost its node: %s\n", qPrintable(window->input()->errorString()));
+    if (thenClose) {
+        window->close();
+        delete window;
+        *closed = measureIdle();
+    } else {
+        delete window;
+    }
+    return open;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    qputenv("VELLOX_SIM_NODE_DIR", "/dev");
     QApplication app(argc, argv);
-    vellox::sim::FakeWheelBus bus;
-    const int wheel = bus.addController(0);
-    bus.setMotion(wheel, 1000);
-    const QString node = QString::fromStdString(bus.eventNode(wheel));
+    if (!qEnvironmentVariableIsSet("UMOCKDEV_DIR")) {
+        std::fprintf(stderr, "run below vellox-sim-launcher with libumockdev-preload.so.0 (scripts/bench does)\n");
+        return 2;
+    }
+    const Figures idle = measureIdle();
+    const Figures noView = measureNoView();
+    const Figures bare = measureBare();
+    Figures closed;
+    const Figures window = measureWindow(true, &closed);
 
-    const Figures noView = measureNoView(node);
-    const Figures bare = measureBare(node);
-    const Figures window = measureWindow(QStringLiteral("/dev/hidraw0"));
-    std::printf("wheel view, events at 1 kHz, %d s each:\n", kSeconds);
-    std::printf("  event to paint   window: median %.2f ms, p99 %.2f ms, %.1f paints/s   "
-                "floor (bare widget, repaint per report): median %.2f ms, p99 %.2f ms, %.1f paints/s\n",
-                window.medianMs, window.p99Ms, window.paintsPerSecond, bare.medianMs, bare.p99Ms, bare.paintsPerSecond);
-    std::printf("  GUI thread CPU   window open: %.2f %% of one core   floor (node read, no view): %.2f %%   "
-                "bare widget: %.2f %%\n",
-                window.cpuPercent, noView.cpuPercent, bare.cpuPercent);
-    const bool ok = window.paintsPerSecond > 0 && bare.paintsPerSecond > 0 && window.medianMs <= 16.7 && window.paintsPerSecond <= 61.0 && window.cpuPercent <= 3.0;
-    std::printf("  %s: median within 16.7 ms, at most one paint per refresh (60 Hz), at most 3 %% CPU\n",
+    std::printf("wheel view, events at 1 kHz from the simulated joystick node, %d s each, CPU of the whole process:\n",
+                kSeconds);
+    std::printf("  event to paint   window: median %.2f ms, p99 %.2f ms, %.1f paints/s at %.0f reports/s   "
+                "floor (bare widget, repaint per report): median %.2f ms, p99 %.2f ms, %.1f paints/s at %.0f reports/s\n",
+                window.medianMs, window.p99Ms, window.paintsPerSecond, window.eventsPerSecond, bare.medianMs, bare.p99Ms,
+                bare.paintsPerSecond, bare.eventsPerSecond);
+    std::printf("  CPU              window open: %.2f %% of one core   floor (node read, no view): %.2f %% "
+                "at %.0f reports/s   bare widget: %.2f %%\n",
+                window.cpuPercent, noView.cpuPercent, noView.eventsPerSecond, bare.cpuPercent);
+    std::printf("  CPU              window closed again: %.2f %%   floor (idle, never opened): %.2f %%\n",
+                closed.cpuPercent, idle.cpuPercent);
+    // At most one paint per refresh of a 60 Hz screen, with a little room for
+    // the clock. The CPU is judged above its floor: reading the simulated
+    // node costs a socket round trip per read, which a kernel node does not.
+    const double viewCpu = window.cpuPercent - noView.cpuPercent;
+    std::printf("  CPU of the view itself (window open minus floor): %.2f %% of one core\n", viewCpu);
+    const bool ok = window.paintsPerSecond > 0 && window.eventsPerSecond > 500 && window.medianMs <= 16.7 &&
+                    window.p99Ms <= 16.7 && window.paintsPerSecond <= 61.0 && viewCpu <= 3.0 &&
+                    closed.cpuPercent <= idle.cpuPercent + 0.5;
+    std::printf("  %s: median and p99 within 16.7 ms, at most one paint per 60 Hz refresh, the view at most 3 %% "
+                "of a core above its floor, closed within 0.5 points of idle\n",
                 ok ? "PASS" : "FAIL");
     return ok ? 0 : 1;
 }

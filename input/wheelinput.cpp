@@ -60,7 +60,6 @@ bool WheelInput::open(const QString &node)
     // refuses keeps its own clock.
     libevdev_set_clock_id(device, CLOCK_MONOTONIC);
     rebuildState();
-    eventsSinceResync = 1;
     notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &WheelInput::readAvailable);
     error.clear();
@@ -96,53 +95,29 @@ QString WheelInput::errorString() const
 
 const WheelState &WheelInput::state() const
 {
-    return current;
+    return folder.state();
 }
 
 void WheelInput::rebuildState()
 {
-    current = WheelState{};
-    current.name = QString::fromUtf8(libevdev_get_name(device));
-    axisIndexByCode.assign(ABS_MAX + 1, -1);
-    buttonIndexByCode.assign(KEY_MAX + 1, -1);
+    std::vector<AxisState> axes;
     for (unsigned code = 0; code <= ABS_MAX; ++code) {
         if (!libevdev_has_event_code(device, EV_ABS, code))
             continue;
-        // Multitouch slots are not joystick axes.
-        if (code >= ABS_MT_SLOT)
-            continue;
-        const input_absinfo *info = libevdev_get_abs_info(device, code);
-        if (!info)
-            continue;
-        axisIndexByCode[code] = static_cast<int>(current.axes.size());
-        current.axes.push_back(AxisState{static_cast<int>(code), info->minimum, info->maximum, info->fuzz, info->flat,
-                                         info->value});
+        if (const input_absinfo *info = libevdev_get_abs_info(device, code))
+            axes.push_back(AxisState{static_cast<int>(code), info->minimum, info->maximum, info->fuzz, info->flat,
+                                     info->value});
     }
-    assignRoles(current);
     std::vector<int> keys;
-    for (unsigned code = 0; code <= KEY_MAX; ++code)
-        if (libevdev_has_event_code(device, EV_KEY, code))
-            keys.push_back(static_cast<int>(code));
-    current.buttonCodes = gameButtonOrder(keys);
-    current.buttonsDown.assign(current.buttonCodes.size(), false);
-    for (std::size_t i = 0; i < current.buttonCodes.size(); ++i) {
-        const int code = current.buttonCodes[i];
-        buttonIndexByCode[static_cast<std::size_t>(code)] = static_cast<int>(i);
-        current.buttonsDown[i] = libevdev_get_event_value(device, EV_KEY, static_cast<unsigned>(code)) != 0;
+    std::vector<int> down;
+    for (unsigned code = 0; code <= KEY_MAX; ++code) {
+        if (!libevdev_has_event_code(device, EV_KEY, code))
+            continue;
+        keys.push_back(static_cast<int>(code));
+        if (libevdev_get_event_value(device, EV_KEY, code) != 0)
+            down.push_back(static_cast<int>(code));
     }
-}
-
-void WheelInput::apply(unsigned type, unsigned code, int value)
-{
-    if (type == EV_ABS && code < axisIndexByCode.size()) {
-        const int index = axisIndexByCode[code];
-        if (index >= 0)
-            current.axes[static_cast<std::size_t>(index)].value = value;
-    } else if (type == EV_KEY && code < buttonIndexByCode.size()) {
-        const int index = buttonIndexByCode[code];
-        if (index >= 0)
-            current.buttonsDown[static_cast<std::size_t>(index)] = value != 0;
-    }
+    folder.reset(QString::fromUtf8(libevdev_get_name(device)), axes, keys, down);
 }
 
 void WheelInput::readAvailable()
@@ -151,7 +126,8 @@ void WheelInput::readAvailable()
         return;
     bool changed = false;
     unsigned flags = LIBEVDEV_READ_FLAG_NORMAL;
-    for (int n = 0; n < kEventsPerWakeUp; ++n) {
+    int n = 0;
+    for (; n < kEventsPerWakeUp; ++n) {
         input_event event{};
         const int rc = libevdev_next_event(device, flags, &event);
         if (rc == -EAGAIN) {
@@ -159,13 +135,6 @@ void WheelInput::readAvailable()
                 break;
             flags = LIBEVDEV_READ_FLAG_NORMAL; // resynchronised after dropped events
             continue;
-        }
-        // A read that ended inside an event: what came is dropped and the
-        // state taken from the kernel again, as after dropped events. Twice
-        // in a row with nothing read between is a node that has failed.
-        if (rc == -EINVAL && eventsSinceResync > 0 && resynchronise()) {
-            changed = true;
-            break;
         }
         if (rc == LIBEVDEV_READ_STATUS_SYNC)
             flags = LIBEVDEV_READ_FLAG_SYNC;
@@ -178,42 +147,15 @@ void WheelInput::readAvailable()
             emit nodeLost(why);
             return;
         }
-        ++eventsSinceResync;
-        if (event.type == EV_SYN && event.code == SYN_REPORT) {
-            current.lastEventUs = static_cast<qint64>(event.input_event_sec) * 1000000 + event.input_event_usec;
-            ++current.reports;
-            changed = true;
-        } else {
-            apply(event.type, event.code, event.value);
-        }
+        const qint64 timeUs = static_cast<qint64>(event.input_event_sec) * 1000000 + event.input_event_usec;
+        changed = folder.apply(event.type, event.code, event.value, timeUs) || changed;
     }
+    // Stopped at the cap: libevdev may hold events already read off the node,
+    // which no notifier would announce.
+    if (n == kEventsPerWakeUp && libevdev_has_event_pending(device) > 0)
+        QMetaObject::invokeMethod(this, &WheelInput::readAvailable, Qt::QueuedConnection);
     if (changed)
         emit stateChanged();
-}
-
-bool WheelInput::resynchronise()
-{
-    // Whatever is queued may start inside an event: take it all and drop it.
-    char discard[4096];
-    ssize_t got = 0;
-    while ((got = ::read(fd, discard, sizeof discard)) > 0) {
-    }
-    // Anything but "nothing more for now" is a node that went away.
-    if (got == 0 || errno != EAGAIN || ::access(path.toLocal8Bit().constData(), F_OK) != 0)
-        return false;
-    libevdev *fresh = nullptr;
-    if (libevdev_new_from_fd(fd, &fresh) < 0)
-        return false;
-    libevdev_set_clock_id(fresh, CLOCK_MONOTONIC);
-    const qint64 lastEventUs = current.lastEventUs;
-    const quint64 reports = current.reports;
-    libevdev_free(device);
-    device = fresh;
-    rebuildState();
-    current.lastEventUs = lastEventUs;
-    current.reports = reports;
-    eventsSinceResync = 0;
-    return true;
 }
 
 bool WheelInput::setKernelFuzzFlat(int code, int fuzz, int flat)
@@ -231,10 +173,6 @@ bool WheelInput::setKernelFuzzFlat(int code, int fuzz, int flat)
         error = tr("The kernel refused to change %1 on %2: %3").arg(axisName(code), path, errnoText(-rc));
         return false;
     }
-    const int index = axisIndexByCode[static_cast<std::size_t>(code)];
-    if (index >= 0) {
-        current.axes[static_cast<std::size_t>(index)].fuzz = fuzz;
-        current.axes[static_cast<std::size_t>(index)].flat = flat;
-    }
+    folder.setFuzzFlat(code, fuzz, flat);
     return true;
 }

@@ -41,19 +41,11 @@ signals:
 private:
     void readAvailable();
     void rebuildState();
-    // After a read that did not end on an event's boundary (which a kernel
-    // node never gives, but a stand-in may): drops what is queued and reads
-    // the state from the kernel again. False when the node cannot be read.
-    bool resynchronise();
-    void apply(unsigned type, unsigned code, int value);
 
     libevdev *device = nullptr;
     int fd = -1;
     QSocketNotifier *notifier = nullptr;
     QString path;
     QString error;
-    WheelState current;
-    quint64 eventsSinceResync = 0;
-    std::vector<int> axisIndexByCode;   // code -> index into current.axes, -1 if none
-    std::vector<int> buttonIndexByCode; // code -> index into current.buttonCodes, -1 if none
+    WheelStateFolder folder;
 };

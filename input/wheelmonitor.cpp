@@ -98,7 +98,7 @@ QString WheelMonitor::jsonLine(const WheelState &state, int motionRange)
     QJsonObject axes;
     for (int index : state.otherAxes()) {
         const AxisState &axis = state.axes[static_cast<std::size_t>(index)];
-        axes.insert(axisName(axis.code), QJsonObject{{QStringLiteral("value"), axis.value},
+        axes.insert(axisKey(axis.code), QJsonObject{{QStringLiteral("value"), axis.value},
                                                      {QStringLiteral("percent"), axisPercent(axis)}});
     }
     object.insert(QStringLiteral("axes"), axes);

@@ -15,6 +15,13 @@ constexpr int kAbsX = 0x00;
 constexpr int kAbsWheel = 0x08;
 constexpr int kAbsHat0X = 0x10;
 constexpr int kAbsHat0Y = 0x11;
+constexpr int kAbsMultitouchFirst = 0x2f; // ABS_MT_SLOT: multitouch slots are not joystick axes
+constexpr int kAbsMax = 0x3f;
+constexpr int kKeyMax = 0x2ff;
+constexpr unsigned kEvSyn = 0x00;
+constexpr unsigned kEvKey = 0x01;
+constexpr unsigned kEvAbs = 0x03;
+constexpr unsigned kSynReport = 0;
 } // namespace
 
 std::vector<int> WheelState::otherAxes() const
@@ -46,20 +53,46 @@ int axisPercent(const AxisState &axis)
     return static_cast<int>(std::lround(std::clamp(part, 0.0, 1.0) * 100.0));
 }
 
+namespace {
+
+// The axis's name in English, or in the user's language.
+QString nameOfAxis(int code, bool translated)
+{
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("WheelState", "X"),        QT_TRANSLATE_NOOP("WheelState", "Y"),
+        QT_TRANSLATE_NOOP("WheelState", "Z"),        QT_TRANSLATE_NOOP("WheelState", "Rx"),
+        QT_TRANSLATE_NOOP("WheelState", "Ry"),       QT_TRANSLATE_NOOP("WheelState", "Rz"),
+        QT_TRANSLATE_NOOP("WheelState", "Throttle"), QT_TRANSLATE_NOOP("WheelState", "Rudder"),
+        QT_TRANSLATE_NOOP("WheelState", "Wheel"),    QT_TRANSLATE_NOOP("WheelState", "Gas"),
+        QT_TRANSLATE_NOOP("WheelState", "Brake")};
+    auto text = [translated](const char *english) {
+        return translated ? QCoreApplication::translate("WheelState", english) : QString::fromLatin1(english);
+    };
+    if (code >= 0 && code < static_cast<int>(std::size(names)))
+        return text(names[code]);
+    if (code >= kAbsHat0X && code <= 0x17)
+        return text(QT_TRANSLATE_NOOP("WheelState", "Hat%1 %2"))
+            .arg((code - kAbsHat0X) / 2)
+            .arg(code % 2 ? QLatin1Char('Y') : QLatin1Char('X'));
+    if (code == 0x18)
+        return text(QT_TRANSLATE_NOOP("WheelState", "Pressure"));
+    if (code == 0x19)
+        return text(QT_TRANSLATE_NOOP("WheelState", "Distance"));
+    if (code == 0x28)
+        return text(QT_TRANSLATE_NOOP("WheelState", "Misc"));
+    return text(QT_TRANSLATE_NOOP("WheelState", "Axis %1")).arg(code);
+}
+
+} // namespace
+
 QString axisName(int code)
 {
-    static const char *const names[] = {"X", "Y", "Z", "Rx", "Ry", "Rz", "Throttle", "Rudder", "Wheel", "Gas", "Brake"};
-    if (code >= 0 && code < static_cast<int>(std::size(names)))
-        return QString::fromLatin1(names[code]);
-    if (code >= kAbsHat0X && code <= 0x17)
-        return QStringLiteral("Hat%1 %2").arg((code - kAbsHat0X) / 2).arg(code % 2 ? QLatin1Char('Y') : QLatin1Char('X'));
-    if (code == 0x18)
-        return QStringLiteral("Pressure");
-    if (code == 0x19)
-        return QStringLiteral("Distance");
-    if (code == 0x28)
-        return QStringLiteral("Misc");
-    return QStringLiteral("Axis %1").arg(code);
+    return nameOfAxis(code, true);
+}
+
+QString axisKey(int code)
+{
+    return nameOfAxis(code, false);
 }
 
 QString hatText(int x, int y)
@@ -111,5 +144,64 @@ void assignRoles(WheelState &state)
             state.hatX = i;
         else if (code == kAbsHat0Y)
             state.hatY = i;
+    }
+}
+
+void WheelStateFolder::reset(const QString &name, const std::vector<AxisState> &axes, const std::vector<int> &keyCodes,
+                             const std::vector<int> &keysDown)
+{
+    current = WheelState{};
+    current.name = name;
+    axisIndexByCode.assign(kAbsMax + 1, -1);
+    buttonIndexByCode.assign(kKeyMax + 1, -1);
+    std::vector<AxisState> sorted = axes;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const AxisState &a, const AxisState &b) { return a.code < b.code; });
+    for (const AxisState &axis : sorted) {
+        if (axis.code < 0 || axis.code >= kAbsMultitouchFirst || axisIndexByCode[static_cast<std::size_t>(axis.code)] >= 0)
+            continue;
+        axisIndexByCode[static_cast<std::size_t>(axis.code)] = static_cast<int>(current.axes.size());
+        current.axes.push_back(axis);
+    }
+    assignRoles(current);
+    std::vector<int> keys;
+    for (int code : keyCodes)
+        if (code >= 0 && code <= kKeyMax)
+            keys.push_back(code);
+    current.buttonCodes = gameButtonOrder(keys);
+    current.buttonsDown.assign(current.buttonCodes.size(), false);
+    for (std::size_t i = 0; i < current.buttonCodes.size(); ++i)
+        buttonIndexByCode[static_cast<std::size_t>(current.buttonCodes[i])] = static_cast<int>(i);
+    for (int code : keysDown)
+        if (code >= 0 && code <= kKeyMax && buttonIndexByCode[static_cast<std::size_t>(code)] >= 0)
+            current.buttonsDown[static_cast<std::size_t>(buttonIndexByCode[static_cast<std::size_t>(code)])] = true;
+}
+
+bool WheelStateFolder::apply(unsigned type, unsigned code, int value, qint64 timeUs)
+{
+    if (type == kEvSyn && code == kSynReport) {
+        current.lastEventUs = timeUs;
+        ++current.reports;
+        return true;
+    }
+    if (type == kEvAbs && code < axisIndexByCode.size()) {
+        const int index = axisIndexByCode[code];
+        if (index >= 0)
+            current.axes[static_cast<std::size_t>(index)].value = value;
+    } else if (type == kEvKey && code < buttonIndexByCode.size()) {
+        const int index = buttonIndexByCode[code];
+        if (index >= 0)
+            current.buttonsDown[static_cast<std::size_t>(index)] = value != 0;
+    }
+    return false;
+}
+
+void WheelStateFolder::setFuzzFlat(int code, int fuzz, int flat)
+{
+    if (code < 0 || static_cast<std::size_t>(code) >= axisIndexByCode.size())
+        return;
+    const int index = axisIndexByCode[static_cast<std::size_t>(code)];
+    if (index >= 0) {
+        current.axes[static_cast<std::size_t>(index)].fuzz = fuzz;
+        current.axes[static_cast<std::size_t>(index)].flat = flat;
     }
 }

@@ -37,8 +37,12 @@ struct WheelState {
 double steeringAngle(const AxisState &axis, int motionRange);
 // Where the value lies between minimum and maximum, 0..100; 0 without a range.
 int axisPercent(const AxisState &axis);
-// The axis as the node names it: "X", "Rz", "Throttle", "Brake", ...
+// The axis as the node names it, for the user: "X", "Rz", "Throttle",
+// "Brake", ... in the user's language.
 QString axisName(int code);
+// The same name in English whatever the language, for lines other programs
+// read (the JSON keys of --monitor).
+QString axisKey(int code);
 // The hat's direction as text for the user: "up", "down left", "centre".
 QString hatText(int x, int y);
 // The same in fixed English words, for lines other programs read.
@@ -48,3 +52,28 @@ QString hatDirection(int x, int y);
 std::vector<int> gameButtonOrder(std::vector<int> codes);
 // Sets steering, hatX and hatY from the axes' codes: X (or Wheel) steers.
 void assignRoles(WheelState &state);
+
+// Folds a node's reports into a WheelState. It never touches the node: the
+// reader hands it the node's capabilities and then each event, so the same
+// logic runs on a kernel node and on bytes from a fuzzer. Codes and types it
+// does not know are ignored.
+class WheelStateFolder
+{
+public:
+    // The node's capabilities: its absolute axes (any order; multitouch
+    // codes, codes past the last axis code and repeats are dropped), its key
+    // codes and which of them are down now.
+    void reset(const QString &name, const std::vector<AxisState> &axes, const std::vector<int> &keyCodes,
+               const std::vector<int> &keysDown);
+    // One event. True when it ended a report (SYN_REPORT), whose time stamp
+    // becomes the state's lastEventUs.
+    bool apply(unsigned type, unsigned code, int value, qint64 timeUs);
+    // The kernel's fuzz and flat of one axis changed.
+    void setFuzzFlat(int code, int fuzz, int flat);
+    const WheelState &state() const { return current; }
+
+private:
+    WheelState current;
+    std::vector<int> axisIndexByCode;   // code -> index into current.axes, -1 if none
+    std::vector<int> buttonIndexByCode; // code -> index into current.buttonCodes, -1 if none
+};

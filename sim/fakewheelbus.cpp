@@ -6,8 +6,10 @@
 #include <umockdev.h>
 
 #include <fcntl.h>
-#include <poll.h>
+#include <stdlib.h>
 #include <sys/ioctl.h>
+#include <sys/syscall.h>
+#include <termios.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -16,6 +18,7 @@
 #include <cerrno>
 #include <cmath>
 #include <condition_variable>
+#include <deque>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -60,6 +63,10 @@ FakeJoystick FakeJoystick::decoy()
 
 namespace {
 
+// The events a reader may fall behind by, as the kernel sizes an evdev
+// client's buffer for a joystick.
+constexpr std::size_t kQueuedEvents = 256;
+
 struct Device {
     FakeJoystick joystick;
     int hidrawIndex = -1; // -1: a joystick without a hidraw node
@@ -71,6 +78,15 @@ struct Device {
     int uploadError = 0;
     int playError = 0;
     int masterFd = -1;
+    // The joystick node is a pty, but its bytes are only a doorbell: events
+    // wait here, and every read a client does on the node comes to the
+    // handler (onRead), which hands out whole events from this queue as an
+    // evdev node does. One byte is in the pty while the queue has events, so
+    // poll() on the node says readable; readFd, the pty's other side, takes
+    // it out when the queue runs empty. Guarded by readMutex.
+    std::mutex readMutex;
+    int readFd = -1;
+    std::deque<input_event> queue;
     UMockdevIoctlBase *handler = nullptr;
     std::map<int, bool> keyState;
     std::map<int, int> playing; // effect id -> last play count
@@ -107,6 +123,7 @@ struct FakeWheelBus::Private {
     void writeEvents(Device &dev, const std::vector<input_event> &events);
     static gboolean onIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data);
     static gboolean onWrite(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data);
+    static gboolean onRead(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data);
     void run();
 };
 
@@ -115,6 +132,7 @@ namespace {
 struct HandlerContext {
     FakeWheelBus::Private *bus;
     int device;
+    Device *dev; // stable: devices are never removed
 };
 
 void addRecord(UMockdevTestbed *testbed, const std::string &text)
@@ -181,19 +199,37 @@ void FakeWheelBus::Private::attach(Device &dev)
 
     const std::string node = "/dev/input/event" + e;
     dev.handler = umockdev_ioctl_base_new();
-    auto *context = new HandlerContext{this, dev.number};
+    auto *context = new HandlerContext{this, dev.number, &dev};
     g_signal_connect_data(dev.handler, "handle-ioctl", G_CALLBACK(onIoctl), context,
                           [](gpointer data, GClosure *) { delete static_cast<HandlerContext *>(data); },
                           GConnectFlags(0));
     g_signal_connect(dev.handler, "handle-write", G_CALLBACK(onWrite), context);
+    g_signal_connect(dev.handler, "handle-read", G_CALLBACK(onRead), context);
     GError *error = nullptr;
     if (!umockdev_testbed_attach_ioctl(testbed, node.c_str(), dev.handler, &error)) {
         std::fprintf(stderr, "fakewheelbus: cannot attach the ioctl handler: %s\n", error ? error->message : "?");
         g_clear_error(&error);
     }
     dev.masterFd = umockdev_testbed_get_dev_fd(testbed, node.c_str());
-    if (dev.masterFd >= 0)
+    if (dev.masterFd >= 0) {
         ::fcntl(dev.masterFd, F_SETFL, ::fcntl(dev.masterFd, F_GETFL) | O_NONBLOCK);
+        char pts[64] = {};
+        if (::ptsname_r(dev.masterFd, pts, sizeof pts) == 0) {
+            std::lock_guard readLock(dev.readMutex);
+            // Raw system calls: the preloaded library takes this pty for the
+            // device and would hand our own calls back to the handler.
+            dev.readFd = static_cast<int>(
+                ::syscall(SYS_openat, AT_FDCWD, pts, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+            // Raw: the events' bytes pass unchanged and nothing echoes back.
+            termios raw{};
+            if (dev.readFd >= 0 && ::syscall(SYS_ioctl, dev.readFd, TCGETS, &raw) == 0) {
+                ::cfmakeraw(&raw);
+                ::syscall(SYS_ioctl, dev.readFd, TCSETS, &raw);
+            }
+        }
+        if (dev.readFd < 0)
+            std::fprintf(stderr, "fakewheelbus: cannot open the joystick node's pty: %s\n", std::strerror(errno));
+    }
     dev.plugged = true;
     if (controller)
         umockdev_testbed_uevent(testbed, ("/sys" + dev.hidrawPath).c_str(), "add");
@@ -210,6 +246,13 @@ void FakeWheelBus::Private::detach(Device &dev)
     umockdev_testbed_detach_ioctl(testbed, node.c_str(), &error);
     g_clear_error(&error);
     g_clear_object(&dev.handler);
+    {
+        std::lock_guard readLock(dev.readMutex);
+        if (dev.readFd >= 0)
+            ::syscall(SYS_close, dev.readFd);
+        dev.readFd = -1;
+        dev.queue.clear();
+    }
     for (const std::string *path : {&dev.eventPath, &dev.inputPath, &dev.hidrawPath, &dev.hidPath, &dev.interfacePath,
                                     &dev.usbPath}) {
         if (!path->empty())
@@ -244,28 +287,22 @@ void FakeWheelBus::Private::writeEvents(Device &dev, const std::vector<input_eve
             dev.keyState[event.code] = event.value != 0;
         }
     }
-    // A reader that does not keep up loses whole reports, as with a full
-    // kernel buffer. The node is a pty, which takes part of a write when it
-    // is nearly full; the rest must follow, or every later read would start
-    // inside an event, which an evdev node never does.
-    const auto *bytes = reinterpret_cast<const char *>(out.data());
-    std::size_t left = out.size() * sizeof(input_event);
-    bool started = false;
-    while (left > 0) {
-        const ssize_t written = ::write(dev.masterFd, bytes, left);
-        if (written > 0) {
-            started = true;
-            bytes += written;
-            left -= static_cast<std::size_t>(written);
-            continue;
-        }
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (!started || (written < 0 && errno != EAGAIN))
-            return;
-        pollfd room{dev.masterFd, POLLOUT, 0};
-        if (::poll(&room, 1, 100) <= 0)
-            return;
+    std::lock_guard readLock(dev.readMutex);
+    const bool wasEmpty = dev.queue.empty();
+    // A reader that does not keep up: as evdev with a full client buffer,
+    // what is queued is dropped and SYN_DROPPED tells the reader so.
+    if (dev.queue.size() + out.size() > kQueuedEvents) {
+        dev.queue.clear();
+        input_event dropped = syn;
+        dropped.code = SYN_DROPPED;
+        dropped.input_event_sec = now.tv_sec;
+        dropped.input_event_usec = now.tv_nsec / 1000;
+        dev.queue.push_back(dropped);
+    }
+    dev.queue.insert(dev.queue.end(), out.begin(), out.end());
+    if (wasEmpty) {
+        const char bell = 0;
+        [[maybe_unused]] const ssize_t rung = ::write(dev.masterFd, &bell, 1);
     }
 }
 
@@ -441,6 +478,40 @@ gboolean FakeWheelBus::Private::onWrite(UMockdevIoctlBase *, UMockdevIoctlClient
             dev.playing[event.code] = event.value;
     }
     umockdev_ioctl_client_complete(client, static_cast<long>(length), 0);
+    return TRUE;
+}
+
+gboolean FakeWheelBus::Private::onRead(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
+{
+    Device &dev = *static_cast<HandlerContext *>(data)->dev;
+    UMockdevIoctlData *arg = umockdev_ioctl_client_get_arg(client);
+    const std::size_t wanted = static_cast<std::size_t>(arg->data_len) / sizeof(input_event);
+    std::lock_guard lock(dev.readMutex);
+    if (dev.readFd < 0) {
+        umockdev_ioctl_client_complete(client, -1, ENODEV);
+        return TRUE;
+    }
+    // As evdev: a buffer smaller than one event is refused, and only whole
+    // events are handed out.
+    if (wanted == 0) {
+        umockdev_ioctl_client_complete(client, -1, EINVAL);
+        return TRUE;
+    }
+    const std::size_t count = std::min(wanted, dev.queue.size());
+    std::vector<input_event> events(dev.queue.begin(), dev.queue.begin() + static_cast<std::ptrdiff_t>(count));
+    dev.queue.erase(dev.queue.begin(), dev.queue.begin() + static_cast<std::ptrdiff_t>(count));
+    if (dev.queue.empty()) {
+        char bells[64];
+        while (::syscall(SYS_read, dev.readFd, bells, sizeof bells) > 0) {
+        }
+    }
+    if (count == 0) {
+        umockdev_ioctl_client_complete(client, -1, EAGAIN);
+        return TRUE;
+    }
+    const std::size_t bytes = count * sizeof(input_event);
+    umockdev_ioctl_data_update(arg, 0, reinterpret_cast<guint8 *>(events.data()), static_cast<gint>(bytes));
+    umockdev_ioctl_client_complete(client, static_cast<long>(bytes), 0);
     return TRUE;
 }
 

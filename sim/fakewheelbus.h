@@ -3,7 +3,10 @@
 // (through umockdev) in which each simulated controller is a usb_device
 // holding its hidrawN node and its joystick eventN node. An ioctl handler
 // answers the evdev calls (EVIOCG*, EVIOCSABS, EVIOCSFF, EVIOCRMFF) and the
-// EV_FF writes, and records them; input events go out through the node.
+// EV_FF writes, and records them; input events go out through the node,
+// whole events per read as from evdev, with SYN_DROPPED when a reader falls
+// 256 events behind. Reads never block: with nothing queued they fail with
+// EAGAIN, so readers open the node with O_NONBLOCK, as the tool does.
 //
 // The process must run with libumockdev-preload.so.0 preloaded; the code
 // under test then reaches these devices through its ordinary libudev, open,

@@ -155,6 +155,44 @@ seeds['fuzz_instance_request'] = {
     'answer-bad-status': instance_message(1, b'{"out":"","err":"","status":-1}'),
 }
 
+
+def wheel_node(motion_range, axes, keys, events):
+    """A joystick node as fuzz_wheel_events reads it: axes as (code, min, max,
+    fuzz, flat, value), keys as (code, down), events as (type, code, value)."""
+    out = struct.pack('<HB', motion_range, len(axes))
+    for axis in axes:
+        out += struct.pack('<Biiiii', *axis)
+    out += struct.pack('<H', len(keys))
+    for code, down in keys:
+        out += struct.pack('<HB', code, down)
+    for event in events:
+        out += struct.pack('<HHi', *event)
+    return out
+
+
+def driver_axis(code, minimum, maximum):
+    span = maximum - minimum
+    return (code, minimum, maximum, span >> 8, span >> 4, (minimum + maximum) // 2)
+
+
+wheel_axes = [driver_axis(0, -32767, 32767), driver_axis(1, 0, 4095), driver_axis(2, 0, 4095),
+              driver_axis(5, 0, 4095), (0x10, -1, 1, 0, 0, 0), (0x11, -1, 1, 0, 0, 0)]
+wheel_keys = [(0x120 + i, 0) for i in range(16)] + [(0x2c0 + i, 0) for i in range(16)]
+SYN, KEY, ABS = 0, 1, 3
+seeds['fuzz_wheel_events'] = {
+    'wheel-turning': wheel_node(900, wheel_axes, wheel_keys,
+                                [(ABS, 0, 32767), (ABS, 2, 4095), (KEY, 0x123, 1), (ABS, 0x11, -1), (SYN, 0, 0),
+                                 (ABS, 0, -32767), (KEY, 0x123, 0), (SYN, 0, 0)]),
+    'no-steering-flat-axis': wheel_node(540, [(1, 100, 100, 0, 0, 100), (8, 5, -5, 0, 0, 7)], [(0x100, 1)],
+                                        [(ABS, 1, 2**31 - 1), (SYN, 0, 0), (SYN, 3, 0)]),
+    'extreme-ranges': wheel_node(65535, [(0, -2**31, 2**31 - 1, 0, 0, -2**31), (0x2f, 0, 1, 0, 0, 0),
+                                         (0x3f, 0, 10, 0, 0, 5), (0x40, 0, 10, 0, 0, 5), (0, 0, 1, 0, 0, 0)],
+                                 [(0x2ff, 1), (0x300, 1), (0xffff, 1)],
+                                 [(ABS, 0, 2**31 - 1), (ABS, 0x3f, -1), (KEY, 0x2ff, 0), (SYN, 0, 0)]),
+    'many-buttons': wheel_node(900, [driver_axis(0, 0, 65535)], [(0x100 + i, i % 2) for i in range(400)],
+                               [(KEY, 0x100 + i, 1) for i in range(300)] + [(SYN, 0, 0)]),
+}
+
 for target, files in seeds.items():
     folder = os.path.join(here, target)
     os.makedirs(folder, exist_ok=True)

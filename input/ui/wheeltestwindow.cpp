@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QSettings>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -29,10 +30,18 @@ WheelTestWindow::WheelTestWindow(WheelNodeTracker *nodeTracker, MotionRangeSourc
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // The angle changes every frame: a fixed size for its widest text keeps
+    // each change from laying out the window again.
+    const QFontMetrics metrics = ui->angleLabel->fontMetrics();
+    ui->angleLabel->setFixedSize(
+        std::max(metrics.horizontalAdvance(tr("%1° of ±%2°").arg(-1800.0, 0, 'f', 1).arg(1800.0, 0, 'f', 1)),
+                 metrics.horizontalAdvance(tr("— (motion range not known yet)"))) + 8,
+        ui->angleLabel->sizeHint().height());
     // One refresh per screen refresh at most, from the newest state.
     const qreal hz = screen() && screen()->refreshRate() > 1 ? screen()->refreshRate() : 60.0;
-    frameTimer.setInterval(static_cast<int>(1000.0 / hz));
+    frameNs = static_cast<qint64>(1e9 / hz);
     frameTimer.setSingleShot(true);
+    frameTimer.setTimerType(Qt::PreciseTimer);
     connect(&frameTimer, &QTimer::timeout, this, &WheelTestWindow::refreshView);
 
     connect(wheelInput, &WheelInput::stateChanged, this, &WheelTestWindow::scheduleRefresh);
@@ -152,9 +161,30 @@ void WheelTestWindow::closeNode()
 
 void WheelTestWindow::scheduleRefresh()
 {
-    if (!frameTimer.isActive())
-        frameTimer.start();
+    if (frameTimer.isActive())
+        return;
+    // A change after a quiet frame shows at once; changes within a frame of
+    // the last refresh wait for the frame's end and show together.
+    const qint64 sinceNs = lastRefresh.isValid() ? lastRefresh.nsecsElapsed() : frameNs;
+    if (sinceNs >= frameNs)
+        refreshView();
+    else
+        frameTimer.start(static_cast<int>((frameNs - sinceNs + 999'999) / 1'000'000));
 }
+
+namespace {
+
+// Changes a label's text only when it differs: an unchanged label costs
+// neither a repaint nor an accessibility event.
+void setTextIfChanged(QLabel *label, const QString &text)
+{
+    if (label->text() != text) {
+        label->setText(text);
+        label->setAccessibleDescription(text);
+    }
+}
+
+} // namespace
 
 void WheelTestWindow::rebuildAxisRows()
 {
@@ -176,7 +206,10 @@ void WheelTestWindow::rebuildAxisRows()
         row.bar->setTextVisible(false);
         row.bar->setAccessibleName(axisName(axis.code));
         row.name->setBuddy(row.bar);
-        row.value->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-000000 (100 %)")));
+        // A fixed size: a new value repaints the label without laying out
+        // the window again.
+        row.value->setFixedSize(fontMetrics().horizontalAdvance(QStringLiteral("-0000000 (100 %)")),
+                                row.value->sizeHint().height());
         ui->axesLayout->addWidget(row.name, line, 0);
         ui->axesLayout->addWidget(row.bar, line, 1);
         ui->axesLayout->addWidget(row.value, line, 2);
@@ -195,31 +228,39 @@ void WheelTestWindow::refreshView()
     double angle = std::nan("");
     if (open && state.steering >= 0 && range > 0)
         angle = steeringAngle(state.axes[static_cast<std::size_t>(state.steering)], range);
+    lastRefresh.start();
     ui->wheelDrawing->setAngle(angle);
     if (std::isnan(angle))
-        ui->angleLabel->setText(range > 0 || !open ? tr("—") : tr("— (motion range not known yet)"));
+        setTextIfChanged(ui->angleLabel, range > 0 || !open ? tr("—") : tr("— (motion range not known yet)"));
     else
-        ui->angleLabel->setText(tr("%1° of ±%2°").arg(angle, 0, 'f', 1).arg(range / 2.0, 0, 'f', 1));
-    ui->angleLabel->setAccessibleDescription(ui->angleLabel->text());
+        setTextIfChanged(ui->angleLabel, tr("%1° of ±%2°").arg(angle, 0, 'f', 1).arg(range / 2.0, 0, 'f', 1));
 
     for (std::size_t i = 0; i < axisRows.size() && open; ++i) {
         const AxisState &axis = state.axes[i];
         const AxisRow &row = axisRows[i];
         const int percent = axisPercent(axis);
-        row.bar->setValue(percent);
-        row.value->setText(tr("%1 (%2 %)").arg(axis.value).arg(percent));
-        row.bar->setAccessibleDescription(row.value->text());
-        row.kernel->setText(tr("fuzz %1, flat %2").arg(axis.fuzz).arg(axis.flat));
+        if (row.bar->value() != percent) {
+            // QProgressBar::setValue repaints at once, which would flush the
+            // window once per bar; this way the bar joins the frame's paint.
+            row.bar->setUpdatesEnabled(false);
+            row.bar->setValue(percent);
+            row.bar->setUpdatesEnabled(true);
+        }
+        const QString value = tr("%1 (%2 %)").arg(axis.value).arg(percent);
+        if (row.value->text() != value) {
+            row.value->setText(value);
+            row.bar->setAccessibleDescription(value);
+        }
+        setTextIfChanged(row.kernel, tr("fuzz %1, flat %2").arg(axis.fuzz).arg(axis.flat));
     }
     ui->buttonGrid->setButtons(open ? state.buttonsDown : std::vector<bool>{});
     if (open && (state.hatX >= 0 || state.hatY >= 0)) {
         const int x = state.hatX >= 0 ? state.axes[static_cast<std::size_t>(state.hatX)].value : 0;
         const int y = state.hatY >= 0 ? state.axes[static_cast<std::size_t>(state.hatY)].value : 0;
-        ui->hatLabel->setText(tr("Hat: %1").arg(hatText(x, y)));
+        setTextIfChanged(ui->hatLabel, tr("Hat: %1").arg(hatText(x, y)));
     } else {
-        ui->hatLabel->setText(tr("Hat: none"));
+        setTextIfChanged(ui->hatLabel, tr("Hat: none"));
     }
-    ui->hatLabel->setAccessibleDescription(ui->hatLabel->text());
     for (QWidget *control : {static_cast<QWidget *>(ui->removeDeadZoneButton),
                              static_cast<QWidget *>(ui->restoreDeadZoneButton)})
         control->setEnabled(open);

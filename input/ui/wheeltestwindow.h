@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -70,6 +71,8 @@ private:
     WheelInput *wheelInput;
     ForceTester *forces;
     QTimer frameTimer;
+    QElapsedTimer lastRefresh;
+    qint64 frameNs = 16'666'667;
     struct AxisRow {
         QLabel *name;
         QProgressBar *bar;
