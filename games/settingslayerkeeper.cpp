@@ -65,6 +65,7 @@ void SettingsLayerKeeper::willApply(const ControllerSettings &before, const Cont
                                     const QString &firmwareVersion)
 {
     firmware = firmwareVersion;
+    applying = true;
     // The first layer's `before` becomes the base.
     record(layers.isEmpty() ? before : layers.base(), wanted);
 }
@@ -72,17 +73,29 @@ void SettingsLayerKeeper::willApply(const ControllerSettings &before, const Cont
 void SettingsLayerKeeper::push(const QString &name, const ControllerSettings &before, const FieldValues &reached)
 {
     layers.push(name, before, reached);
+    applying = false;
     record(layers.base(), layers.expected());
+    emit changed();
 }
 
 ControllerSettings SettingsLayerKeeper::end(const QString &name, const ControllerSettings &current)
 {
     // The journal keeps naming what the controller holds until the writes
     // that follow have gone out.
-    return layers.end(name, current);
+    const ControllerSettings next = layers.end(name, current);
+    emit changed();
+    return next;
 }
 
 void SettingsLayerKeeper::settled(const ControllerSettings &now)
 {
     record(layers.base(), now);
+    emit changed();
+}
+
+void SettingsLayerKeeper::replace(const QString &name, const FieldValues &values)
+{
+    layers.replace(name, values);
+    record(layers.base(), layers.expected());
+    emit changed();
 }
