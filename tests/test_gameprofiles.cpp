@@ -13,6 +13,8 @@
 #include "editors/gpioextensionwidget.h"
 #include "games/gameprofiles.h"
 #include "games/gameprofilesdialog.h"
+#include "games/settingslayerkeeper.h"
+#include "history/restorejournal.h"
 #include "tests/editortestsupport.h"
 #include "tests/fakeproc.h"
 #include "tests/testsupport.h"
@@ -110,6 +112,8 @@ private slots:
     void gameUnderTheLaunchWrapperIsLeftToIt();
     void ruleFromALaterStartTakesEffectAtOnce();
     void wrappedGameIsAppliedOnce();
+    void wrapperAndGameOverlap_data();
+    void wrapperAndGameOverlap();
 
 private:
     // The settings writes since the last call, once all have arrived;
@@ -160,7 +164,9 @@ void GameProfilesTest::init()
     adcBefore = QByteArray(reinterpret_cast<const char *>(sim::record(0xA2).data()), 64);
     gpioBefore = QByteArray(reinterpret_cast<const char *>(sim::record(0xA1).data()), 64);
 
-    window = connectedWindow();
+    // The window's games and the wrappers that reach it share its layers.
+    server = std::make_unique<InstanceServer>();
+    window = connectedWindow(server->layers());
     QVERIFY(window);
     window->show();
     games = window->gameProfiles();
@@ -172,12 +178,11 @@ void GameProfilesTest::init()
 
 void GameProfilesTest::cleanup()
 {
-    if (server)
-        server->abandon();
-    server.reset();
+    server->abandon();
     target.reset();
-    runtimeDir.reset();
     window.reset();
+    server.reset();
+    runtimeDir.reset();
     QVERIFY(noMisuse());
     proc.reset();
     QDir::setCurrent(previousDir);
@@ -207,9 +212,20 @@ void GameProfilesTest::gameStartSendsTheProfilePickAndItsEndPutsTheSettingsBack(
 {
     QCOMPARE(games->addRule({race, "Race", "Rig"}), GameRules::Result::Done);
     QVERIFY(takeWrites().isEmpty());
+    // The restore journal is on disk before any write of the start or the end.
+    const QString journal = server->layers()->journalPath();
+    QList<bool> journalBeforeWrites;
+    connect(games, &GameProfiles::applyStarting, this, [&] { journalBeforeWrites.append(QFile::exists(journal)); });
 
     startGame(500, race);
     QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70), smoothing(1, 3), buttonMode(2, 1)}));
+    const auto written = readJournal(journal);
+    QVERIFY(std::holds_alternative<RestoreJournal>(written));
+    QStringList journalFields;
+    for (const JournalField &field : std::get<RestoreJournal>(written).fields)
+        journalFields.append(QStringLiteral("%1=%2").arg(QLatin1String(field.field->key)).arg(field.before));
+    QCOMPARE(journalFields, (QStringList{"effects.motion_range=900", "effects.total_effect_scale=100",
+                                         "adc.ry.smoothing=0", "gpio.button3.mode=0"}));
     auto *effects = window->findChild<FullEffectSettingsWidget *>("effects_settings_widget");
     QCOMPARE(effects->findChild<QSpinBox *>("motion_range_axis0")->value(), 540);
     QCOMPARE(effects->findChild<QSpinBox *>("total_effect_scale_axis0")->value(), 70);
@@ -223,6 +239,8 @@ void GameProfilesTest::gameStartSendsTheProfilePickAndItsEndPutsTheSettingsBack(
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0xA2).data()), 64), adcBefore);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0xA1).data()), 64), gpioBefore);
     QVERIFY(!window->statusBar()->isVisible());
+    QCOMPARE(journalBeforeWrites, (QList<bool>{true, true}));
+    QVERIFY(!QFile::exists(journal));
 
     // The same frames as picking the profile in the window.
     QLineEdit *edit = effects->findChild<QComboBox *>("profile_combo_box")->lineEdit();
@@ -383,7 +401,6 @@ void GameProfilesTest::listen()
     QVERIFY(runtimeDir->isValid());
     qputenv("XDG_RUNTIME_DIR", runtimeDir->path().toLocal8Bit());
     target = std::make_unique<WindowSettingsTarget>(window.get());
-    server = std::make_unique<InstanceServer>();
     QVERIFY(server->listen());
     server->setTarget(target.get());
 }
@@ -439,6 +456,112 @@ void GameProfilesTest::wrappedGameIsAppliedOnce()
     QVERIFY(proc->add(972, "race.x86_64", "/games/race.x86_64", {}, 970));
     QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), race, 5000);
     QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+}
+
+// A launch wrapper (Drift and Rig) and a rule game (Race, no periphery)
+// overlap in either order: the first one's end leaves the other's settings
+// on, the last one's brings back the settings from before, and a total scale
+// set by hand while both run stays.
+void GameProfilesTest::wrapperAndGameOverlap_data()
+{
+    QTest::addColumn<bool>("gameFirst");
+    QTest::addColumn<bool>("byHand");
+    // Frames of: the first start, the second start, the first end, the last end.
+    QTest::addColumn<QList<QList<QByteArray>>>("frames");
+
+    const QList<QByteArray> rig{smoothing(1, 3), buttonMode(2, 1)};
+    const QList<QByteArray> rigOff{smoothing(1, 0), buttonMode(2, 0)};
+    QTest::newRow("wrapper, game, wrapper ends") << false << false
+        << QList<QList<QByteArray>>{QList<QByteArray>{motionRange(1080), totalScale(70)} + rig, {motionRange(540)},
+                                    rigOff, {motionRange(900), totalScale(100)}};
+    QTest::newRow("game, wrapper, game ends") << true << false
+        << QList<QList<QByteArray>>{{motionRange(540), totalScale(70)}, QList<QByteArray>{motionRange(1080)} + rig,
+                                    {}, QList<QByteArray>{motionRange(900), totalScale(100)} + rigOff};
+    QTest::newRow("by hand: wrapper, game, wrapper ends") << false << true
+        << QList<QList<QByteArray>>{QList<QByteArray>{motionRange(1080), totalScale(70)} + rig, {motionRange(540)},
+                                    rigOff, {motionRange(900)}};
+    QTest::newRow("by hand: game, wrapper, game ends") << true << true
+        << QList<QList<QByteArray>>{{motionRange(540), totalScale(70)}, QList<QByteArray>{motionRange(1080)} + rig,
+                                    {}, QList<QByteArray>{motionRange(900)} + rigOff};
+}
+
+void GameProfilesTest::wrapperAndGameOverlap()
+{
+    QFETCH(bool, gameFirst);
+    QFETCH(bool, byHand);
+    QFETCH(QList<QList<QByteArray>>, frames);
+    listen();
+    sim::unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksIdle(*window), 5000);
+    sim::plug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksConnected(*window), 5000);
+    QCOMPARE(games->addRule({race, "Race", QString()}), GameRules::Result::Done);
+    (void)takeWrites();
+    const QString journal = server->layers()->journalPath();
+
+    // The wrapper is this test: a process that runs throughout.
+    instancemessage::Request wrapper{
+        std::get<CommandRequest>(parseCommandLine({"--profile", "effects:Drift", "--profile", "periphery:Rig", "--",
+                                                   "/games/other"})),
+        QDir::currentPath(), std::nullopt};
+    wrapper.wrapperPid = QCoreApplication::applicationPid();
+    std::optional<ControllerSettings> wrapperBefore;
+    const auto wrapperStarts = [&] {
+        const CommandAnswer applied = ask(wrapper);
+        QCOMPARE(applied.status, 0);
+        wrapperBefore = applied.before;
+    };
+    const auto wrapperEnds = [&] {
+        instancemessage::Request restore = wrapper;
+        restore.restore = wrapperBefore;
+        restore.wrapperEnded = true;
+        QCOMPARE(ask(restore).status, 0);
+    };
+    const auto gameEnds = [&] {
+        QVERIFY(proc->remove(1100));
+        QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), QString(), 5000);
+    };
+
+    if (gameFirst)
+        startGame(1100, race);
+    else
+        wrapperStarts();
+    QCOMPARE(hex(takeWrites()), hex(frames[0]));
+    if (gameFirst)
+        wrapperStarts();
+    else
+        startGame(1100, race);
+    QCOMPARE(hex(takeWrites()), hex(frames[1]));
+    QVERIFY(QFile::exists(journal));
+    QCOMPARE(server->layers()->names().size(), 2);
+
+    auto *scale = window->effectsSettingsEditor()->findChild<QSpinBox *>("total_effect_scale_axis0");
+    if (byHand) {
+        scale->setValue(55);
+        QCOMPARE(hex(takeWrites()), hex({totalScale(55)}));
+    }
+
+    if (gameFirst)
+        gameEnds();
+    else
+        wrapperEnds();
+    QCOMPARE(hex(takeWrites()), hex(frames[2]));
+    QVERIFY(QFile::exists(journal));
+    // The one still running keeps its settings on.
+    QCOMPARE(games->appliedGame(), gameFirst ? QString() : race);
+
+    if (gameFirst)
+        wrapperEnds();
+    else
+        gameEnds();
+    QCOMPARE(hex(takeWrites()), hex(frames[3]));
+    QVERIFY(server->layers()->isEmpty());
+    QVERIFY(!QFile::exists(journal));
+    QCOMPARE(scale->value(), byHand ? 55 : 100);
+    if (!byHand)
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0x22).data()), 64), effectsBefore);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0xA2).data()), 64), adcBefore);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0xA1).data()), 64), gpioBefore);
 }
 
 QTEST_MAIN(GameProfilesTest)
