@@ -316,7 +316,8 @@ FieldValues GameProfiles::layerValues(const QString &game, const ControllerSetti
 {
     const GameRule rule = ruleOf(game);
     // A kind the rule leaves empty gets the settings from under the games,
-    // as far as another game changed them.
+    // as far as another game changed them; a profile goes on whole, as the
+    // window's profile pick puts it on.
     const QVector<SettingsRecord> effects{SettingsRecord::Effects};
     const QVector<SettingsRecord> periphery{SettingsRecord::Adc, SettingsRecord::Gpio};
     FieldValues values;
@@ -333,23 +334,19 @@ FieldValues GameProfiles::layerValues(const QString &game, const ControllerSetti
         values.insert(recordValues(wanted, periphery));
     else
         problems->append(missingPeriphery(rule.peripheryProfile));
-    put(values, state);
+    put(values, &wanted);
+    *state = wanted;
     return values;
 }
 
-QStringList GameProfiles::putDefaults(ControllerSettings *state, QStringList *problems)
+QString GameProfiles::putDefaults(ControllerSettings *state, QStringList *problems)
 {
     const GameRule defaults = gameRules.defaults();
-    ControllerSettings wanted = *state;
-    QString effects = defaults.effectsProfile;
-    QString periphery = defaults.peripheryProfile;
-    if (!effects.isEmpty() && !loadEffects(effects, &wanted))
-        problems->append(missingEffects(effects));
-    if (!periphery.isEmpty() && !loadPeriphery(periphery, &wanted))
-        problems->append(missingPeriphery(periphery));
-    put(recordValues(wanted, {SettingsRecord::Effects, SettingsRecord::Adc, SettingsRecord::Gpio}), state);
-    const QString words = inWords(effects, periphery);
-    return words.isEmpty() ? QStringList() : QStringList{words};
+    if (!defaults.effectsProfile.isEmpty() && !loadEffects(defaults.effectsProfile, state))
+        problems->append(missingEffects(defaults.effectsProfile));
+    if (!defaults.peripheryProfile.isEmpty() && !loadPeriphery(defaults.peripheryProfile, state))
+        problems->append(missingPeriphery(defaults.peripheryProfile));
+    return inWords(defaults.effectsProfile, defaults.peripheryProfile);
 }
 
 void GameProfiles::endLayersOffline()
@@ -433,7 +430,7 @@ void GameProfiles::reconcile()
     // the place of the settings from before; a wrapper's layer still on
     // keeps its settings, and its end brings back what it found.
     const ControllerSettings restored = state;
-    QStringList defaults;
+    QString defaults;
     const bool lastEnded = !ended.isEmpty() && starts.isEmpty() && layers->isEmpty();
     if (lastEnded)
         defaults = putDefaults(&state, &problems);
@@ -478,7 +475,7 @@ void GameProfiles::reconcile()
     announce();
 }
 
-void GameProfiles::tellEnded(const QStringList &ended, const QStringList &defaults)
+void GameProfiles::tellEnded(const QStringList &ended, const QString &defaults)
 {
     const QString games = ended.join(QStringLiteral(", "));
     if (!onGames.isEmpty())
@@ -488,7 +485,7 @@ void GameProfiles::tellEnded(const QStringList &ended, const QStringList &defaul
     else if (defaults.isEmpty())
         emit notice(tr("%1 ended: the settings from before it started are back.").arg(games));
     else
-        emit notice(tr("%1 ended: default profiles applied: %2.").arg(games, defaults.join(QString())));
+        emit notice(tr("%1 ended: default profiles applied: %2.").arg(games, defaults));
 }
 
 void GameProfiles::announce()

@@ -113,11 +113,11 @@ private:
     FieldValues layerValues(const QString &game, const ControllerSettings &under, ControllerSettings *state,
                             QStringList *problems);
     // Puts the default profiles into `state`; their names in words.
-    QStringList putDefaults(ControllerSettings *state, QStringList *problems);
+    QString putDefaults(ControllerSettings *state, QStringList *problems);
     // Loads a stored profile into `state`; false when missing or too short.
     static bool loadEffects(const QString &profile, ControllerSettings *state);
     static bool loadPeriphery(const QString &profile, ControllerSettings *state);
-    void tellEnded(const QStringList &ended, const QStringList &defaults);
+    void tellEnded(const QStringList &ended, const QString &defaults);
 
     GameProfileTarget *target;
     SettingsLayerKeeper *layers;

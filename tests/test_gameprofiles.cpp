@@ -114,6 +114,8 @@ private slots:
     void wrappedGameIsAppliedOnce();
     void wrapperAndGameOverlap_data();
     void wrapperAndGameOverlap();
+    void lastEndBringsBackTheSettingsFromBeforeOrTheDefaults_data();
+    void lastEndBringsBackTheSettingsFromBeforeOrTheDefaults();
 
 private:
     // The settings writes since the last call, once all have arrived;
@@ -287,6 +289,16 @@ void GameProfilesTest::controllerArrivingDuringTheGameGetsItsProfiles()
     QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), race, 5000);
     // After the controller's own settings were read, not before.
     QCOMPARE(featureReadIds(), (QList<int>{0x25, 0x21, 0xA2, 0xA1, 0x22}));
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+
+    // The game's layer outlives the controller leaving, which loses what was
+    // not saved: once back it gets the game's settings again.
+    sim::unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksIdle(*window), 5000);
+    QCOMPARE(games->appliedGame(), QString());
+    sim::clearLog();
+    sim::plug();
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), race, 5000);
     QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
 
     QVERIFY(proc->remove(800));
@@ -562,6 +574,58 @@ void GameProfilesTest::wrapperAndGameOverlap()
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0x22).data()), 64), effectsBefore);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0xA2).data()), 64), adcBefore);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0xA1).data()), 64), gpioBefore);
+}
+
+// The last game's end, seen with the controller there or while it is away
+// (then done once it is back): the settings from before, or the default
+// profiles when there are some, with only the fields that differ sent.
+void GameProfilesTest::lastEndBringsBackTheSettingsFromBeforeOrTheDefaults_data()
+{
+    QTest::addColumn<bool>("away");
+    QTest::addColumn<QString>("defaults");
+    QTest::addColumn<QList<QByteArray>>("frames");
+    QTest::addColumn<QString>("notice");
+
+    const QString before = "race.x86_64 ended: the settings from before it started are back.";
+    const QString drift = "race.x86_64 ended: default profiles applied: Effects \"Drift\".";
+    QTest::newRow("connected") << false << QString() << QList<QByteArray>{motionRange(900), totalScale(100)} << before;
+    QTest::newRow("connected, defaults") << false << "Drift" << QList<QByteArray>{motionRange(1080)} << drift;
+    // Off the bus the controller lost the game's settings: it is back at the ones from before.
+    QTest::newRow("away") << true << QString() << QList<QByteArray>{} << before;
+    QTest::newRow("away, defaults") << true << "Drift" << QList<QByteArray>{motionRange(1080), totalScale(70)} << drift;
+}
+
+void GameProfilesTest::lastEndBringsBackTheSettingsFromBeforeOrTheDefaults()
+{
+    QFETCH(bool, away);
+    QFETCH(QString, defaults);
+    QFETCH(QList<QByteArray>, frames);
+    QFETCH(QString, notice);
+    QCOMPARE(games->addRule({race, "Race", QString()}), GameRules::Result::Done);
+    QCOMPARE(games->setDefaultProfiles(defaults, QString()), GameRules::Result::Done);
+    startGame(1200, race);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+    const QString journal = server->layers()->journalPath();
+    QVERIFY(QFile::exists(journal));
+
+    QSignalSpy notices(games, &GameProfiles::notice);
+    if (away) {
+        sim::unplug();
+        QTRY_VERIFY_WITH_TIMEOUT(looksIdle(*window), 5000);
+    }
+    QVERIFY(proc->remove(1200));
+    QTRY_COMPARE_WITH_TIMEOUT(games->runningGame(), QString(), 5000);
+    if (away) {
+        // Nothing can be sent; the journal still names what to put back.
+        QVERIFY(writtenFrames().isEmpty());
+        QVERIFY(QFile::exists(journal));
+        sim::plug();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(notices.size(), 1, 5000);
+    QCOMPARE(notices.at(0).at(0).toString(), notice);
+    QCOMPARE(hex(takeWrites()), hex(frames));
+    QVERIFY(!QFile::exists(journal));
+    QCOMPARE(games->appliedGame(), QString());
 }
 
 QTEST_MAIN(GameProfilesTest)
