@@ -114,6 +114,7 @@ private slots:
     void wrappedGameIsAppliedOnce();
     void wrapperAndGameOverlap_data();
     void wrapperAndGameOverlap();
+    void gameWaitsForAWrapperWhoseWritesAreUnderWay();
     void lastEndBringsBackTheSettingsFromBeforeOrTheDefaults_data();
     void lastEndBringsBackTheSettingsFromBeforeOrTheDefaults();
 
@@ -574,6 +575,38 @@ void GameProfilesTest::wrapperAndGameOverlap()
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0x22).data()), 64), effectsBefore);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0xA2).data()), 64), adcBefore);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0xA1).data()), 64), gpioBefore);
+}
+
+// A wrapper's writes have gone out but its layer is not on yet (its command
+// waits for them to arrive): a game starting meanwhile waits for the layer,
+// or the wrapper's settings would pass for changes made by hand.
+void GameProfilesTest::gameWaitsForAWrapperWhoseWritesAreUnderWay()
+{
+    QCOMPARE(games->addRule({race, "Race", QString()}), GameRules::Result::Done);
+    SettingsLayerKeeper *layers = server->layers();
+    const ControllerSettings before = window->currentSettings();
+    ControllerSettings wanted = before;
+    wanted.effects.total_effect_scale = 55;
+    layers->willApply(before, wanted, window->firmwareVersionText());
+    window->applyEffectSettings(wanted.effects);
+    QCOMPARE(hex(takeWrites()), hex({totalScale(55)}));
+
+    QVERIFY(proc->add(1300, "race.x86_64", "/games/race.x86_64"));
+    QTRY_COMPARE_WITH_TIMEOUT(games->runningGame(), race, 5000);
+    QCOMPARE(games->appliedGame(), QString());
+    QVERIFY(takeWrites().isEmpty());
+
+    const auto *scale = findSettingsField(QStringLiteral("effects.total_effect_scale"));
+    QVERIFY(scale);
+    layers->push(QStringLiteral("under way"), before, {{int(scale - settingsFields().constData()), 55}});
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), race, 5000);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+
+    // The game's end gives the wrapper's scale back, and the wrapper's end the one from before.
+    QVERIFY(proc->remove(1300));
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), QString(), 5000);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(900), totalScale(55)}));
+    QCOMPARE(layers->end(QStringLiteral("under way"), window->currentSettings()).effects.total_effect_scale, 100);
 }
 
 // The last game's end, seen with the controller there or while it is away
