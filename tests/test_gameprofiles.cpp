@@ -3,7 +3,9 @@
 // games that exist only in a fake /proc tree: the frames a game's start and
 // end send, two games at once, a controller that arrives while a game runs,
 // a broken profile, and the dialog with hostile process names. Later starts
-// reach the window's game profiles through the running instance's socket.
+// reach the window's game profiles through the running instance's socket;
+// their launch wrappers and the rule games are layers on one keeper, with a
+// restore journal while any is on.
 
 #include "app/mainwindow.h"
 #include "app/windowsettingstarget.h"
@@ -115,6 +117,7 @@ private slots:
     void wrapperAndGameOverlap_data();
     void wrapperAndGameOverlap();
     void gameWaitsForAWrapperWhoseWritesAreUnderWay();
+    void changedRuleOfARunningGameGoesOnAgain();
     void lastEndBringsBackTheSettingsFromBeforeOrTheDefaults_data();
     void lastEndBringsBackTheSettingsFromBeforeOrTheDefaults();
 
@@ -607,6 +610,20 @@ void GameProfilesTest::gameWaitsForAWrapperWhoseWritesAreUnderWay()
     QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), QString(), 5000);
     QCOMPARE(hex(takeWrites()), hex({motionRange(900), totalScale(55)}));
     QCOMPARE(layers->end(QStringLiteral("under way"), window->currentSettings()).effects.total_effect_scale, 100);
+}
+
+void GameProfilesTest::changedRuleOfARunningGameGoesOnAgain()
+{
+    QCOMPARE(games->addRule({race, "Race", "Rig"}), GameRules::Result::Done);
+    startGame(1400, race);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70), smoothing(1, 3), buttonMode(2, 1)}));
+    // Without a Periphery profile now: that kind goes back to the settings from before.
+    QCOMPARE(games->addRule({race, "Drift", QString()}), GameRules::Result::Done);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(1080), smoothing(1, 0), buttonMode(2, 0)}));
+    QCOMPARE(games->appliedGame(), race);
+    QVERIFY(proc->remove(1400));
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), QString(), 5000);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(900), totalScale(100)}));
 }
 
 // The last game's end, seen with the controller there or while it is away
