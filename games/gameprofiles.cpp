@@ -257,7 +257,8 @@ namespace {
 
 QString missingEffects(const QString &profile)
 {
-    return GameProfiles::tr("The Effects profile \"%1\" is missing or too short; nothing was sent for it.").arg(profile);
+    return GameProfiles::tr("The Effects profile \"%1\" is missing or too short; nothing was sent for it.")
+        .arg(profile);
 }
 
 QString missingPeriphery(const QString &profile)
@@ -468,7 +469,8 @@ void GameProfiles::reconcile()
         tellEnded(ended, defaults);
     for (const QString &game : reapplied + started) {
         const GameRule rule = ruleOf(game);
-        emit notice(tr("%1 started: profiles applied: %2.").arg(game, inWords(rule.effectsProfile, rule.peripheryProfile)));
+        emit notice(
+            tr("%1 started: profiles applied: %2.").arg(game, inWords(rule.effectsProfile, rule.peripheryProfile)));
     }
     for (const QString &problem : std::as_const(problems))
         emit notice(problem);
