@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -194,6 +195,7 @@ void GameProfiles::controllerLost()
     loaded = false;
     // The layers stay on: they are what comes back once the controller
     // does, and the settings from before once the games have ended.
+    layers->controllerLeft();
     applied.clear();
     announce();
 }
@@ -380,15 +382,13 @@ void GameProfiles::reconcile()
     bool changes = false;
     const ControllerSettings current = target->currentSettings();
     ControllerSettings state = current;
-    if (resync) {
-        resync = false;
+    const bool resyncing = std::exchange(resync, false) && (!layers->isEmpty() || !endedOffline.isEmpty());
+    if (resyncing) {
         // After a (re)connect what the controller shows is no hand change:
         // it gets what the layers give.
-        if (!layers->isEmpty() || !endedOffline.isEmpty()) {
-            state = layers->expected();
-            changes = !differences(current, state, {SettingsRecord::Effects, SettingsRecord::Adc, SettingsRecord::Gpio})
-                           .isEmpty();
-        }
+        state = layers->expected();
+        changes = !differences(current, state, {SettingsRecord::Effects, SettingsRecord::Adc, SettingsRecord::Gpio})
+                       .isEmpty();
     } else {
         layers->keepHandChanges(current);
     }
@@ -460,8 +460,10 @@ void GameProfiles::reconcile()
             onGames.append(start.game);
         }
         // The defaults are no layer: nothing of them is to be put back.
-        if (starts.isEmpty())
+        if (starts.isEmpty() || resyncing)
             layers->settled(lastEnded ? restored : now);
+    } else if (resyncing) {
+        layers->settled(current);
     }
     applied = onGames.isEmpty() ? QString() : onGames.constLast();
 

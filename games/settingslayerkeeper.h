@@ -35,7 +35,10 @@ public:
     ControllerSettings expectedWithout(const QStringList &names) const { return layers.expectedWithout(names); }
     // Fields of `current` that differ from what the layers give were changed
     // by hand: they stay as they are from now on.
-    void keepHandChanges(const ControllerSettings &current) { layers.keepHandChanges(current); }
+    void keepHandChanges(const ControllerSettings &current);
+    // The controller left, losing what was not saved: until an end or a
+    // reconnect's writes have settled, what it shows is no change by hand.
+    void controllerLeft() { reloaded = !layers.isEmpty(); }
 
     // A layer is about to take the controller from `before` to `wanted`.
     void willApply(const ControllerSettings &before, const ControllerSettings &wanted, const QString &firmware);
@@ -63,4 +66,5 @@ private:
     QString path;
     QString firmware;
     bool applying = false;
+    bool reloaded = false;
 };

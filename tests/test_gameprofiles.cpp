@@ -118,6 +118,7 @@ private slots:
     void wrapperAndGameOverlap();
     void gameWaitsForAWrapperWhoseWritesAreUnderWay();
     void changedRuleOfARunningGameGoesOnAgain();
+    void wrapperEndingAfterAReconnectKeepsTheGamesSettings();
     void lastEndBringsBackTheSettingsFromBeforeOrTheDefaults_data();
     void lastEndBringsBackTheSettingsFromBeforeOrTheDefaults();
 
@@ -624,6 +625,48 @@ void GameProfilesTest::changedRuleOfARunningGameGoesOnAgain()
     QVERIFY(proc->remove(1400));
     QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), QString(), 5000);
     QCOMPARE(hex(takeWrites()), hex({motionRange(900), totalScale(100)}));
+}
+
+// The controller comes back without what it was not told to save. A
+// wrapper's end carried out before the game profiles hear of it (the window
+// first completes journals) must not take that for a change by hand: the
+// game's settings go on again.
+void GameProfilesTest::wrapperEndingAfterAReconnectKeepsTheGamesSettings()
+{
+    listen();
+    sim::unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksIdle(*window), 5000);
+    sim::plug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksConnected(*window), 5000);
+    QCOMPARE(games->addRule({race, "Race", QString()}), GameRules::Result::Done);
+    instancemessage::Request wrapper{
+        std::get<CommandRequest>(parseCommandLine({"--profile", "periphery:Rig", "--", "/games/other"})),
+        QDir::currentPath(), std::nullopt};
+    wrapper.wrapperPid = QCoreApplication::applicationPid();
+    const CommandAnswer applied = ask(wrapper);
+    QCOMPARE(applied.status, 0);
+    startGame(1500, race);
+    QCOMPARE(hex(takeWrites()), hex({smoothing(1, 3), buttonMode(2, 1), motionRange(540), totalScale(70)}));
+
+    QVERIFY(disconnect(window.get(), &MainWindow::settingsLoaded, games, &GameProfiles::controllerLoaded));
+    QSignalSpy loaded(window.get(), &MainWindow::settingsLoaded);
+    sim::unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksIdle(*window), 5000);
+    sim::plug();
+    QVERIFY(loaded.wait(5000));
+    sim::clearLog();
+    wrapper.restore = applied.before;
+    wrapper.wrapperEnded = true;
+    QCOMPARE(ask(wrapper).status, 0);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+    games->controllerLoaded();
+    QCOMPARE(games->appliedGame(), race);
+    QVERIFY(takeWrites().isEmpty());
+
+    QVERIFY(proc->remove(1500));
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), QString(), 5000);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(900), totalScale(100)}));
+    QVERIFY(!QFile::exists(server->layers()->journalPath()));
 }
 
 // The last game's end, seen with the controller there or while it is away
