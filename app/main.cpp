@@ -33,7 +33,9 @@ int runWindow(InstanceServer &server, const CommandRequest &request)
 
     int exitCode = 0;
     {
-        MainWindow window;
+        // The window's games and the later starts' launch wrappers are layers
+        // on one keeper.
+        MainWindow window(server.layers());
         // Ends before the window: its test effects are erased while the
         // device link still runs.
         WindowWheelTest wheelTest(&window);

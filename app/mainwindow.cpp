@@ -10,6 +10,7 @@
 #include "editors/fulleffectsettingswidget.h"
 #include "editors/fullhardwaresettingswidget.h"
 #include "editors/gpioextensionwidget.h"
+#include "games/settingslayerkeeper.h"
 #include "settings/appfiles.h"
 #include "settings/inifile.h"
 #include "ui_mainwindow.h"
@@ -35,7 +36,7 @@ QIcon windowIconFromWorkingDirectory()
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(SettingsLayerKeeper *layers, QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
     , idleTitle(tr("Vellox Wheel Setup (%1)").arg(versionText(softwareVersion())))
@@ -64,7 +65,9 @@ MainWindow::MainWindow(QWidget *parent)
     connectWorker();
     status = new WindowStatusBar(this);
     // The rules check the INI themselves and say what is wrong with it.
-    games = new WindowGameProfiles(this, ui->main_tab_widget, appfiles::iniFile(QDir::currentPath()), status);
+    if (!layers)
+        layers = new SettingsLayerKeeper(appfiles::stateFolder(), this);
+    games = new WindowGameProfiles(this, ui->main_tab_widget, appfiles::iniFile(QDir::currentPath()), status, layers);
     updateChecker = new update::UpdateChecker(&appSettings, idleTitle, this);
     connect(updateChecker, &update::UpdateChecker::finished, this, &MainWindow::checkUiVersionFinished);
 
@@ -179,6 +182,7 @@ void MainWindow::connectWorker()
 void MainWindow::connectDevice(FirmwareVersionTypeDef version)
 {
     ++connectionSerial;
+    firmwareText = versionText(version);
     const QString deviceTitle = tr("Vellox Wheel (%1)").arg(versionText(version));
     link->post(&SettingsUiBackgroundThread::readFirmwareVersion);
     buildEditors();
@@ -297,6 +301,16 @@ GpioExtensionSettingsTypeDef MainWindow::gpioSettings()
 {
     GpioExtensionSettingsTypeDef settings{};
     peripherySettingsEditor()->gpioSettingsFromUi(&settings);
+    return settings;
+}
+
+ControllerSettings MainWindow::currentSettings()
+{
+    ControllerSettings settings{};
+    effectsSettingsEditor()->effectSettingsFromUi(&settings.effects);
+    hardwareSettingsEditor()->hardwareSettingsFromUi(&settings.hardware);
+    peripherySettingsEditor()->adcSettingsFromUi(&settings.adc);
+    peripherySettingsEditor()->gpioSettingsFromUi(&settings.gpio);
     return settings;
 }
 

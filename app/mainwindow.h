@@ -28,6 +28,7 @@ class FullEffectSettingsWidget;
 class FullHardwareSettingsWidget;
 class GameProfiles;
 class GpioExtensionWidget;
+class SettingsLayerKeeper;
 class SettingsUiBackgroundThread;
 class WindowGameProfiles;
 class WindowStatusBar;
@@ -48,7 +49,9 @@ class MainWindow : public QMainWindow, public GameProfileTarget
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    // Game profiles are layers on `layers`, the process's one keeper, which
+    // must outlive the window; without one the window keeps its own.
+    explicit MainWindow(SettingsLayerKeeper *layers = nullptr, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     DeviceLink *deviceLink() const { return link.get(); }
@@ -70,6 +73,8 @@ public:
     EffectSettingsTypeDef effectSettings() override;
     AdcExtensionSettingsTypeDef adcSettings() override;
     GpioExtensionSettingsTypeDef gpioSettings() override;
+    ControllerSettings currentSettings() override;
+    QString firmwareVersionText() override { return firmwareText; }
     void applyEffectSettings(const EffectSettingsTypeDef &settings) override;
     void applyPeripherySettings(const AdcExtensionSettingsTypeDef &adc,
                                 const GpioExtensionSettingsTypeDef &gpio) override;
@@ -135,6 +140,7 @@ private:
     GpioExtensionWidget *peripheryEditor = nullptr;
     FullHardwareSettingsWidget *hardwareEditor = nullptr;
     QString idleTitle;
+    QString firmwareText;
     QIcon appIcon;
     bool advanced = false;
     QSettings appSettings;

@@ -9,10 +9,10 @@
 #include "games/gametray.h"
 
 WindowGameProfiles::WindowGameProfiles(MainWindow *mainWindow, QWidget *corner, const QString &iniPath,
-                                       WindowStatusBar *status)
+                                       WindowStatusBar *status, SettingsLayerKeeper *layers)
     : QObject(mainWindow)
     , window(mainWindow)
-    , games(new GameProfiles(iniPath, mainWindow, this))
+    , games(new GameProfiles(iniPath, mainWindow, layers, this))
 {
     connect(window, &MainWindow::settingsLoaded, games, &GameProfiles::controllerLoaded);
     connect(window, &MainWindow::controllerLeft, games, &GameProfiles::controllerLost);

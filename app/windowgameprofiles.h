@@ -9,6 +9,7 @@ class GameProfilesDialog;
 class GameTray;
 class MainWindow;
 class QWidget;
+class SettingsLayerKeeper;
 class WindowStatusBar;
 
 // The window's game profiles: applied through the window, told in its status
@@ -20,7 +21,8 @@ class WindowGameProfiles : public QObject
     Q_OBJECT
 
 public:
-    WindowGameProfiles(MainWindow *window, QWidget *corner, const QString &iniPath, WindowStatusBar *status);
+    WindowGameProfiles(MainWindow *window, QWidget *corner, const QString &iniPath, WindowStatusBar *status,
+                       SettingsLayerKeeper *layers);
 
     GameProfiles *profiles() const { return games; }
     bool hasTrayIcon() const;

@@ -3,34 +3,42 @@
 
 #include "games/gamerules.h"
 #include "games/processwatch.h"
-#include "settings/settingsrecords.h"
+#include "settings/settingslayers.h"
 
 #include <QList>
 #include <QObject>
 #include <QSet>
 #include <QString>
 
-#include <optional>
-
 class GameProfileTarget;
+class SettingsLayerKeeper;
 
 // Applies a game's profiles while it runs and puts the settings back when it
-// ends. It changes the controller only through its target, exactly as the
-// window's profile pick does, so the frames are the same and the window shows
-// them; it never saves anything into the controller, and sends nothing while
-// no controller's settings are loaded.
+// ends. Each running rule game is a layer on the process's layer keeper,
+// beside the launch wrappers' layers: when a game ends the settings become
+// those of the layers still on, and the settings from before once the last
+// has ended; a field changed by hand meanwhile stays as it is. It changes the
+// controller only through its target, exactly as the window's profile pick
+// does, so the frames are the same and the window shows them; it never saves
+// anything into the controller, and sends nothing while no controller's
+// settings are loaded.
 class GameProfiles : public QObject
 {
     Q_OBJECT
 
 public:
-    // The target must outlive this object.
-    GameProfiles(const QString &iniPath, GameProfileTarget *target, QObject *parent = nullptr);
+    // The target and the keeper must outlive this object.
+    GameProfiles(const QString &iniPath, GameProfileTarget *target, SettingsLayerKeeper *layers,
+                 QObject *parent = nullptr);
     ~GameProfiles() override;
+
+    // The layer of a rule game on the keeper.
+    static QString layerName(const QString &game);
 
     GameRules &rules() { return gameRules; }
     ProcessWatch &watch() { return *processWatch; }
-    // The game whose profiles are on the controller now; empty when none.
+    // The game whose profiles are on the controller now (the latest of the
+    // games whose layers are on); empty when none.
     QString appliedGame() const { return applied; }
     // The game that wins now (started last), whether applied yet or not.
     QString runningGame() const;
@@ -77,10 +85,11 @@ private:
         qint64 pid = 0;
         QString game;
     };
-    struct Settings {
-        EffectSettingsTypeDef effects{};
-        AdcExtensionSettingsTypeDef adc{};
-        GpioExtensionSettingsTypeDef gpio{};
+    // A game whose layer goes on in this reconcile.
+    struct Start {
+        QString game;
+        ControllerSettings before;
+        FieldValues values;
     };
 
     void processStarted(const RunningProcess &process);
@@ -89,22 +98,45 @@ private:
     // Which rule games run, in start order, from the watch's last poll.
     void rematch();
     void updateWatch();
-    // Brings the controller to what the running games ask for.
+    // Brings the layers and the controller to what the running games ask
+    // for, in one apply.
     void reconcile();
-    // Applies one kind: the named profile, or the remembered settings. Empty
-    // on success, else the user-readable reason.
-    QString applyEffects(const QString &profile);
-    QString applyPeriphery(const QString &profile);
+    // Takes off the layers of games that ended while no controller was loaded.
+    void endLayersOffline();
+    // The running rule games, each once, in start order.
+    QStringList runningGames() const;
+    QStringList gameLayerNames() const;
+    GameRule ruleOf(const QString &game) const;
+    // What the game's layer holds over `state`: its profiles, and for a kind
+    // its rule leaves empty the settings `under` the games. Puts them into
+    // `state`.
+    FieldValues layerValues(const QString &game, const ControllerSettings &under, ControllerSettings *state,
+                            QStringList *problems);
+    // Puts the default profiles into `state`; their names in words.
+    QString putDefaults(ControllerSettings *state, QStringList *problems);
+    // Loads a stored profile into `state`; false when missing or too short.
+    static bool loadEffects(const QString &profile, ControllerSettings *state);
+    static bool loadPeriphery(const QString &profile, ControllerSettings *state);
+    void tellEnded(const QStringList &ended, const QString &defaults);
 
     GameProfileTarget *target;
+    SettingsLayerKeeper *layers;
     GameRules gameRules;
     ProcessWatch *processWatch;
     bool loaded = false;
     QList<RunningGame> running;
     QSet<qint64> wrapperPids;
     QString applied;
-    // The settings shown before the first game's profiles went on.
-    std::optional<Settings> remembered;
-    // The rule of the game that is on changed: apply it again.
-    bool reapply = false;
+    // Games whose layers are on, the latest last.
+    QStringList onGames;
+    // Games whose layers came off while no controller was loaded.
+    QStringList endedOffline;
+    // Games whose rule changed while their layer is on: applied again.
+    QSet<QString> reapply;
+    // The controller's settings were (re)loaded: they are brought to what
+    // the layers give, whatever the controller kept meanwhile.
+    bool resync = false;
+    // A launch wrapper's writes were under way; this waits for its layer.
+    bool waitingForLayers = false;
+    QString lastJournalProblem;
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/settingsrecords.h"
+#include "settings/controllersettings.h"
 
 #include <QString>
 
@@ -18,6 +18,10 @@ public:
     virtual EffectSettingsTypeDef effectSettings() = 0;
     virtual AdcExtensionSettingsTypeDef adcSettings() = 0;
     virtual GpioExtensionSettingsTypeDef gpioSettings() = 0;
+    // All four records as shown now, and the firmware of the controller that
+    // holds them: what the layers and their journal are kept by.
+    virtual ControllerSettings currentSettings() = 0;
+    virtual QString firmwareVersionText() = 0;
 
     // Puts these settings on and sends what changed.
     virtual void applyEffectSettings(const EffectSettingsTypeDef &settings) = 0;

@@ -65,24 +65,46 @@ void SettingsLayerKeeper::willApply(const ControllerSettings &before, const Cont
                                     const QString &firmwareVersion)
 {
     firmware = firmwareVersion;
+    applying = true;
     // The first layer's `before` becomes the base.
     record(layers.isEmpty() ? before : layers.base(), wanted);
 }
 
+void SettingsLayerKeeper::keepHandChanges(const ControllerSettings &current)
+{
+    if (!reloaded)
+        layers.keepHandChanges(current);
+}
+
 void SettingsLayerKeeper::push(const QString &name, const ControllerSettings &before, const FieldValues &reached)
 {
-    layers.push(name, before, reached);
+    layers.push(name, reloaded ? layers.expected() : before, reached);
+    applying = false;
     record(layers.base(), layers.expected());
+    emit changed();
 }
 
 ControllerSettings SettingsLayerKeeper::end(const QString &name, const ControllerSettings &current)
 {
     // The journal keeps naming what the controller holds until the writes
     // that follow have gone out.
-    return layers.end(name, current);
+    const ControllerSettings next = layers.end(name, reloaded ? layers.expected() : current);
+    // With no layer left there is nothing the controller should still get.
+    reloaded = reloaded && !layers.isEmpty();
+    emit changed();
+    return next;
 }
 
 void SettingsLayerKeeper::settled(const ControllerSettings &now)
 {
+    reloaded = false;
     record(layers.base(), now);
+    emit changed();
+}
+
+void SettingsLayerKeeper::replace(const QString &name, const FieldValues &values)
+{
+    layers.replace(name, values);
+    record(layers.base(), layers.expected());
+    emit changed();
 }

@@ -27,6 +27,18 @@ public:
     bool has(const QString &name) const { return layers.names().contains(name); }
     QStringList names() const { return layers.names(); }
     QString journalPath() const { return path; }
+    // Between a layer's willApply() and its push(): its writes are under
+    // way, so what the controller holds is not yet what the layers give.
+    bool isApplying() const { return applying; }
+    // What the base and the layers give, all of them or all but `names`.
+    ControllerSettings expected() const { return layers.expected(); }
+    ControllerSettings expectedWithout(const QStringList &names) const { return layers.expectedWithout(names); }
+    // Fields of `current` that differ from what the layers give were changed
+    // by hand: they stay as they are from now on.
+    void keepHandChanges(const ControllerSettings &current);
+    // The controller left, losing what was not saved: until an end or a
+    // reconnect's writes have settled, what it shows is no change by hand.
+    void controllerLeft() { reloaded = !layers.isEmpty(); }
 
     // A layer is about to take the controller from `before` to `wanted`.
     void willApply(const ControllerSettings &before, const ControllerSettings &wanted, const QString &firmware);
@@ -36,8 +48,13 @@ public:
     ControllerSettings end(const QString &name, const ControllerSettings &current);
     // The writes of an end have been sent and the controller holds `now`.
     void settled(const ControllerSettings &now);
+    // The layer asks for `values` instead, from now on; called before the
+    // writes that follow, so the journal names them first.
+    void replace(const QString &name, const FieldValues &values);
 
 signals:
+    // A layer went on, came off or changed, or an end settled.
+    void changed();
     // The journal cannot be written: the settings are applied all the same,
     // but a crash would leave them on.
     void journalFailed(const QString &message);
@@ -48,4 +65,6 @@ private:
     SettingsLayers layers;
     QString path;
     QString firmware;
+    bool applying = false;
+    bool reloaded = false;
 };

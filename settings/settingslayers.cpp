@@ -53,16 +53,33 @@ QStringList SettingsLayers::names() const
 
 ControllerSettings SettingsLayers::expected() const
 {
+    return expectedWithout({});
+}
+
+ControllerSettings SettingsLayers::expectedWithout(const QStringList &names) const
+{
     ControllerSettings settings = baseSettings;
     for (const Layer &layer : layers) {
+        if (names.contains(layer.name))
+            continue;
         for (auto it = layer.values.cbegin(); it != layer.values.cend(); ++it)
             setRecordValue(&settings, settingsFields()[it.key()], it.value());
     }
     return settings;
 }
 
+void SettingsLayers::replace(const QString &name, const FieldValues &values)
+{
+    for (Layer &layer : layers) {
+        if (layer.name == name)
+            layer.values = values;
+    }
+}
+
 void SettingsLayers::keepHandChanges(const ControllerSettings &current)
 {
+    if (layers.isEmpty())
+        return;
     const ControllerSettings now = expected();
     const QVector<SettingsField> &fields = settingsFields();
     for (int i = 0; i < fields.size(); ++i) {

@@ -45,6 +45,14 @@ public:
     ControllerSettings end(const QString &name, const ControllerSettings &current);
     // What the base and the layers still on give.
     ControllerSettings expected() const;
+    // What the base and the layers other than `names` give.
+    ControllerSettings expectedWithout(const QStringList &names) const;
+    // The layer now holds `values` instead: what its owner asks for changed.
+    // An unknown name changes nothing.
+    void replace(const QString &name, const FieldValues &values);
+    // Takes every field changed by hand out of the layers and into the base,
+    // `current` being what the controller holds. Nothing while no layer is on.
+    void keepHandChanges(const ControllerSettings &current);
     // What the controller comes back to when every layer has ended, as far
     // as hand changes were seen at the last push or end.
     const ControllerSettings &base() const { return baseSettings; }
@@ -54,9 +62,6 @@ private:
         QString name;
         FieldValues values;
     };
-
-    // Takes every field changed by hand out of the layers and into the base.
-    void keepHandChanges(const ControllerSettings &current);
 
     ControllerSettings baseSettings{};
     QVector<Layer> layers;

@@ -3,7 +3,9 @@
 // games that exist only in a fake /proc tree: the frames a game's start and
 // end send, two games at once, a controller that arrives while a game runs,
 // a broken profile, and the dialog with hostile process names. Later starts
-// reach the window's game profiles through the running instance's socket.
+// reach the window's game profiles through the running instance's socket;
+// their launch wrappers and the rule games are layers on one keeper, with a
+// restore journal while any is on.
 
 #include "app/mainwindow.h"
 #include "app/windowsettingstarget.h"
@@ -13,6 +15,8 @@
 #include "editors/gpioextensionwidget.h"
 #include "games/gameprofiles.h"
 #include "games/gameprofilesdialog.h"
+#include "games/settingslayerkeeper.h"
+#include "history/restorejournal.h"
 #include "tests/editortestsupport.h"
 #include "tests/fakeproc.h"
 #include "tests/testsupport.h"
@@ -110,6 +114,13 @@ private slots:
     void gameUnderTheLaunchWrapperIsLeftToIt();
     void ruleFromALaterStartTakesEffectAtOnce();
     void wrappedGameIsAppliedOnce();
+    void wrapperAndGameOverlap_data();
+    void wrapperAndGameOverlap();
+    void gameWaitsForAWrapperWhoseWritesAreUnderWay();
+    void changedRuleOfARunningGameGoesOnAgain();
+    void wrapperEndingAfterAReconnectKeepsTheGamesSettings();
+    void lastEndBringsBackTheSettingsFromBeforeOrTheDefaults_data();
+    void lastEndBringsBackTheSettingsFromBeforeOrTheDefaults();
 
 private:
     // The settings writes since the last call, once all have arrived;
@@ -160,7 +171,9 @@ void GameProfilesTest::init()
     adcBefore = QByteArray(reinterpret_cast<const char *>(sim::record(0xA2).data()), 64);
     gpioBefore = QByteArray(reinterpret_cast<const char *>(sim::record(0xA1).data()), 64);
 
-    window = connectedWindow();
+    // The window's games and the wrappers that reach it share its layers.
+    server = std::make_unique<InstanceServer>();
+    window = connectedWindow(server->layers());
     QVERIFY(window);
     window->show();
     games = window->gameProfiles();
@@ -172,12 +185,11 @@ void GameProfilesTest::init()
 
 void GameProfilesTest::cleanup()
 {
-    if (server)
-        server->abandon();
-    server.reset();
+    server->abandon();
     target.reset();
-    runtimeDir.reset();
     window.reset();
+    server.reset();
+    runtimeDir.reset();
     QVERIFY(noMisuse());
     proc.reset();
     QDir::setCurrent(previousDir);
@@ -207,9 +219,20 @@ void GameProfilesTest::gameStartSendsTheProfilePickAndItsEndPutsTheSettingsBack(
 {
     QCOMPARE(games->addRule({race, "Race", "Rig"}), GameRules::Result::Done);
     QVERIFY(takeWrites().isEmpty());
+    // The restore journal is on disk before any write of the start or the end.
+    const QString journal = server->layers()->journalPath();
+    QList<bool> journalBeforeWrites;
+    connect(games, &GameProfiles::applyStarting, this, [&] { journalBeforeWrites.append(QFile::exists(journal)); });
 
     startGame(500, race);
     QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70), smoothing(1, 3), buttonMode(2, 1)}));
+    const auto written = readJournal(journal);
+    QVERIFY(std::holds_alternative<RestoreJournal>(written));
+    QStringList journalFields;
+    for (const JournalField &field : std::get<RestoreJournal>(written).fields)
+        journalFields.append(QStringLiteral("%1=%2").arg(QLatin1String(field.field->key)).arg(field.before));
+    QCOMPARE(journalFields, (QStringList{"effects.motion_range=900", "effects.total_effect_scale=100",
+                                         "adc.ry.smoothing=0", "gpio.button3.mode=0"}));
     auto *effects = window->findChild<FullEffectSettingsWidget *>("effects_settings_widget");
     QCOMPARE(effects->findChild<QSpinBox *>("motion_range_axis0")->value(), 540);
     QCOMPARE(effects->findChild<QSpinBox *>("total_effect_scale_axis0")->value(), 70);
@@ -223,6 +246,8 @@ void GameProfilesTest::gameStartSendsTheProfilePickAndItsEndPutsTheSettingsBack(
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0xA2).data()), 64), adcBefore);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0xA1).data()), 64), gpioBefore);
     QVERIFY(!window->statusBar()->isVisible());
+    QCOMPARE(journalBeforeWrites, (QList<bool>{true, true}));
+    QVERIFY(!QFile::exists(journal));
 
     // The same frames as picking the profile in the window.
     QLineEdit *edit = effects->findChild<QComboBox *>("profile_combo_box")->lineEdit();
@@ -269,6 +294,16 @@ void GameProfilesTest::controllerArrivingDuringTheGameGetsItsProfiles()
     QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), race, 5000);
     // After the controller's own settings were read, not before.
     QCOMPARE(featureReadIds(), (QList<int>{0x25, 0x21, 0xA2, 0xA1, 0x22}));
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+
+    // The game's layer outlives the controller leaving, which loses what was
+    // not saved: once back it gets the game's settings again.
+    sim::unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksIdle(*window), 5000);
+    QCOMPARE(games->appliedGame(), QString());
+    sim::clearLog();
+    sim::plug();
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), race, 5000);
     QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
 
     QVERIFY(proc->remove(800));
@@ -383,7 +418,6 @@ void GameProfilesTest::listen()
     QVERIFY(runtimeDir->isValid());
     qputenv("XDG_RUNTIME_DIR", runtimeDir->path().toLocal8Bit());
     target = std::make_unique<WindowSettingsTarget>(window.get());
-    server = std::make_unique<InstanceServer>();
     QVERIFY(server->listen());
     server->setTarget(target.get());
 }
@@ -439,6 +473,252 @@ void GameProfilesTest::wrappedGameIsAppliedOnce()
     QVERIFY(proc->add(972, "race.x86_64", "/games/race.x86_64", {}, 970));
     QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), race, 5000);
     QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+}
+
+// A launch wrapper (Drift and Rig) and a rule game (Race, no periphery)
+// overlap in either order: the first one's end leaves the other's settings
+// on, the last one's brings back the settings from before, and a total scale
+// set by hand while both run stays.
+void GameProfilesTest::wrapperAndGameOverlap_data()
+{
+    QTest::addColumn<bool>("gameFirst");
+    QTest::addColumn<bool>("byHand");
+    // Frames of: the first start, the second start, the first end, the last end.
+    QTest::addColumn<QList<QList<QByteArray>>>("frames");
+
+    const QList<QByteArray> rig{smoothing(1, 3), buttonMode(2, 1)};
+    const QList<QByteArray> rigOff{smoothing(1, 0), buttonMode(2, 0)};
+    QTest::newRow("wrapper, game, wrapper ends") << false << false
+        << QList<QList<QByteArray>>{QList<QByteArray>{motionRange(1080), totalScale(70)} + rig, {motionRange(540)},
+                                    rigOff, {motionRange(900), totalScale(100)}};
+    QTest::newRow("game, wrapper, game ends") << true << false
+        << QList<QList<QByteArray>>{{motionRange(540), totalScale(70)}, QList<QByteArray>{motionRange(1080)} + rig,
+                                    {}, QList<QByteArray>{motionRange(900), totalScale(100)} + rigOff};
+    QTest::newRow("by hand: wrapper, game, wrapper ends") << false << true
+        << QList<QList<QByteArray>>{QList<QByteArray>{motionRange(1080), totalScale(70)} + rig, {motionRange(540)},
+                                    rigOff, {motionRange(900)}};
+    QTest::newRow("by hand: game, wrapper, game ends") << true << true
+        << QList<QList<QByteArray>>{{motionRange(540), totalScale(70)}, QList<QByteArray>{motionRange(1080)} + rig,
+                                    {}, QList<QByteArray>{motionRange(900)} + rigOff};
+}
+
+void GameProfilesTest::wrapperAndGameOverlap()
+{
+    QFETCH(bool, gameFirst);
+    QFETCH(bool, byHand);
+    QFETCH(QList<QList<QByteArray>>, frames);
+    listen();
+    sim::unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksIdle(*window), 5000);
+    sim::plug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksConnected(*window), 5000);
+    QCOMPARE(games->addRule({race, "Race", QString()}), GameRules::Result::Done);
+    (void)takeWrites();
+    const QString journal = server->layers()->journalPath();
+
+    // The wrapper is this test: a process that runs throughout.
+    instancemessage::Request wrapper{
+        std::get<CommandRequest>(parseCommandLine({"--profile", "effects:Drift", "--profile", "periphery:Rig", "--",
+                                                   "/games/other"})),
+        QDir::currentPath(), std::nullopt};
+    wrapper.wrapperPid = QCoreApplication::applicationPid();
+    std::optional<ControllerSettings> wrapperBefore;
+    const auto wrapperStarts = [&] {
+        const CommandAnswer applied = ask(wrapper);
+        QCOMPARE(applied.status, 0);
+        wrapperBefore = applied.before;
+    };
+    const auto wrapperEnds = [&] {
+        instancemessage::Request restore = wrapper;
+        restore.restore = wrapperBefore;
+        restore.wrapperEnded = true;
+        QCOMPARE(ask(restore).status, 0);
+    };
+    const auto gameEnds = [&] {
+        QVERIFY(proc->remove(1100));
+        QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), QString(), 5000);
+    };
+
+    if (gameFirst)
+        startGame(1100, race);
+    else
+        wrapperStarts();
+    QCOMPARE(hex(takeWrites()), hex(frames[0]));
+    if (gameFirst)
+        wrapperStarts();
+    else
+        startGame(1100, race);
+    QCOMPARE(hex(takeWrites()), hex(frames[1]));
+    QVERIFY(QFile::exists(journal));
+    QCOMPARE(server->layers()->names().size(), 2);
+
+    auto *scale = window->effectsSettingsEditor()->findChild<QSpinBox *>("total_effect_scale_axis0");
+    if (byHand) {
+        scale->setValue(55);
+        QCOMPARE(hex(takeWrites()), hex({totalScale(55)}));
+    }
+
+    if (gameFirst)
+        gameEnds();
+    else
+        wrapperEnds();
+    QCOMPARE(hex(takeWrites()), hex(frames[2]));
+    QVERIFY(QFile::exists(journal));
+    // The one still running keeps its settings on.
+    QCOMPARE(games->appliedGame(), gameFirst ? QString() : race);
+
+    if (gameFirst)
+        wrapperEnds();
+    else
+        gameEnds();
+    QCOMPARE(hex(takeWrites()), hex(frames[3]));
+    QVERIFY(server->layers()->isEmpty());
+    QVERIFY(!QFile::exists(journal));
+    QCOMPARE(scale->value(), byHand ? 55 : 100);
+    if (!byHand)
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0x22).data()), 64), effectsBefore);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0xA2).data()), 64), adcBefore);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::record(0xA1).data()), 64), gpioBefore);
+}
+
+// A wrapper's writes have gone out but its layer is not on yet (its command
+// waits for them to arrive): a game starting meanwhile waits for the layer,
+// or the wrapper's settings would pass for changes made by hand.
+void GameProfilesTest::gameWaitsForAWrapperWhoseWritesAreUnderWay()
+{
+    QCOMPARE(games->addRule({race, "Race", QString()}), GameRules::Result::Done);
+    SettingsLayerKeeper *layers = server->layers();
+    const ControllerSettings before = window->currentSettings();
+    ControllerSettings wanted = before;
+    wanted.effects.total_effect_scale = 55;
+    layers->willApply(before, wanted, window->firmwareVersionText());
+    window->applyEffectSettings(wanted.effects);
+    QCOMPARE(hex(takeWrites()), hex({totalScale(55)}));
+
+    QVERIFY(proc->add(1300, "race.x86_64", "/games/race.x86_64"));
+    QTRY_COMPARE_WITH_TIMEOUT(games->runningGame(), race, 5000);
+    QCOMPARE(games->appliedGame(), QString());
+    QVERIFY(takeWrites().isEmpty());
+
+    const auto *scale = findSettingsField(QStringLiteral("effects.total_effect_scale"));
+    QVERIFY(scale);
+    layers->push(QStringLiteral("under way"), before, {{int(scale - settingsFields().constData()), 55}});
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), race, 5000);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+
+    // The game's end gives the wrapper's scale back, and the wrapper's end the one from before.
+    QVERIFY(proc->remove(1300));
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), QString(), 5000);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(900), totalScale(55)}));
+    QCOMPARE(layers->end(QStringLiteral("under way"), window->currentSettings()).effects.total_effect_scale, 100);
+}
+
+void GameProfilesTest::changedRuleOfARunningGameGoesOnAgain()
+{
+    QCOMPARE(games->addRule({race, "Race", "Rig"}), GameRules::Result::Done);
+    startGame(1400, race);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70), smoothing(1, 3), buttonMode(2, 1)}));
+    // Without a Periphery profile now: that kind goes back to the settings from before.
+    QCOMPARE(games->addRule({race, "Drift", QString()}), GameRules::Result::Done);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(1080), smoothing(1, 0), buttonMode(2, 0)}));
+    QCOMPARE(games->appliedGame(), race);
+    QVERIFY(proc->remove(1400));
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), QString(), 5000);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(900), totalScale(100)}));
+}
+
+// The controller comes back without what it was not told to save. A
+// wrapper's end carried out before the game profiles hear of it (the window
+// first completes journals) must not take that for a change by hand: the
+// game's settings go on again.
+void GameProfilesTest::wrapperEndingAfterAReconnectKeepsTheGamesSettings()
+{
+    listen();
+    sim::unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksIdle(*window), 5000);
+    sim::plug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksConnected(*window), 5000);
+    QCOMPARE(games->addRule({race, "Race", QString()}), GameRules::Result::Done);
+    instancemessage::Request wrapper{
+        std::get<CommandRequest>(parseCommandLine({"--profile", "periphery:Rig", "--", "/games/other"})),
+        QDir::currentPath(), std::nullopt};
+    wrapper.wrapperPid = QCoreApplication::applicationPid();
+    const CommandAnswer applied = ask(wrapper);
+    QCOMPARE(applied.status, 0);
+    startGame(1500, race);
+    QCOMPARE(hex(takeWrites()), hex({smoothing(1, 3), buttonMode(2, 1), motionRange(540), totalScale(70)}));
+
+    QVERIFY(disconnect(window.get(), &MainWindow::settingsLoaded, games, &GameProfiles::controllerLoaded));
+    QSignalSpy loaded(window.get(), &MainWindow::settingsLoaded);
+    sim::unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(looksIdle(*window), 5000);
+    sim::plug();
+    QVERIFY(loaded.wait(5000));
+    sim::clearLog();
+    wrapper.restore = applied.before;
+    wrapper.wrapperEnded = true;
+    QCOMPARE(ask(wrapper).status, 0);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+    games->controllerLoaded();
+    QCOMPARE(games->appliedGame(), race);
+    QVERIFY(takeWrites().isEmpty());
+
+    QVERIFY(proc->remove(1500));
+    QTRY_COMPARE_WITH_TIMEOUT(games->appliedGame(), QString(), 5000);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(900), totalScale(100)}));
+    QVERIFY(!QFile::exists(server->layers()->journalPath()));
+}
+
+// The last game's end, seen with the controller there or while it is away
+// (then done once it is back): the settings from before, or the default
+// profiles when there are some, with only the fields that differ sent.
+void GameProfilesTest::lastEndBringsBackTheSettingsFromBeforeOrTheDefaults_data()
+{
+    QTest::addColumn<bool>("away");
+    QTest::addColumn<QString>("defaults");
+    QTest::addColumn<QList<QByteArray>>("frames");
+    QTest::addColumn<QString>("notice");
+
+    const QString before = "race.x86_64 ended: the settings from before it started are back.";
+    const QString drift = "race.x86_64 ended: default profiles applied: Effects \"Drift\".";
+    QTest::newRow("connected") << false << QString() << QList<QByteArray>{motionRange(900), totalScale(100)} << before;
+    QTest::newRow("connected, defaults") << false << "Drift" << QList<QByteArray>{motionRange(1080)} << drift;
+    // Off the bus the controller lost the game's settings: it is back at the ones from before.
+    QTest::newRow("away") << true << QString() << QList<QByteArray>{} << before;
+    QTest::newRow("away, defaults") << true << "Drift" << QList<QByteArray>{motionRange(1080), totalScale(70)} << drift;
+}
+
+void GameProfilesTest::lastEndBringsBackTheSettingsFromBeforeOrTheDefaults()
+{
+    QFETCH(bool, away);
+    QFETCH(QString, defaults);
+    QFETCH(QList<QByteArray>, frames);
+    QFETCH(QString, notice);
+    QCOMPARE(games->addRule({race, "Race", QString()}), GameRules::Result::Done);
+    QCOMPARE(games->setDefaultProfiles(defaults, QString()), GameRules::Result::Done);
+    startGame(1200, race);
+    QCOMPARE(hex(takeWrites()), hex({motionRange(540), totalScale(70)}));
+    const QString journal = server->layers()->journalPath();
+    QVERIFY(QFile::exists(journal));
+
+    QSignalSpy notices(games, &GameProfiles::notice);
+    if (away) {
+        sim::unplug();
+        QTRY_VERIFY_WITH_TIMEOUT(looksIdle(*window), 5000);
+    }
+    QVERIFY(proc->remove(1200));
+    QTRY_COMPARE_WITH_TIMEOUT(games->runningGame(), QString(), 5000);
+    if (away) {
+        // Nothing can be sent; the journal still names what to put back.
+        QVERIFY(writtenFrames().isEmpty());
+        QVERIFY(QFile::exists(journal));
+        sim::plug();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(notices.size(), 1, 5000);
+    QCOMPARE(notices.at(0).at(0).toString(), notice);
+    QCOMPARE(hex(takeWrites()), hex(frames));
+    QVERIFY(!QFile::exists(journal));
+    QCOMPARE(games->appliedGame(), QString());
 }
 
 QTEST_MAIN(GameProfilesTest)

@@ -200,10 +200,10 @@ bool showWithEditors(MainWindow &window)
     return QTest::qWaitFor([&window] { return window.findChild<SettingsEditorWidget *>() != nullptr; }, 5000);
 }
 
-std::unique_ptr<MainWindow> connectedWindow()
+std::unique_ptr<MainWindow> connectedWindow(SettingsLayerKeeper *layers)
 {
     vellox::sim::reset();
-    auto window = std::make_unique<MainWindow>();
+    auto window = std::make_unique<MainWindow>(layers);
     // The effects record is the last of the four reads. Counting it through a
     // queued connection made after the window's own means the window has
     // handed it to its editor by the time it is counted. (A QSignalSpy on the

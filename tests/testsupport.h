@@ -23,6 +23,7 @@ class MainWindow;
 class QAbstractButton;
 class QMessageBox;
 class QTimer;
+class SettingsLayerKeeper;
 
 namespace testsupport {
 
@@ -62,7 +63,8 @@ public:
 
 // Resets the simulator and returns a window that has found the controller and
 // loaded its settings (the four records were read). Returns null on time-out.
-std::unique_ptr<MainWindow> connectedWindow();
+// Its game profiles are layers on `layers` when given.
+std::unique_ptr<MainWindow> connectedWindow(SettingsLayerKeeper *layers = nullptr);
 // Shows the window and waits for the editors it builds after its first frame.
 // False on time-out.
 bool showWithEditors(MainWindow &window);
