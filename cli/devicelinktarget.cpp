@@ -53,9 +53,12 @@ DeviceLinkTarget::DeviceLinkTarget(SettingsUiBackgroundThread *linkWorker, bool 
         }
     });
     connect(worker, &SettingsUiBackgroundThread::deviceDisconnected, this, [this] {
+        const bool was = connected;
         connected = false;
         knownRecords = 0;
         leftSinceSettle = true;
+        if (was)
+            emit left();
     });
     connect(worker, &SettingsUiBackgroundThread::deviceAccessDenied, this, [this](const QString &path) {
         deniedPath = path;

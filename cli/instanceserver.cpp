@@ -105,11 +105,15 @@ void InstanceServer::endLayersNowBack()
 
 void InstanceServer::setTarget(SettingsTarget *settingsTarget)
 {
-    if (target)
+    if (target) {
         disconnect(target, &SettingsTarget::loaded, this, nullptr);
+        disconnect(target, &SettingsTarget::left, layerKeeper, nullptr);
+    }
     target = settingsTarget;
-    if (target)
+    if (target) {
         connect(target, &SettingsTarget::loaded, this, &InstanceServer::endLayersNowBack);
+        connect(target, &SettingsTarget::left, layerKeeper, &SettingsLayerKeeper::controllerLeft);
+    }
 }
 
 InstanceServer::~InstanceServer() = default;

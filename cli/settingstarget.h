@@ -63,6 +63,9 @@ signals:
     void ready();
     // The controller's four records are known again after it connected.
     void loaded();
+    // The controller went away; what it shows when it is back is not a
+    // change by hand.
+    void left();
     void failed(int exitStatus, const QString &message);
     void settled(bool controllerLeft, const QStringList &lostWrites);
     void listed(const QStringList &lines);

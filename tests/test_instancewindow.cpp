@@ -7,6 +7,8 @@
 #include "app/windowhistory.h"
 #include "app/windowsettingstarget.h"
 #include "cli/commandline.h"
+#include "cli/devicelinktarget.h"
+#include "device/devicelink.h"
 #include "cli/instanceserver.h"
 #include "device/settingsuibackgroundthread.h"
 #include "editors/fulleffectsettingswidget.h"
@@ -22,6 +24,7 @@
 #include <QAction>
 #include <QDir>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QUndoStack>
 #include <QSpinBox>
@@ -45,6 +48,7 @@ private slots:
     void historyAndUndoInTheWindow();
     void wrapperRestoreWhenControllerBack_data();
     void wrapperRestoreWhenControllerBack();
+    void headlessRestoreAfterControllerLostSettings();
 };
 
 // Asks from another thread, as a second process would, while this thread's
@@ -300,6 +304,69 @@ void InstanceWindowTest::wrapperRestoreWhenControllerBack()
         wrapper.kill();
         wrapper.waitForFinished();
     }
+    server.abandon();
+}
+
+// The instance without a window: the controller comes back from an unplug
+// with other settings than the game's (it lost them); they are no changes
+// by hand, so the wrapper's restore puts back every field it applied.
+void InstanceWindowTest::headlessRestoreAfterControllerLostSettings()
+{
+    QTemporaryDir runtime;
+    QTemporaryDir state;
+    QTemporaryDir work;
+    QVERIFY(runtime.isValid() && state.isValid() && work.isValid());
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    sim::reset();
+    EffectSettingsTypeDef rally;
+    std::memcpy(&rally, sim::record(0x22).data(), sizeof rally);
+    rally.motion_range = 540;
+    rally.total_effect_scale = 80;
+    QVERIFY(QDir(work.path()).mkdir(QStringLiteral("wheel_effects_profiles")));
+    testsupport::writeFile(work.filePath(QStringLiteral("wheel_effects_profiles/Rally")),
+                           QByteArray(reinterpret_cast<const char *>(&rally), sizeof rally));
+
+    DeviceLink link;
+    link.startThread();
+    DeviceLinkTarget target(link.worker(), true);
+    InstanceServer server;
+    QVERIFY(server.listen());
+    server.setTarget(&target);
+    QProcess wrapper;
+    wrapper.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+    QVERIFY(wrapper.waitForStarted());
+    instancemessage::Request request{
+        std::get<CommandRequest>(parseCommandLine({"--wait", "20", "--profile", "effects:Rally", "--", "game"})),
+        work.path(), std::nullopt};
+    request.wrapperPid = wrapper.processId();
+    const CommandAnswer applied = ask(request);
+    QCOMPARE(applied.status, 0);
+    QVERIFY(applied.before);
+    const QList<QByteArray> APPLIED{frame({0xA3, 0x14, 0x05, 0x00, 0x1C, 0x02}), frame({0xA3, 0x14, 0x04, 0x00, 80})};
+    QTRY_COMPARE(testsupport::settingWrites(), APPLIED);
+
+    QSignalSpy left(&target, &SettingsTarget::left);
+    sim::unplug();
+    QTRY_COMPARE_WITH_TIMEOUT(left.count(), 1, 10000);
+    sim::Record saved = sim::record(0x22);
+    EffectSettingsTypeDef other = rally;
+    other.motion_range = 720;
+    std::memcpy(saved.data(), &other, sizeof other);
+    sim::setRecord(0x22, saved);
+    instancemessage::Request restore = request;
+    restore.restore = applied.before;
+    restore.wrapperEnded = true;
+    QTimer::singleShot(500, [] { sim::plug(); });
+    const CommandAnswer restored = ask(restore);
+    QCOMPARE(restored.status, 0);
+    const QList<QByteArray> PUT_BACK{frame({0xA3, 0x14, 0x05, 0x00, 0x84, 0x03}),
+                                     frame({0xA3, 0x14, 0x04, 0x00, 100})};
+    QTRY_COMPARE(testsupport::settingWrites(), APPLIED + PUT_BACK);
+    QTRY_COMPARE(listJournals(appfiles::stateFolder()), QStringList());
+    wrapper.kill();
+    wrapper.waitForFinished();
+    server.setTarget(nullptr);
     server.abandon();
 }
 
