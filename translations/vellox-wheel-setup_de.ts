@@ -643,10 +643,6 @@ Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende
         <translation>%1 gestartet: Profile angewendet: %2.</translation>
     </message>
     <message>
-        <source>The game</source>
-        <translation>Das Spiel</translation>
-    </message>
-    <message>
         <source>%1 ended: the settings from before it started are back.</source>
         <translation>%1 beendet: Die Einstellungen von vor dem Start sind wiederhergestellt.</translation>
     </message>
@@ -671,12 +667,20 @@ Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende
         <translation>vor dem Spiel %1</translation>
     </message>
     <message>
-        <source>when the game ended</source>
-        <translation>beim Ende des Spiels</translation>
-    </message>
-    <message>
         <source>when the game %1 ended</source>
         <translation>beim Ende des Spiels %1</translation>
+    </message>
+    <message>
+        <source>when the controller came back</source>
+        <translation>als der Controller zurückkam</translation>
+    </message>
+    <message>
+        <source>%1 ended: the profiles of %2 are on again.</source>
+        <translation>%1 beendet: Die Profile von %2 sind wieder aktiv.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings of the game started with --profile are on again.</source>
+        <translation>%1 beendet: Die Einstellungen des mit --profile gestarteten Spiels sind wieder aktiv.</translation>
     </message>
 </context>
 <context>
@@ -1441,6 +1445,10 @@ Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende
         <source>another start of the program has held %1 for too long; try again, or end that start.</source>
         <translation>ein anderer Start des Programms hält %1 schon zu lange; versuchen Sie es erneut oder beenden Sie diesen anderen Start.</translation>
     </message>
+    <message>
+        <source>The settings are put back when the controller is connected again.</source>
+        <translation>Die Einstellungen werden wiederhergestellt, sobald der Controller wieder angeschlossen ist.</translation>
+    </message>
 </context>
 <context>
     <name>JoystickNode</name>
@@ -1478,6 +1486,10 @@ Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende
     <message>
         <source>cannot run %1: %2</source>
         <translation>%1 kann nicht ausgeführt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not started: a signal to stop came while the settings were applied.</source>
+        <translation>%1 wurde nicht gestartet: Während die Einstellungen angewendet wurden, kam ein Signal zum Beenden.</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1814,70 @@ Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende
     <message>
         <source>centre</source>
         <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Rx</source>
+        <translation>Rx</translation>
+    </message>
+    <message>
+        <source>Ry</source>
+        <translation>Ry</translation>
+    </message>
+    <message>
+        <source>Rz</source>
+        <translation>Rz</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>Ruder</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Lenkrad</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gaspedal</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <translation>Bremse</translation>
+    </message>
+    <message>
+        <source>Hat%1 %2</source>
+        <translation>Hat%1 %2</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>Axis %1</source>
+        <translation>Achse %1</translation>
     </message>
 </context>
 <context>

@@ -643,10 +643,6 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
         <translation>%1 se ha iniciado: perfiles aplicados: %2.</translation>
     </message>
     <message>
-        <source>The game</source>
-        <translation>El juego</translation>
-    </message>
-    <message>
         <source>%1 ended: the settings from before it started are back.</source>
         <translation>%1 ha terminado: se han restaurado los ajustes de antes de su inicio.</translation>
     </message>
@@ -671,12 +667,20 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
         <translation>antes del juego %1</translation>
     </message>
     <message>
-        <source>when the game ended</source>
-        <translation>al terminar el juego</translation>
-    </message>
-    <message>
         <source>when the game %1 ended</source>
         <translation>al terminar el juego %1</translation>
+    </message>
+    <message>
+        <source>when the controller came back</source>
+        <translation>al volver el controlador</translation>
+    </message>
+    <message>
+        <source>%1 ended: the profiles of %2 are on again.</source>
+        <translation>%1 ha terminado: los perfiles de %2 vuelven a estar activos.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings of the game started with --profile are on again.</source>
+        <translation>%1 ha terminado: los ajustes del juego iniciado con --profile vuelven a estar activos.</translation>
     </message>
 </context>
 <context>
@@ -1441,6 +1445,10 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
         <source>another start of the program has held %1 for too long; try again, or end that start.</source>
         <translation>otro inicio del programa ha retenido %1 demasiado tiempo; vuelva a intentarlo o termine ese inicio.</translation>
     </message>
+    <message>
+        <source>The settings are put back when the controller is connected again.</source>
+        <translation>Los ajustes se restaurarán cuando el controlador vuelva a conectarse.</translation>
+    </message>
 </context>
 <context>
     <name>JoystickNode</name>
@@ -1478,6 +1486,10 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
     <message>
         <source>cannot run %1: %2</source>
         <translation>no se puede ejecutar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not started: a signal to stop came while the settings were applied.</source>
+        <translation>%1 no se inició: llegó una señal de parada mientras se aplicaban los ajustes.</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1814,70 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
     <message>
         <source>centre</source>
         <translation>centro</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Rx</source>
+        <translation>Rx</translation>
+    </message>
+    <message>
+        <source>Ry</source>
+        <translation>Ry</translation>
+    </message>
+    <message>
+        <source>Rz</source>
+        <translation>Rz</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Acelerador</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>Timón</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Volante</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <translation>Freno</translation>
+    </message>
+    <message>
+        <source>Hat%1 %2</source>
+        <translation>Cruceta%1 %2</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Presión</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Varios</translation>
+    </message>
+    <message>
+        <source>Axis %1</source>
+        <translation>Eje %1</translation>
     </message>
 </context>
 <context>

@@ -643,10 +643,6 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit o
         <translation>%1 a démarré&#xa0;: profils appliqués&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>The game</source>
-        <translation>Le jeu</translation>
-    </message>
-    <message>
         <source>%1 ended: the settings from before it started are back.</source>
         <translation>%1 s’est terminé&#xa0;: les réglages d’avant son lancement sont rétablis.</translation>
     </message>
@@ -671,12 +667,20 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit o
         <translation>avant le jeu %1</translation>
     </message>
     <message>
-        <source>when the game ended</source>
-        <translation>à la fin du jeu</translation>
-    </message>
-    <message>
         <source>when the game %1 ended</source>
         <translation>à la fin du jeu %1</translation>
+    </message>
+    <message>
+        <source>when the controller came back</source>
+        <translation>au retour du contrôleur</translation>
+    </message>
+    <message>
+        <source>%1 ended: the profiles of %2 are on again.</source>
+        <translation>%1 s’est terminé&#xa0;: les profils de %2 sont de nouveau actifs.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings of the game started with --profile are on again.</source>
+        <translation>%1 s’est terminé&#xa0;: les réglages du jeu lancé avec --profile sont de nouveau actifs.</translation>
     </message>
 </context>
 <context>
@@ -1441,6 +1445,10 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit o
         <source>another start of the program has held %1 for too long; try again, or end that start.</source>
         <translation>un autre lancement du programme retient %1 depuis trop longtemps&#xa0;; réessayez, ou mettez fin à ce lancement.</translation>
     </message>
+    <message>
+        <source>The settings are put back when the controller is connected again.</source>
+        <translation>Les réglages seront rétablis dès que le contrôleur sera de nouveau connecté.</translation>
+    </message>
 </context>
 <context>
     <name>JoystickNode</name>
@@ -1478,6 +1486,10 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit o
     <message>
         <source>cannot run %1: %2</source>
         <translation>impossible d’exécuter %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not started: a signal to stop came while the settings were applied.</source>
+        <translation>%1 n’a pas été lancé&#xa0;: un signal d’arrêt est arrivé pendant l’application des réglages.</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1814,70 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit o
     <message>
         <source>centre</source>
         <translation>centre</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Rx</source>
+        <translation>Rx</translation>
+    </message>
+    <message>
+        <source>Ry</source>
+        <translation>Ry</translation>
+    </message>
+    <message>
+        <source>Rz</source>
+        <translation>Rz</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Accélérateur</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>Palonnier</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Volant</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gaz</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <translation>Frein</translation>
+    </message>
+    <message>
+        <source>Hat%1 %2</source>
+        <translation>Chapeau%1 %2</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Divers</translation>
+    </message>
+    <message>
+        <source>Axis %1</source>
+        <translation>Axe %1</translation>
     </message>
 </context>
 <context>

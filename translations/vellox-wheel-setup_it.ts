@@ -643,10 +643,6 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
         <translation>%1 avviato: profili applicati: %2.</translation>
     </message>
     <message>
-        <source>The game</source>
-        <translation>Il gioco</translation>
-    </message>
-    <message>
         <source>%1 ended: the settings from before it started are back.</source>
         <translation>%1 terminato: ripristinate le impostazioni di prima dell&apos;avvio.</translation>
     </message>
@@ -671,12 +667,20 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
         <translation>prima del gioco %1</translation>
     </message>
     <message>
-        <source>when the game ended</source>
-        <translation>al termine del gioco</translation>
-    </message>
-    <message>
         <source>when the game %1 ended</source>
         <translation>al termine del gioco %1</translation>
+    </message>
+    <message>
+        <source>when the controller came back</source>
+        <translation>al ritorno del controller</translation>
+    </message>
+    <message>
+        <source>%1 ended: the profiles of %2 are on again.</source>
+        <translation>%1 terminato: i profili di %2 sono di nuovo attivi.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings of the game started with --profile are on again.</source>
+        <translation>%1 terminato: le impostazioni del gioco avviato con --profile sono di nuovo attive.</translation>
     </message>
 </context>
 <context>
@@ -1441,6 +1445,10 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
         <source>another start of the program has held %1 for too long; try again, or end that start.</source>
         <translation>un altro avvio del programma trattiene %1 da troppo tempo; riprovare o terminare quell&apos;avvio.</translation>
     </message>
+    <message>
+        <source>The settings are put back when the controller is connected again.</source>
+        <translation>Le impostazioni verranno ripristinate quando il controller sarà di nuovo collegato.</translation>
+    </message>
 </context>
 <context>
     <name>JoystickNode</name>
@@ -1478,6 +1486,10 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
     <message>
         <source>cannot run %1: %2</source>
         <translation>impossibile eseguire %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not started: a signal to stop came while the settings were applied.</source>
+        <translation>%1 non è stato avviato: è arrivato un segnale di arresto mentre venivano applicate le impostazioni.</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1814,70 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
     <message>
         <source>centre</source>
         <translation>centro</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Rx</source>
+        <translation>Rx</translation>
+    </message>
+    <message>
+        <source>Ry</source>
+        <translation>Ry</translation>
+    </message>
+    <message>
+        <source>Rz</source>
+        <translation>Rz</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Acceleratore</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>Timone</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Volante</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <translation>Freno</translation>
+    </message>
+    <message>
+        <source>Hat%1 %2</source>
+        <translation>Hat%1 %2</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pressione</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distanza</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Varie</translation>
+    </message>
+    <message>
+        <source>Axis %1</source>
+        <translation>Asse %1</translation>
     </message>
 </context>
 <context>

@@ -646,10 +646,6 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
         <translation>Uruchomiono %1: zastosowano profile: %2.</translation>
     </message>
     <message>
-        <source>The game</source>
-        <translation>grę</translation>
-    </message>
-    <message>
         <source>%1 ended: the settings from before it started are back.</source>
         <translation>Zakończono %1: przywrócono ustawienia sprzed uruchomienia.</translation>
     </message>
@@ -674,12 +670,20 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
         <translation>przed grą %1</translation>
     </message>
     <message>
-        <source>when the game ended</source>
-        <translation>po zakończeniu gry</translation>
-    </message>
-    <message>
         <source>when the game %1 ended</source>
         <translation>po zakończeniu gry %1</translation>
+    </message>
+    <message>
+        <source>when the controller came back</source>
+        <translation>po ponownym podłączeniu kontrolera</translation>
+    </message>
+    <message>
+        <source>%1 ended: the profiles of %2 are on again.</source>
+        <translation>Zakończono %1: profile %2 są znowu aktywne.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings of the game started with --profile are on again.</source>
+        <translation>Zakończono %1: ustawienia gry uruchomionej z --profile są znowu aktywne.</translation>
     </message>
 </context>
 <context>
@@ -1445,6 +1449,10 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
         <source>another start of the program has held %1 for too long; try again, or end that start.</source>
         <translation>inne uruchomienie programu zbyt długo trzyma %1; spróbuj ponownie lub zakończ tamto uruchomienie.</translation>
     </message>
+    <message>
+        <source>The settings are put back when the controller is connected again.</source>
+        <translation>Ustawienia zostaną przywrócone po ponownym podłączeniu kontrolera.</translation>
+    </message>
 </context>
 <context>
     <name>JoystickNode</name>
@@ -1482,6 +1490,10 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
     <message>
         <source>cannot run %1: %2</source>
         <translation>nie można uruchomić %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not started: a signal to stop came while the settings were applied.</source>
+        <translation>Nie uruchomiono %1: podczas stosowania ustawień nadszedł sygnał zatrzymania.</translation>
     </message>
 </context>
 <context>
@@ -1806,6 +1818,70 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
     <message>
         <source>centre</source>
         <translation>środek</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Rx</source>
+        <translation>Rx</translation>
+    </message>
+    <message>
+        <source>Ry</source>
+        <translation>Ry</translation>
+    </message>
+    <message>
+        <source>Rz</source>
+        <translation>Rz</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Przepustnica</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>Ster</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Kierownica</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gaz</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <translation>Hamulec</translation>
+    </message>
+    <message>
+        <source>Hat%1 %2</source>
+        <translation>Grzybek%1 %2</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Nacisk</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Odległość</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Inne</translation>
+    </message>
+    <message>
+        <source>Axis %1</source>
+        <translation>Oś %1</translation>
     </message>
 </context>
 <context>

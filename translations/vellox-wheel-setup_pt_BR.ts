@@ -643,10 +643,6 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
         <translation>%1 iniciado: perfis aplicados: %2.</translation>
     </message>
     <message>
-        <source>The game</source>
-        <translation>O jogo</translation>
-    </message>
-    <message>
         <source>%1 ended: the settings from before it started are back.</source>
         <translation>%1 encerrado: as configurações de antes do início foram restauradas.</translation>
     </message>
@@ -671,12 +667,20 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
         <translation>antes do jogo %1</translation>
     </message>
     <message>
-        <source>when the game ended</source>
-        <translation>quando o jogo terminou</translation>
-    </message>
-    <message>
         <source>when the game %1 ended</source>
         <translation>quando o jogo %1 terminou</translation>
+    </message>
+    <message>
+        <source>when the controller came back</source>
+        <translation>quando a controladora voltou</translation>
+    </message>
+    <message>
+        <source>%1 ended: the profiles of %2 are on again.</source>
+        <translation>%1 encerrado: os perfis de %2 estão ativos de novo.</translation>
+    </message>
+    <message>
+        <source>%1 ended: the settings of the game started with --profile are on again.</source>
+        <translation>%1 encerrado: as configurações do jogo iniciado com --profile estão ativas de novo.</translation>
     </message>
 </context>
 <context>
@@ -1441,6 +1445,10 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
         <source>another start of the program has held %1 for too long; try again, or end that start.</source>
         <translation>outra inicialização do programa está segurando %1 há tempo demais; tente novamente ou encerre essa inicialização.</translation>
     </message>
+    <message>
+        <source>The settings are put back when the controller is connected again.</source>
+        <translation>As configurações serão restauradas quando a controladora for conectada de novo.</translation>
+    </message>
 </context>
 <context>
     <name>JoystickNode</name>
@@ -1478,6 +1486,10 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
     <message>
         <source>cannot run %1: %2</source>
         <translation>não é possível executar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not started: a signal to stop came while the settings were applied.</source>
+        <translation>%1 não foi iniciado: chegou um sinal de parada enquanto as configurações eram aplicadas.</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1814,70 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
     <message>
         <source>centre</source>
         <translation>centro</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Rx</source>
+        <translation>Rx</translation>
+    </message>
+    <message>
+        <source>Ry</source>
+        <translation>Ry</translation>
+    </message>
+    <message>
+        <source>Rz</source>
+        <translation>Rz</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Acelerador</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>Leme</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Volante</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gás</translation>
+    </message>
+    <message>
+        <source>Brake</source>
+        <translation>Freio</translation>
+    </message>
+    <message>
+        <source>Hat%1 %2</source>
+        <translation>Hat%1 %2</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pressão</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distância</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Diversos</translation>
+    </message>
+    <message>
+        <source>Axis %1</source>
+        <translation>Eixo %1</translation>
     </message>
 </context>
 <context>
