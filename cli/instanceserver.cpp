@@ -364,7 +364,9 @@ std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &
         socket.waitForBytesWritten(int(qMax<qint64>(1, deadline.remainingTime())));
     QByteArray buffer;
     while (!deadline.hasExpired()) {
-        buffer += socket.readAll();
+        // An instance that let go at once has closed the socket already.
+        if (socket.isOpen())
+            buffer += socket.readAll();
         if (const std::optional<qsizetype> size = instancemessage::payloadSize(buffer)) {
             if (*size > instancemessage::MAX_MESSAGE_SIZE)
                 break;
