@@ -364,8 +364,9 @@ std::optional<CommandAnswer> askRunningInstance(const instancemessage::Request &
         socket.waitForBytesWritten(int(qMax<qint64>(1, deadline.remainingTime())));
     QByteArray buffer;
     while (!deadline.hasExpired()) {
-        // An instance that let go at once has closed the socket already.
-        if (socket.isOpen())
+        // Read only what is there: once the instance has let go, the socket
+        // below a QLocalSocket is closed and a read of it warns on stderr.
+        if (socket.bytesAvailable() > 0)
             buffer += socket.readAll();
         if (const std::optional<qsizetype> size = instancemessage::payloadSize(buffer)) {
             if (*size > instancemessage::MAX_MESSAGE_SIZE)
