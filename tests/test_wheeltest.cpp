@@ -10,6 +10,7 @@
 #include "input/joysticknode.h"
 #include "input/kerneldeadzone.h"
 #include "input/motionrangesource.h"
+#include "input/ui/anglelabel.h"
 #include "input/ui/axesview.h"
 #include "input/ui/wheeltestwindow.h"
 #include "input/wheelinput.h"
@@ -204,7 +205,10 @@ void TestWheelTest::angleAtCentreAndEnds()
     QTRY_COMPARE(s.range->degrees(), range);
     bus->sendAbs(Wheel, ABS_X, value);
     QTRY_COMPARE(s.window->shownAngle(), angle);
-    QVERIFY(s.window->findChild<QLabel *>("angleLabel")->text().startsWith(QString::number(angle, 'f', 1)));
+    // The text shown, which is also what a screen reader reads.
+    const auto *angleLabel = s.window->findChild<AngleLabel *>("angleLabel");
+    QVERIFY(angleLabel->angleText().startsWith(QString::number(angle, 'f', 1)));
+    QCOMPARE(angleLabel->accessibleDescription(), angleLabel->angleText());
 }
 
 // The axes are painted by one widget: each still reaches a screen reader as a

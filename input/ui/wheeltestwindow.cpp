@@ -194,9 +194,9 @@ void WheelTestWindow::refreshView()
     lastRefresh.start();
     ui->wheelDrawing->setAngle(angle);
     if (std::isnan(angle))
-        setTextIfChanged(ui->angleLabel, range > 0 || !open ? tr("—") : tr("— (motion range not known yet)"));
+        ui->angleLabel->setAngleText(range > 0 || !open ? tr("—") : tr("— (motion range not known yet)"));
     else
-        setTextIfChanged(ui->angleLabel, tr("%1° of ±%2°").arg(angle, 0, 'f', 1).arg(range / 2.0, 0, 'f', 1));
+        ui->angleLabel->setAngleText(tr("%1° of ±%2°").arg(angle, 0, 'f', 1).arg(range / 2.0, 0, 'f', 1));
 
     ui->axesView->setAxes(open ? state.axes : std::vector<AxisState>{});
     ui->buttonGrid->setButtons(open ? state.buttonsDown : std::vector<bool>{});
