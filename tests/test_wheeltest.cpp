@@ -10,6 +10,8 @@
 #include "input/joysticknode.h"
 #include "input/kerneldeadzone.h"
 #include "input/motionrangesource.h"
+#include "input/ui/anglelabel.h"
+#include "input/ui/axesview.h"
 #include "input/ui/wheeltestwindow.h"
 #include "input/wheelinput.h"
 #include "input/wheelmonitor.h"
@@ -18,6 +20,8 @@
 #include "testsupport.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QAction>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -81,6 +85,7 @@ private slots:
     void findsOnlyTheOpenControllersNode();
     void angleAtCentreAndEnds_data();
     void angleAtCentreAndEnds();
+    void axesShownAndReadToScreenReaders();
     void removesAndRestoresKernelDeadZone();
     void uploadsCappedEffectsAndErasesThemOnClose();
     void erasesOnUnplugGameRuleAndQuit();
@@ -200,7 +205,86 @@ void TestWheelTest::angleAtCentreAndEnds()
     QTRY_COMPARE(s.range->degrees(), range);
     bus->sendAbs(Wheel, ABS_X, value);
     QTRY_COMPARE(s.window->shownAngle(), angle);
-    QVERIFY(s.window->findChild<QLabel *>("angleLabel")->text().startsWith(QString::number(angle, 'f', 1)));
+    // The text shown, which is also what a screen reader reads.
+    const auto *angleLabel = s.window->findChild<AngleLabel *>("angleLabel");
+    QVERIFY(angleLabel->angleText().startsWith(QString::number(angle, 'f', 1)));
+    QCOMPARE(angleLabel->accessibleDescription(), angleLabel->angleText());
+}
+
+// The axes are painted by one widget: each still reaches a screen reader as a
+// progress bar with its translated name, the value and percentage shown, and
+// the kernel's fuzz and flat; a change shows on its own row only, and the
+// keyboard reaches the rows.
+void TestWheelTest::axesShownAndReadToScreenReaders()
+{
+    Session s = open();
+    QVERIFY(s.main);
+    QTRY_VERIFY(s.window->input()->isOpen());
+    auto *axes = s.window->findChild<AxesView *>("axesView");
+    QVERIFY(axes);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(axes);
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Name), QString("Axes"));
+    const std::vector<FakeAxis> &fake = FakeJoystick::wheel().axes;
+    QTRY_COMPARE(face->childCount(), int(fake.size()));
+    const auto row = [&](int code) {
+        for (int i = 0; i < face->childCount(); ++i)
+            if (face->child(i)->text(QAccessible::Name) == axisName(code))
+                return face->child(i);
+        return static_cast<QAccessibleInterface *>(nullptr);
+    };
+    struct Sent {
+        int code;
+        int value;
+        QString shown;
+        int percent;
+    };
+    const Sent sent[] = {{ABS_Z, 4095, "4095 (100 %)", 100},
+                         {ABS_RX, 0, "0 (0 %)", 0},
+                         {ABS_X, -32767, "-32767 (0 %)", 0},
+                         {ABS_X, 32767, "32767 (100 %)", 100}};
+    for (const Sent &change : sent) {
+        QAccessibleInterface *changed = row(change.code);
+        QVERIFY2(changed, qPrintable(axisName(change.code)));
+        QCOMPARE(changed->role(), QAccessible::ProgressBar);
+        const QString otherBefore = row(ABS_Y)->text(QAccessible::Value);
+        bus->sendAbs(Wheel, change.code, change.value);
+        QTRY_COMPARE(changed->text(QAccessible::Value), change.shown);
+        QCOMPARE(changed->valueInterface()->currentValue().toInt(), change.percent);
+        QCOMPARE(row(ABS_Y)->text(QAccessible::Value), otherBefore);
+    }
+    const FakeAxis &steering = fake.front();
+    QCOMPARE(row(steering.code)->text(QAccessible::Description),
+             QString("fuzz %1, flat %2").arg(steering.fuzz).arg(steering.flat));
+    // What the rows say is what the window paints for them.
+    for (int i = 0; i < axes->rowCount(); ++i)
+        QCOMPARE(face->child(i)->text(QAccessible::Value), axes->rowValueText(i));
+
+    // Tab from the angle reaches the rows; the arrow keys move between them.
+    QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+    s.window->findChild<QLabel *>("angleLabel")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(axes));
+    QCOMPARE(face->focusChild(), face->child(0));
+    QTest::keyClick(axes, Qt::Key_Down);
+    QCOMPARE(face->focusChild(), face->child(1));
+    QVERIFY(face->child(1)->state().focused);
+    QTest::keyClick(axes, Qt::Key_End);
+    QCOMPARE(face->focusChild(), face->child(face->childCount() - 1));
+    QTest::keyClick(axes, Qt::Key_Down); // stays on the last row
+    QCOMPARE(face->focusChild(), face->child(face->childCount() - 1));
+
+    // The node keeps its values for the tests after this one.
+    for (const FakeAxis &axis : fake)
+        bus->sendAbs(Wheel, axis.code, axis.value);
+    for (const FakeAxis &axis : fake)
+        QTRY_COMPARE(row(axis.code)->text(QAccessible::Value),
+                     QString("%1 (%2 %)").arg(axis.value).arg(axis.value == axis.minimum ? 0 : 50));
+
+    // A node that goes away takes its rows with it.
+    s.tracker->controllerDisconnected();
+    QTRY_COMPARE(face->childCount(), 0);
+    QVERIFY(!face->child(0));
 }
 
 void TestWheelTest::removesAndRestoresKernelDeadZone()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
+#include <QPixmap>
 #include <QWidget>
 
 // A steering wheel drawn turned by the current angle.
@@ -23,6 +25,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QRect wheelRect() const;
+
     double degrees = 0;
+    QPixmap background; // the window's colour and the rim, at the widget's size
+    QColor backgroundRim;
+    QColor backgroundWindow;
     quint64 paintCount = 0;
 };

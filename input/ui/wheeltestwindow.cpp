@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMessageBox>
-#include <QProgressBar>
 #include <QScreen>
 #include <QSettings>
 
@@ -146,7 +145,6 @@ void WheelTestWindow::openNode(const QString &node)
              state.axes[static_cast<std::size_t>(state.steering)].minimum)
         status += QLatin1Char('\n') + tr("The steering axis reports no range.");
     showStatus(status);
-    rebuildAxisRows();
     refreshView();
 }
 
@@ -154,7 +152,6 @@ void WheelTestWindow::closeNode()
 {
     forces->setNode(QString());
     wheelInput->close();
-    rebuildAxisRows();
     showStatus(tr("No controller is connected."));
     refreshView();
 }
@@ -186,40 +183,6 @@ void setTextIfChanged(QLabel *label, const QString &text)
 
 } // namespace
 
-void WheelTestWindow::rebuildAxisRows()
-{
-    for (const AxisRow &row : axisRows) {
-        delete row.name;
-        delete row.bar;
-        delete row.value;
-        delete row.kernel;
-    }
-    axisRows.clear();
-    if (!wheelInput->isOpen())
-        return;
-    const WheelState &state = wheelInput->state();
-    int line = 0;
-    for (std::size_t i = 0; i < state.axes.size(); ++i) {
-        const AxisState &axis = state.axes[i];
-        AxisRow row{new QLabel(axisName(axis.code)), new QProgressBar, new QLabel, new QLabel};
-        row.bar->setRange(0, 100);
-        row.bar->setTextVisible(false);
-        row.bar->setAccessibleName(axisName(axis.code));
-        row.name->setBuddy(row.bar);
-        // A fixed size: a new value repaints the label without laying out
-        // the window again.
-        row.value->setFixedSize(fontMetrics().horizontalAdvance(QStringLiteral("-0000000 (100 %)")),
-                                row.value->sizeHint().height());
-        ui->axesLayout->addWidget(row.name, line, 0);
-        ui->axesLayout->addWidget(row.bar, line, 1);
-        ui->axesLayout->addWidget(row.value, line, 2);
-        ui->axesLayout->addWidget(row.kernel, line, 3);
-        ++line;
-        axisRows.push_back(row);
-    }
-    ui->axesLayout->setColumnStretch(1, 1);
-}
-
 void WheelTestWindow::refreshView()
 {
     const bool open = wheelInput->isOpen();
@@ -231,28 +194,11 @@ void WheelTestWindow::refreshView()
     lastRefresh.start();
     ui->wheelDrawing->setAngle(angle);
     if (std::isnan(angle))
-        setTextIfChanged(ui->angleLabel, range > 0 || !open ? tr("—") : tr("— (motion range not known yet)"));
+        ui->angleLabel->setAngleText(range > 0 || !open ? tr("—") : tr("— (motion range not known yet)"));
     else
-        setTextIfChanged(ui->angleLabel, tr("%1° of ±%2°").arg(angle, 0, 'f', 1).arg(range / 2.0, 0, 'f', 1));
+        ui->angleLabel->setAngleText(tr("%1° of ±%2°").arg(angle, 0, 'f', 1).arg(range / 2.0, 0, 'f', 1));
 
-    for (std::size_t i = 0; i < axisRows.size() && open; ++i) {
-        const AxisState &axis = state.axes[i];
-        const AxisRow &row = axisRows[i];
-        const int percent = axisPercent(axis);
-        if (row.bar->value() != percent) {
-            // QProgressBar::setValue repaints at once, which would flush the
-            // window once per bar; this way the bar joins the frame's paint.
-            row.bar->setUpdatesEnabled(false);
-            row.bar->setValue(percent);
-            row.bar->setUpdatesEnabled(true);
-        }
-        const QString value = tr("%1 (%2 %)").arg(axis.value).arg(percent);
-        if (row.value->text() != value) {
-            row.value->setText(value);
-            row.bar->setAccessibleDescription(value);
-        }
-        setTextIfChanged(row.kernel, tr("fuzz %1, flat %2").arg(axis.fuzz).arg(axis.flat));
-    }
+    ui->axesView->setAxes(open ? state.axes : std::vector<AxisState>{});
     ui->buttonGrid->setButtons(open ? state.buttonsDown : std::vector<bool>{});
     if (open && (state.hatX >= 0 || state.hatY >= 0)) {
         const int x = state.hatX >= 0 ? state.axes[static_cast<std::size_t>(state.hatX)].value : 0;
@@ -261,9 +207,10 @@ void WheelTestWindow::refreshView()
     } else {
         setTextIfChanged(ui->hatLabel, tr("Hat: none"));
     }
-    for (QWidget *control : {static_cast<QWidget *>(ui->removeDeadZoneButton),
-                             static_cast<QWidget *>(ui->restoreDeadZoneButton)})
-        control->setEnabled(open);
+    if (ui->removeDeadZoneButton->isEnabled() != open) {
+        ui->removeDeadZoneButton->setEnabled(open);
+        ui->restoreDeadZoneButton->setEnabled(open);
+    }
     ++refreshes;
     emit viewRefreshed(state.lastEventUs);
 }

@@ -7,12 +7,9 @@
 #include <QWidget>
 
 #include <memory>
-#include <vector>
 
 class ForceTester;
 class MotionRangeSource;
-class QLabel;
-class QProgressBar;
 class QSettings;
 class WheelInput;
 class WheelNodeTracker;
@@ -58,7 +55,6 @@ private:
     void closeNode();
     void scheduleRefresh();
     void refreshView();
-    void rebuildAxisRows();
     void showStatus(const QString &text);
     void removeDeadZone();
     void restoreDeadZone();
@@ -73,12 +69,5 @@ private:
     QTimer frameTimer;
     QElapsedTimer lastRefresh;
     qint64 frameNs = 16'666'667;
-    struct AxisRow {
-        QLabel *name;
-        QProgressBar *bar;
-        QLabel *value;
-        QLabel *kernel;
-    };
-    std::vector<AxisRow> axisRows;
     quint64 refreshes = 0;
 };
