@@ -290,24 +290,9 @@ EffectSettingsTypeDef MainWindow::effectSettings()
     return settings;
 }
 
-AdcExtensionSettingsTypeDef MainWindow::adcSettings()
-{
-    AdcExtensionSettingsTypeDef settings{};
-    peripherySettingsEditor()->adcSettingsFromUi(&settings);
-    return settings;
-}
-
-GpioExtensionSettingsTypeDef MainWindow::gpioSettings()
-{
-    GpioExtensionSettingsTypeDef settings{};
-    peripherySettingsEditor()->gpioSettingsFromUi(&settings);
-    return settings;
-}
-
 ControllerSettings MainWindow::currentSettings()
 {
-    ControllerSettings settings{};
-    effectsSettingsEditor()->effectSettingsFromUi(&settings.effects);
+    ControllerSettings settings{effectSettings(), {}, {}, {}};
     hardwareSettingsEditor()->hardwareSettingsFromUi(&settings.hardware);
     peripherySettingsEditor()->adcSettingsFromUi(&settings.adc);
     peripherySettingsEditor()->gpioSettingsFromUi(&settings.gpio);

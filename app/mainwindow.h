@@ -71,8 +71,6 @@ public:
     FullHardwareSettingsWidget *hardwareSettingsEditor();
 
     EffectSettingsTypeDef effectSettings() override;
-    AdcExtensionSettingsTypeDef adcSettings() override;
-    GpioExtensionSettingsTypeDef gpioSettings() override;
     ControllerSettings currentSettings() override;
     QString firmwareVersionText() override { return firmwareText; }
     void applyEffectSettings(const EffectSettingsTypeDef &settings) override;

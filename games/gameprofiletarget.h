@@ -14,10 +14,8 @@ class GameProfileTarget
 public:
     virtual ~GameProfileTarget() = default;
 
-    // What the settings are now.
+    // What the Effects tab shows now.
     virtual EffectSettingsTypeDef effectSettings() = 0;
-    virtual AdcExtensionSettingsTypeDef adcSettings() = 0;
-    virtual GpioExtensionSettingsTypeDef gpioSettings() = 0;
     // All four records as shown now, and the firmware of the controller that
     // holds them: what the layers and their journal are kept by.
     virtual ControllerSettings currentSettings() = 0;
