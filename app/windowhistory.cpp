@@ -112,17 +112,16 @@ void WindowHistory::completeJournal()
     };
     connect(target, &SettingsTarget::failed, waiting, done);
     connect(target, &SettingsTarget::ready, waiting, [this, serial, waiting, done] {
-        const QString claimed = connected && serial == connection ? journalcompletion::start(target) : QString();
-        if (claimed.isEmpty()) {
+        disconnect(target, nullptr, waiting, nullptr);
+        if (!connected || serial != connection) {
             done();
             return;
         }
-        disconnect(target, nullptr, waiting, nullptr);
-        connect(target, &SettingsTarget::settled, waiting, [this, claimed, done](bool left, const QStringList &lost) {
-            window->statusLine()->showRestoreNotice(journalcompletion::finish(claimed, !left && lost.isEmpty()));
+        journalcompletion::complete(target, waiting, [this, done](const QString &said) {
+            if (!said.isEmpty())
+                window->statusLine()->showRestoreNotice(said);
             done();
         });
-        target->settle();
     });
     target->prepare(JOURNAL_WAIT_MS);
 }

@@ -24,20 +24,11 @@ void ControllerCommand::start(const CommandRequest &request, const Context &cont
                               .toUtf8();
         // A restore left by an instance that died goes first, and is told
         // before what this command prints.
-        const QString claimed = journalcompletion::start(target);
-        if (claimed.isEmpty()) {
-            work();
-            return;
-        }
-        connect(
-            target, &SettingsTarget::settled, this,
-            [this, claimed](bool left, const QStringList &lost) {
-                const QString said = journalcompletion::finish(claimed, !left && lost.isEmpty());
+        journalcompletion::complete(target, this, [this](const QString &said) {
+            if (!said.isEmpty())
                 answer.err += QStringLiteral("vellox-wheel-setup: %1\n").arg(said).toUtf8();
-                work();
-            },
-            Qt::SingleShotConnection);
-        target->settle();
+            work();
+        });
     });
     if (load(request, context.workingDirectory))
         target->prepare(request.waitSeconds() * 1000);

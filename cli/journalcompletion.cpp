@@ -82,4 +82,18 @@ QString finish(const QString &claimedPath, bool allArrived)
                                        "be put back; the next start tries again.");
 }
 
+void complete(SettingsTarget *target, QObject *context, const std::function<void(const QString &)> &then)
+{
+    const QString claimed = start(target);
+    if (claimed.isEmpty()) {
+        then(QString());
+        return;
+    }
+    QObject::connect(
+        target, &SettingsTarget::settled, context,
+        [claimed, then](bool left, const QStringList &lost) { then(finish(claimed, !left && lost.isEmpty())); },
+        Qt::SingleShotConnection);
+    target->settle();
+}
+
 } // namespace journalcompletion

@@ -3,6 +3,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QObject;
+
 class SettingsTarget;
 
 // Finishes the restore that an instance which died (killed, crashed) left in
@@ -19,5 +23,10 @@ QString start(SettingsTarget *target);
 // or back in place for the next process when not all arrived. What to tell
 // the user.
 QString finish(const QString &claimedPath, bool allArrived);
+
+// start(), then, once its writes have settled, finish(): `then` hears what
+// to tell the user, or an empty text at once when nothing was put back.
+// `target` is ready; `context` ends the wait when it goes.
+void complete(SettingsTarget *target, QObject *context, const std::function<void(const QString &)> &then);
 
 } // namespace journalcompletion
