@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <limits>
 
 namespace instancemessage {
 
@@ -97,7 +98,8 @@ Decoded decodeRequest(const QByteArray &payload)
     const QJsonValue protocol = object->value(QStringLiteral("protocol"));
     if (protocol.isUndefined())
         return OtherProtocol{1};
-    if (!protocol.isDouble() || protocol.toDouble() != double(int(protocol.toDouble())))
+    // toInt() gives the default for a fraction or a number beyond int; a cast would be undefined.
+    if (!protocol.isDouble() || protocol.toInt(std::numeric_limits<int>::min()) == std::numeric_limits<int>::min())
         return Malformed{};
     if (protocol.toInt() != PROTOCOL)
         return OtherProtocol{protocol.toInt()};

@@ -11,6 +11,8 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include <limits>
+
 #include <unistd.h>
 
 namespace {
@@ -36,8 +38,10 @@ std::optional<int> offeredState(const SettingsField &field, const QJsonValue &va
 {
     if (!value.isDouble())
         return std::nullopt;
-    const double number = value.toDouble();
-    if (number != double(int(number)) || !isOfferedState(field, int(number)))
+    // toInteger() refuses fractions and doubles beyond 64 bits; casting would not.
+    const qint64 number = value.toInteger(std::numeric_limits<qint64>::min());
+    if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max() ||
+        !isOfferedState(field, int(number)))
         return std::nullopt;
     return int(number);
 }

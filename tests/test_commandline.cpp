@@ -276,6 +276,7 @@ void CommandLineTest::runningInstanceAnswersConcurrentCommands()
     QByteArray malformed(4, '\0');
     qToBigEndian(quint32(9), malformed.data());
     QVERIFY(ask(malformed + "{not json").contains("\"status\":2"));
+    QVERIFY(ask(instancemessage::frame(R"({"protocol":4.4e50,"command":"apply"})")).contains("\"status\":2"));
     QByteArray oversized(4, '\0');
     qToBigEndian(quint32(0x7FFFFFFF), oversized.data());
     QVERIFY(ask(oversized + QByteArray(1024, '{')).contains("\"status\":2"));

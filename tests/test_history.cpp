@@ -239,6 +239,8 @@ void HistoryTest::journalDecision_data()
     otherController.replace("\"ctl\"", "\"another\"");
     QByteArray future = good;
     future.replace("\"format\": 1", "\"format\": 2");
+    QByteArray hugeNumber = good;
+    hugeNumber.replace("900", "444444444444444444444444444444444444444444444444900");
 
     const auto row = [](const char *name) -> QTestData & { return QTest::newRow(name); };
     row("owners gone, fields as applied") << good << false << 540 << int(JournalVerdict::CompleteNow);
@@ -248,6 +250,7 @@ void HistoryTest::journalDecision_data()
     row("field changed since") << good << false << 700 << int(JournalVerdict::FieldsChanged);
     row("already put back") << good << false << 900 << int(JournalVerdict::NothingToDo);
     row("damaged") << good.left(good.size() / 2) << false << 540 << int(JournalVerdict::Damaged);
+    row("number beyond int") << hugeNumber << false << 540 << int(JournalVerdict::Damaged);
     row("future format") << future << false << 540 << int(JournalVerdict::Damaged);
     row("binary") << QByteArray("\x7f\x00\x01", 3) << false << 540 << int(JournalVerdict::Damaged);
 }
