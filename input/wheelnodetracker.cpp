@@ -7,8 +7,12 @@
 #include <QCoreApplication>
 
 namespace {
+// The input node follows the hidraw node within milliseconds, but udev may
+// take seconds to hand it over on a busy system: look often at first, then
+// now and then for as long as the controller stays.
 constexpr int kRetryMs = 250;
-constexpr int kAttempts = 20;
+constexpr int kFastAttempts = 20;
+constexpr int kSlowRetryMs = 2000;
 } // namespace
 
 WheelNodeTracker::WheelNodeTracker(std::function<QString()> devicePath, QObject *parent)
@@ -40,14 +44,16 @@ bool WheelNodeTracker::removesDeadZoneAtPlugIn() const
 
 void WheelNodeTracker::controllerConnected()
 {
-    attemptsLeft = kAttempts;
+    attemptsLeft = kFastAttempts;
+    retry.setInterval(kRetryMs);
+    connected = true;
     lookUp();
 }
 
 void WheelNodeTracker::controllerDisconnected()
 {
     retry.stop();
-    attemptsLeft = 0;
+    connected = false;
     if (!current.isEmpty()) {
         current.clear();
         emit nodeLost();
@@ -60,10 +66,12 @@ void WheelNodeTracker::lookUp()
     const JoystickNode found = JoystickNode::forHidraw(openDevicePath());
     if (found.path.isEmpty()) {
         setProblem(found.problem);
-        if (--attemptsLeft > 0 && !retry.isActive())
+        if (!connected)
+            return;
+        if (--attemptsLeft <= 0)
+            retry.setInterval(kSlowRetryMs);
+        if (!retry.isActive())
             retry.start();
-        else if (attemptsLeft <= 0)
-            retry.stop();
         return;
     }
     retry.stop();

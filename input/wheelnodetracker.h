@@ -42,5 +42,6 @@ private:
     QString problemText;
     QTimer retry;
     int attemptsLeft = 0;
+    bool connected = false;
     bool removeDeadZone = false;
 };
