@@ -23,8 +23,8 @@ namespace {
 constexpr int ANSWER_MARGIN_MS = 60000;
 // How often a start chooses again when the instance it found ends meanwhile.
 constexpr int ELECTIONS = 20;
-// How long a start waits for the instance it started to listen, and how
-// often it looks.
+// How long a start waits for an instance to listen (one it started stops the
+// wait by ending), and how often it looks.
 constexpr int INSTANCE_START_MS = 15000;
 constexpr unsigned long INSTANCE_POLL_MS = 10;
 
@@ -41,16 +41,19 @@ QString startInstance()
     const QString cannot = QCoreApplication::translate("Application", "cannot reach or replace the running instance.");
     if (const QString problem = InstanceServer::placeProblem(); !problem.isEmpty())
         return problem;
+    qint64 started = 0;
     {
         InstanceElection election;
         if (!election.held())
             return election.problem();
-        if (!isInstanceListening() && !startDetachedInstance())
+        if (!isInstanceListening() && (started = startDetachedInstance()) == 0)
             return cannot;
     }
     const QDeadlineTimer deadline(INSTANCE_START_MS);
     while (!isInstanceListening()) {
-        if (deadline.hasExpired())
+        // An instance that ended without listening will not: it found the
+        // socket's place taken.
+        if (deadline.hasExpired() || (started != 0 && hasProcessEnded(started) && !isInstanceListening()))
             return cannot;
         QThread::msleep(INSTANCE_POLL_MS);
     }

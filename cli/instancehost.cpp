@@ -9,6 +9,7 @@
 #include "settings/appfiles.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QTimer>
 
@@ -29,7 +30,7 @@ void printError(const QString &message)
     std::fprintf(stderr, "vellox-wheel-setup: %s\n", qPrintable(message));
 }
 
-bool startDetachedInstance()
+qint64 startDetachedInstance()
 {
     // Detached (reparented away from the caller, who may be a launcher's
     // reaper), its output nowhere: it serves every later start alike.
@@ -39,7 +40,19 @@ bool startDetachedInstance()
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
-    return process.startDetached();
+    qint64 pid = 0;
+    return process.startDetached(&pid) ? pid : 0;
+}
+
+bool hasProcessEnded(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    // The state follows the name in parentheses, which may hold anything.
+    const QByteArray line = stat.read(4096);
+    const qsizetype close = line.lastIndexOf(')');
+    return close < 0 || line.mid(close + 2, 1) == "Z";
 }
 
 InstanceHost::InstanceHost(InstanceServer &instanceServer, QObject *parent)
