@@ -6,6 +6,11 @@
 // on every report of the same node, and the same node read with no view. The
 // CPU with the window closed again is set beside the idle figure.
 //
+// The view's CPU is judged in rounds that alternate the floor and the open
+// window: on a shared machine the load moves between phases by more than the
+// view's own cost, so each window round is set beside the floor round just
+// before it, and the median of those differences is the figure.
+//
 // Runs below vellox-sim-launcher (scripts/bench does it), which hosts the
 // fake device tree and its 1 kHz writer in a process of its own, so that
 // only this process's work is counted.
@@ -30,6 +35,7 @@
 namespace {
 
 constexpr int kSeconds = 5;
+constexpr int kRounds = 3;
 const QString kHidraw = QStringLiteral("/dev/hidraw0");
 const QString kNode = QStringLiteral("/dev/input/event0");
 
@@ -187,18 +193,44 @@ int main(int argc, char **argv)
         return 2;
     }
     const Figures idle = measureIdle();
-    const Figures noView = measureNoView();
     const Figures bare = measureBare();
+    std::vector<Figures> floors;
+    std::vector<Figures> windows;
+    std::vector<double> differences;
     Figures closed;
-    const Figures window = measureWindow(true, &closed);
+    for (int round = 0; round < kRounds; ++round) {
+        floors.push_back(measureNoView());
+        windows.push_back(measureWindow(round == kRounds - 1, &closed));
+        differences.push_back(windows.back().cpuPercent - floors.back().cpuPercent);
+    }
+    // The window round with the median difference stands for the rest.
+    std::vector<int> order(kRounds);
+    for (int i = 0; i < kRounds; ++i)
+        order[size_t(i)] = i;
+    std::sort(order.begin(), order.end(),
+              [&](int a, int b) { return differences[size_t(a)] < differences[size_t(b)]; });
+    const size_t middle = size_t(order[kRounds / 2]);
+    const Figures window = windows[middle];
+    const Figures noView = floors[middle];
+    double worstP99 = 0;
+    double mostPaints = 0;
+    for (const Figures &f : windows) {
+        worstP99 = std::max(worstP99, f.p99Ms);
+        mostPaints = std::max(mostPaints, f.paintsPerSecond);
+    }
 
-    std::printf("wheel view, events at 1 kHz from the simulated joystick node, %d s each, CPU of the whole process:\n",
-                kSeconds);
+    std::printf("wheel view, events at 1 kHz from the simulated joystick node, %d s each, CPU of the whole process, "
+                "%d rounds of floor then window:\n",
+                kSeconds, kRounds);
+    for (int i = 0; i < kRounds; ++i)
+        std::printf("  round %d          floor %.2f %% at %.0f reports/s, window %.2f %% at %.0f reports/s: %.2f points\n",
+                    i + 1, floors[size_t(i)].cpuPercent, floors[size_t(i)].eventsPerSecond,
+                    windows[size_t(i)].cpuPercent, windows[size_t(i)].eventsPerSecond, differences[size_t(i)]);
     std::printf("  event to paint   window: median %.2f ms, p99 %.2f ms, %.1f paints/s at %.0f reports/s   "
                 "floor (bare widget, repaint per report): median %.2f ms, p99 %.2f ms, %.1f paints/s at %.0f reports/s\n",
                 window.medianMs, window.p99Ms, window.paintsPerSecond, window.eventsPerSecond, bare.medianMs, bare.p99Ms,
                 bare.paintsPerSecond, bare.eventsPerSecond);
-    std::printf("  CPU              window open: %.2f %% of one core   floor (node read, no view): %.2f %% "
+    std::printf("  CPU (median round) window open: %.2f %% of one core   floor (node read, no view): %.2f %% "
                 "at %.0f reports/s   bare widget: %.2f %%\n",
                 window.cpuPercent, noView.cpuPercent, noView.eventsPerSecond, bare.cpuPercent);
     std::printf("  CPU              window closed again: %.2f %%   floor (idle, never opened): %.2f %%\n",
@@ -207,9 +239,11 @@ int main(int argc, char **argv)
     // the clock. The CPU is judged above its floor: reading the simulated
     // node costs a socket round trip per read, which a kernel node does not.
     const double viewCpu = window.cpuPercent - noView.cpuPercent;
-    std::printf("  CPU of the view itself (window open minus floor): %.2f %% of one core\n", viewCpu);
+    std::printf("  CPU of the view itself (window open minus floor, median of %d rounds): %.2f %% of one core\n",
+                kRounds, viewCpu);
+    std::printf("  every round: p99 at most %.2f ms, at most %.1f paints/s\n", worstP99, mostPaints);
     const bool ok = window.paintsPerSecond > 0 && window.eventsPerSecond > 500 && window.medianMs <= 16.7 &&
-                    window.p99Ms <= 16.7 && window.paintsPerSecond <= 61.0 && viewCpu <= 3.0 &&
+                    worstP99 <= 16.7 && mostPaints <= 61.0 && viewCpu <= 3.0 &&
                     closed.cpuPercent <= idle.cpuPercent + 0.5;
     std::printf("  %s: median and p99 within 16.7 ms, at most one paint per 60 Hz refresh, the view at most 3 %% "
                 "of a core above its floor, closed within 0.5 points of idle\n",
