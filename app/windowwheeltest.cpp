@@ -27,6 +27,7 @@ WindowWheelTest::WindowWheelTest(MainWindow *mainWindow)
     connect(worker, &SettingsUiBackgroundThread::deviceConnected, tracker, &WheelNodeTracker::controllerConnected);
     connect(worker, &SettingsUiBackgroundThread::deviceDisconnected, tracker,
             &WheelNodeTracker::controllerDisconnected);
+    tracker->setRemoveDeadZoneAtPlugIn(WheelTestWindow::removesDeadZoneAtPlugIn(window->settings()));
     tracker->controllerConnected();
 
     connect(window, &MainWindow::wheelTestRequested, this, &WindowWheelTest::show);

@@ -58,8 +58,7 @@ WheelTestWindow::WheelTestWindow(WheelNodeTracker *nodeTracker, MotionRangeSourc
     if (motionRange)
         connect(motionRange, &MotionRangeSource::motionRangeChanged, this, &WheelTestWindow::scheduleRefresh);
 
-    ui->removeAtPlugInCheck->setChecked(tracker->removesDeadZoneAtPlugIn() ||
-                                        (settings && settings->value(kPlugInKey, false).toBool()));
+    ui->removeAtPlugInCheck->setChecked(tracker->removesDeadZoneAtPlugIn() || removesDeadZoneAtPlugIn(settings));
     tracker->setRemoveDeadZoneAtPlugIn(ui->removeAtPlugInCheck->isChecked());
     connect(ui->removeAtPlugInCheck, &QCheckBox::toggled, this, [this](bool on) {
         tracker->setRemoveDeadZoneAtPlugIn(on);
@@ -83,6 +82,11 @@ WheelTestWindow::WheelTestWindow(WheelNodeTracker *nodeTracker, MotionRangeSourc
     else
         showStatus(tracker->problem().isEmpty() ? tr("No controller is connected.") : tracker->problem());
     refreshView();
+}
+
+bool WheelTestWindow::removesDeadZoneAtPlugIn(const QSettings *store)
+{
+    return store && store->value(kPlugInKey, false).toBool();
 }
 
 WheelTestWindow::~WheelTestWindow()
