@@ -677,6 +677,18 @@ void TestWheelTest::commandsOnTheNode()
         QCOMPARE(monitor->exitStatus(), QProcess::NormalExit);
         QCOMPARE(monitor->exitCode(), 0);
     }
+    // The controller leaves under a still wheel: the monitor ends on the
+    // node's hang-up, with a message and the status for a controller that left (5).
+    bus->followSimulator(Wheel, false);
+    auto left = run({"--monitor"});
+    QTRY_VERIFY_WITH_TIMEOUT(left->canReadLine() || left->state() == QProcess::NotRunning, 30000);
+    bus->unplug(Wheel);
+    const bool ended = left->waitForFinished(10000);
+    bus->plug(Wheel);
+    bus->followSimulator(Wheel, true);
+    QVERIFY(ended);
+    QCOMPARE(left->exitCode(), 5);
+    QVERIFY(left->readAllStandardError().contains("went away"));
 
     // Without the controller: no controller (3), and a clear line.
     auto absent = run({"--wait", "0", "--remove-kernel-dead-zone"}, {"VELLOX_SIM_UNPLUGGED=1"});
