@@ -519,6 +519,10 @@ void TestWheelTest::monitorLines()
                             input_event{{}, EV_KEY, BTN_TRIGGER + 3, 0}, input_event{{}, EV_ABS, ABS_HAT0Y, 0}});
     QTRY_VERIFY(!input.state().buttonsDown[3]);
     QCOMPARE(WheelMonitor::textLine(input.state(), 540), QString("angle=0.0 Y=0(0%) Z=0(0%) Rx=2047(50%) Ry=2047(50%) Rz=0(0%) buttons= hat=centre"));
+    // At rest on an axis without a whole middle (0..65535): 0.0, never -0.0.
+    WheelStateFolder atRest;
+    atRest.reset("wheel", {AxisState{ABS_X, 0, 65535, 0, 0, 32767}}, {}, {});
+    QCOMPARE(WheelMonitor::textLine(atRest.state(), 900), QString("angle=0.0 buttons="));
 
     // In another language the text names the axes in it; the JSON keys stay.
     struct Marked : QTranslator {

@@ -200,7 +200,7 @@ void WheelTestWindow::refreshView()
     if (std::isnan(angle))
         ui->angleLabel->setAngleText(range > 0 || !open ? tr("—") : tr("— (motion range not known yet)"));
     else
-        ui->angleLabel->setAngleText(tr("%1° of ±%2°").arg(angle, 0, 'f', 1).arg(range / 2.0, 0, 'f', 1));
+        ui->angleLabel->setAngleText(tr("%1° of ±%2°").arg(roundedAngle(angle), 0, 'f', 1).arg(range / 2.0, 0, 'f', 1));
 
     ui->axesView->setAxes(open ? state.axes : std::vector<AxisState>{});
     ui->buttonGrid->setButtons(open ? state.buttonsDown : std::vector<bool>{});
