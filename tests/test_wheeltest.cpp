@@ -380,6 +380,13 @@ void TestWheelTest::erasesOnUnplugGameRuleAndQuit()
     ForceTester *forces = s.window->forceTester();
     forces->setConfirmed(true);
 
+    // The game's line stands while the game runs; what it covered comes back.
+    const QString nodeLine = status(*s.window);
+    s.window->setGameRuleActive(true);
+    QVERIFY(status(*s.window) != nodeLine);
+    s.window->setGameRuleActive(false);
+    QCOMPARE(status(*s.window), nodeLine);
+
     // A game with a rule starts: the running test stops, new ones are refused.
     QVERIFY(forces->play(ForceTestKind::Spring, 20));
     QTRY_COMPARE(bus->liveEffects(Wheel).size(), std::size_t(1));

@@ -120,8 +120,14 @@ void WheelTestWindow::setGameRuleActive(bool active)
     for (QWidget *button : {static_cast<QWidget *>(ui->pushLeftButton), static_cast<QWidget *>(ui->pushRightButton),
                             static_cast<QWidget *>(ui->springButton), static_cast<QWidget *>(ui->stepButton)})
         button->setEnabled(!active);
-    if (active)
-        showStatus(tr("A game with a rule is running: force tests are off until it ends."));
+    // The game's line stands only while the game runs; what it covered comes back.
+    const QString gameLine = tr("A game with a rule is running: force tests are off until it ends.");
+    if (active && ui->statusLabel->text() != gameLine) {
+        statusBeforeGame = ui->statusLabel->text();
+        showStatus(gameLine);
+    } else if (!active && ui->statusLabel->text() == gameLine) {
+        showStatus(statusBeforeGame);
+    }
 }
 
 void WheelTestWindow::closeEvent(QCloseEvent *event)

@@ -74,4 +74,5 @@ private:
     QElapsedTimer lastRefresh;
     qint64 frameNs = 16'666'667;
     quint64 refreshes = 0;
+    QString statusBeforeGame;
 };
