@@ -64,6 +64,9 @@ void WindowWheelTest::show()
         // request opens a fresh one.
         testWin->setAttribute(Qt::WA_DeleteOnClose);
         testWin->setGameRuleActive(gameRuleActive());
+        ForceTester *forces = testWin->forceTester();
+        forces->setConfirmed(forcesConfirmed);
+        connect(forces, &ForceTester::started, this, [this] { forcesConfirmed = true; });
     }
     if (testWin->isMinimized())
         testWin->showNormal();

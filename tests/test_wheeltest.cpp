@@ -631,6 +631,10 @@ void TestWheelTest::toolsMenuOpensOneWindowThatSendsNothing()
     QTRY_VERIFY(!wiring.testWindow());
     QVERIFY(bus->liveEffects(Wheel).empty());
     QCOMPARE(vellox::sim::writtenFrames().size(), rangeFrames);
+    // Holding the wheel was confirmed once in this run: a window opened again does not ask.
+    entry->trigger();
+    QVERIFY(wiring.testWindow() && wiring.testWindow()->forceTester()->confirmed());
+    wiring.testWindow()->close();
     motionRangeSpin(*main)->setValue(900);
 }
 
