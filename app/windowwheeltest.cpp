@@ -27,6 +27,7 @@ WindowWheelTest::WindowWheelTest(MainWindow *mainWindow)
     connect(worker, &SettingsUiBackgroundThread::deviceConnected, tracker, &WheelNodeTracker::controllerConnected);
     connect(worker, &SettingsUiBackgroundThread::deviceDisconnected, tracker,
             &WheelNodeTracker::controllerDisconnected);
+    tracker->setRemoveDeadZoneAtPlugIn(WheelTestWindow::removesDeadZoneAtPlugIn(window->settings()));
     tracker->controllerConnected();
 
     connect(window, &MainWindow::wheelTestRequested, this, &WindowWheelTest::show);
@@ -63,6 +64,9 @@ void WindowWheelTest::show()
         // request opens a fresh one.
         testWin->setAttribute(Qt::WA_DeleteOnClose);
         testWin->setGameRuleActive(gameRuleActive());
+        ForceTester *forces = testWin->forceTester();
+        forces->setConfirmed(forcesConfirmed);
+        connect(forces, &ForceTester::started, this, [this] { forcesConfirmed = true; });
     }
     if (testWin->isMinimized())
         testWin->showNormal();

@@ -71,7 +71,7 @@ QString WheelMonitor::textLine(const WheelState &state, int motionRange)
     QStringList parts;
     if (state.steering >= 0) {
         const double angle = steeringAngle(state.axes[static_cast<std::size_t>(state.steering)], motionRange);
-        parts << (std::isnan(angle) ? QStringLiteral("angle=?") : QStringLiteral("angle=%1").arg(angle, 0, 'f', 1));
+        parts << (std::isnan(angle) ? QStringLiteral("angle=?") : QStringLiteral("angle=%1").arg(roundedAngle(angle), 0, 'f', 1));
     }
     for (int index : state.otherAxes()) {
         const AxisState &axis = state.axes[static_cast<std::size_t>(index)];
@@ -92,7 +92,7 @@ QString WheelMonitor::jsonLine(const WheelState &state, int motionRange)
     QJsonObject object;
     if (state.steering >= 0) {
         const double angle = steeringAngle(state.axes[static_cast<std::size_t>(state.steering)], motionRange);
-        object.insert(QStringLiteral("angle"), std::isnan(angle) ? QJsonValue() : QJsonValue(std::round(angle * 10) / 10));
+        object.insert(QStringLiteral("angle"), std::isnan(angle) ? QJsonValue() : QJsonValue(roundedAngle(angle)));
     }
     object.insert(QStringLiteral("motion_range"), motionRange);
     QJsonObject axes;

@@ -44,6 +44,12 @@ double steeringAngle(const AxisState &axis, int motionRange)
     return (value - middle) / span * motionRange;
 }
 
+double roundedAngle(double degrees)
+{
+    // Adding +0 turns a rounded -0 into 0.
+    return std::round(degrees * 10) / 10 + 0.0;
+}
+
 int axisPercent(const AxisState &axis)
 {
     const double span = static_cast<double>(axis.maximum) - axis.minimum;

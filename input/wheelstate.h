@@ -35,6 +35,9 @@ struct WheelState {
 // The steering angle in degrees: the axis's minimum is -motionRange/2, its
 // maximum +motionRange/2, its middle 0. NaN when the axis has no range.
 double steeringAngle(const AxisState &axis, int motionRange);
+// The angle to the tenth of a degree it is shown with; a wheel a hair left
+// of the middle shows 0.0, not -0.0.
+double roundedAngle(double degrees);
 // Where the value lies between minimum and maximum, 0..100; 0 without a range.
 int axisPercent(const AxisState &axis);
 // The axis as the node names it, for the user: "X", "Rz", "Throttle",

@@ -67,6 +67,8 @@ namespace {
 // client's buffer for a joystick.
 constexpr std::size_t kQueuedEvents = 256;
 
+struct HandlerContext;
+
 struct Device {
     FakeJoystick joystick;
     int hidrawIndex = -1; // -1: a joystick without a hidraw node
@@ -88,6 +90,9 @@ struct Device {
     int readFd = -1;
     std::deque<input_event> queue;
     UMockdevIoctlBase *handler = nullptr;
+    HandlerContext *context = nullptr; // owned by the handler
+    // Handlers of earlier plug-ins, by node, kept for readers that still hold them.
+    std::vector<std::pair<std::string, UMockdevIoctlBase *>> retired;
     std::map<int, bool> keyState;
     std::map<int, int> playing; // effect id -> last play count
     std::vector<int> live;
@@ -133,7 +138,17 @@ struct HandlerContext {
     FakeWheelBus::Private *bus;
     int device;
     Device *dev; // stable: devices are never removed
+    std::atomic<bool> gone{false}; // unplugged: the node answers ENODEV from now on
 };
+
+// What a node that has been unplugged answers, as evdev does.
+bool refuseWhenGone(UMockdevIoctlClient *client, const HandlerContext *context)
+{
+    if (!context->gone)
+        return false;
+    umockdev_ioctl_client_complete(client, -1, ENODEV);
+    return true;
+}
 
 void addRecord(UMockdevTestbed *testbed, const std::string &text)
 {
@@ -200,6 +215,7 @@ void FakeWheelBus::Private::attach(Device &dev)
     const std::string node = "/dev/input/event" + e;
     dev.handler = umockdev_ioctl_base_new();
     auto *context = new HandlerContext{this, dev.number, &dev};
+    dev.context = context;
     g_signal_connect_data(dev.handler, "handle-ioctl", G_CALLBACK(onIoctl), context,
                           [](gpointer data, GClosure *) { delete static_cast<HandlerContext *>(data); },
                           GConnectFlags(0));
@@ -242,12 +258,19 @@ void FakeWheelBus::Private::detach(Device &dev)
     umockdev_testbed_uevent(testbed, ("/sys" + dev.eventPath).c_str(), "remove");
     if (dev.hidrawIndex >= 0)
         umockdev_testbed_uevent(testbed, ("/sys" + dev.hidrawPath).c_str(), "remove");
-    GError *error = nullptr;
-    umockdev_testbed_detach_ioctl(testbed, node.c_str(), &error);
-    g_clear_error(&error);
-    g_clear_object(&dev.handler);
+    // As evdev on a disconnect: a reader that holds the node open finds it
+    // readable, and every read, ioctl and write on it fails with ENODEV. The
+    // handler stays for such readers; the next plug-in gets a node of its own.
+    dev.context->gone = true;
+    dev.context = nullptr;
+    dev.retired.emplace_back(node, dev.handler);
+    dev.handler = nullptr;
     {
         std::lock_guard readLock(dev.readMutex);
+        if (dev.readFd >= 0 && dev.queue.empty() && dev.masterFd >= 0) {
+            const char bell = 0;
+            [[maybe_unused]] const ssize_t rung = ::write(dev.masterFd, &bell, 1);
+        }
         if (dev.readFd >= 0)
             ::syscall(SYS_close, dev.readFd);
         dev.readFd = -1;
@@ -309,6 +332,8 @@ void FakeWheelBus::Private::writeEvents(Device &dev, const std::vector<input_eve
 gboolean FakeWheelBus::Private::onIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
 {
     auto *context = static_cast<HandlerContext *>(data);
+    if (refuseWhenGone(client, context))
+        return TRUE;
     std::lock_guard lock(context->bus->mutex);
     Device &dev = *context->bus->devices.at(static_cast<std::size_t>(context->device));
     const FakeJoystick &j = dev.joystick;
@@ -462,6 +487,8 @@ gboolean FakeWheelBus::Private::onIoctl(UMockdevIoctlBase *, UMockdevIoctlClient
 gboolean FakeWheelBus::Private::onWrite(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
 {
     auto *context = static_cast<HandlerContext *>(data);
+    if (refuseWhenGone(client, context))
+        return TRUE;
     std::lock_guard lock(context->bus->mutex);
     Device &dev = *context->bus->devices.at(static_cast<std::size_t>(context->device));
     UMockdevIoctlData *arg = umockdev_ioctl_client_get_arg(client);
@@ -483,6 +510,8 @@ gboolean FakeWheelBus::Private::onWrite(UMockdevIoctlBase *, UMockdevIoctlClient
 
 gboolean FakeWheelBus::Private::onRead(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
 {
+    if (refuseWhenGone(client, static_cast<HandlerContext *>(data)))
+        return TRUE;
     Device &dev = *static_cast<HandlerContext *>(data)->dev;
     UMockdevIoctlData *arg = umockdev_ioctl_client_get_arg(client);
     const std::size_t wanted = static_cast<std::size_t>(arg->data_len) / sizeof(input_event);
@@ -594,6 +623,15 @@ FakeWheelBus::~FakeWheelBus()
         for (auto &dev : d->devices)
             if (dev->plugged)
                 d->detach(*dev);
+        for (auto &dev : d->devices) {
+            for (auto &[node, handler] : dev->retired) {
+                GError *error = nullptr;
+                umockdev_testbed_detach_ioctl(d->testbed, node.c_str(), &error);
+                g_clear_error(&error);
+                g_object_unref(handler);
+            }
+            dev->retired.clear();
+        }
     }
     g_clear_object(&d->testbed);
 }

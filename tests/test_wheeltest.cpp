@@ -380,6 +380,13 @@ void TestWheelTest::erasesOnUnplugGameRuleAndQuit()
     ForceTester *forces = s.window->forceTester();
     forces->setConfirmed(true);
 
+    // The game's line stands while the game runs; what it covered comes back.
+    const QString nodeLine = status(*s.window);
+    s.window->setGameRuleActive(true);
+    QVERIFY(status(*s.window) != nodeLine);
+    s.window->setGameRuleActive(false);
+    QCOMPARE(status(*s.window), nodeLine);
+
     // A game with a rule starts: the running test stops, new ones are refused.
     QVERIFY(forces->play(ForceTestKind::Spring, 20));
     QTRY_COMPARE(bus->liveEffects(Wheel).size(), std::size_t(1));
@@ -519,6 +526,10 @@ void TestWheelTest::monitorLines()
                             input_event{{}, EV_KEY, BTN_TRIGGER + 3, 0}, input_event{{}, EV_ABS, ABS_HAT0Y, 0}});
     QTRY_VERIFY(!input.state().buttonsDown[3]);
     QCOMPARE(WheelMonitor::textLine(input.state(), 540), QString("angle=0.0 Y=0(0%) Z=0(0%) Rx=2047(50%) Ry=2047(50%) Rz=0(0%) buttons= hat=centre"));
+    // At rest on an axis without a whole middle (0..65535): 0.0, never -0.0.
+    WheelStateFolder atRest;
+    atRest.reset("wheel", {AxisState{ABS_X, 0, 65535, 0, 0, 32767}}, {}, {});
+    QCOMPARE(WheelMonitor::textLine(atRest.state(), 900), QString("angle=0.0 buttons="));
 
     // In another language the text names the axes in it; the JSON keys stay.
     struct Marked : QTranslator {
@@ -578,7 +589,16 @@ void TestWheelTest::toolsMenuOpensOneWindowThatSendsNothing()
 {
     std::unique_ptr<MainWindow> main = testsupport::connectedWindow();
     QVERIFY(main);
+    // The plug-in choice made in an earlier run holds from the start, before
+    // the window is ever opened.
+    const QString plugInKey = QStringLiteral("WheelTest/RemoveKernelDeadZoneAtPlugIn");
+    main->settings()->setValue(plugInKey, true);
+    QString error;
+    QVERIFY2(KernelDeadZone::restoreAt(QString::fromStdString(bus->eventNode(Wheel)), &error), qPrintable(error));
+    QVERIFY(bus->absInfo(Wheel, ABS_X).flat > 0);
     WindowWheelTest wiring(main.get());
+    QTRY_COMPARE(bus->absInfo(Wheel, ABS_X).flat, 0);
+    main->settings()->remove(plugInKey);
     auto *entry = main->findChild<QAction *>("wheel_test_action");
     QVERIFY(entry);
     const std::size_t framesBefore = vellox::sim::writtenFrames().size();
@@ -611,6 +631,10 @@ void TestWheelTest::toolsMenuOpensOneWindowThatSendsNothing()
     QTRY_VERIFY(!wiring.testWindow());
     QVERIFY(bus->liveEffects(Wheel).empty());
     QCOMPARE(vellox::sim::writtenFrames().size(), rangeFrames);
+    // Holding the wheel was confirmed once in this run: a window opened again does not ask.
+    entry->trigger();
+    QVERIFY(wiring.testWindow() && wiring.testWindow()->forceTester()->confirmed());
+    wiring.testWindow()->close();
     motionRangeSpin(*main)->setValue(900);
 }
 
@@ -668,6 +692,18 @@ void TestWheelTest::commandsOnTheNode()
         QCOMPARE(monitor->exitStatus(), QProcess::NormalExit);
         QCOMPARE(monitor->exitCode(), 0);
     }
+    // The controller leaves under a still wheel: the monitor ends on the
+    // node's hang-up, with a message and the status for a controller that left (5).
+    bus->followSimulator(Wheel, false);
+    auto left = run({"--monitor"});
+    QTRY_VERIFY_WITH_TIMEOUT(left->canReadLine() || left->state() == QProcess::NotRunning, 30000);
+    bus->unplug(Wheel);
+    const bool ended = left->waitForFinished(10000);
+    bus->plug(Wheel);
+    bus->followSimulator(Wheel, true);
+    QVERIFY(ended);
+    QCOMPARE(left->exitCode(), 5);
+    QVERIFY(left->readAllStandardError().contains("went away"));
 
     // Without the controller: no controller (3), and a clear line.
     auto absent = run({"--wait", "0", "--remove-kernel-dead-zone"}, {"VELLOX_SIM_UNPLUGGED=1"});

@@ -58,8 +58,7 @@ WheelTestWindow::WheelTestWindow(WheelNodeTracker *nodeTracker, MotionRangeSourc
     if (motionRange)
         connect(motionRange, &MotionRangeSource::motionRangeChanged, this, &WheelTestWindow::scheduleRefresh);
 
-    ui->removeAtPlugInCheck->setChecked(tracker->removesDeadZoneAtPlugIn() ||
-                                        (settings && settings->value(kPlugInKey, false).toBool()));
+    ui->removeAtPlugInCheck->setChecked(tracker->removesDeadZoneAtPlugIn() || removesDeadZoneAtPlugIn(settings));
     tracker->setRemoveDeadZoneAtPlugIn(ui->removeAtPlugInCheck->isChecked());
     connect(ui->removeAtPlugInCheck, &QCheckBox::toggled, this, [this](bool on) {
         tracker->setRemoveDeadZoneAtPlugIn(on);
@@ -83,6 +82,11 @@ WheelTestWindow::WheelTestWindow(WheelNodeTracker *nodeTracker, MotionRangeSourc
     else
         showStatus(tracker->problem().isEmpty() ? tr("No controller is connected.") : tracker->problem());
     refreshView();
+}
+
+bool WheelTestWindow::removesDeadZoneAtPlugIn(const QSettings *store)
+{
+    return store && store->value(kPlugInKey, false).toBool();
 }
 
 WheelTestWindow::~WheelTestWindow()
@@ -116,8 +120,14 @@ void WheelTestWindow::setGameRuleActive(bool active)
     for (QWidget *button : {static_cast<QWidget *>(ui->pushLeftButton), static_cast<QWidget *>(ui->pushRightButton),
                             static_cast<QWidget *>(ui->springButton), static_cast<QWidget *>(ui->stepButton)})
         button->setEnabled(!active);
-    if (active)
-        showStatus(tr("A game with a rule is running: force tests are off until it ends."));
+    // The game's line stands only while the game runs; what it covered comes back.
+    const QString gameLine = tr("A game with a rule is running: force tests are off until it ends.");
+    if (active && ui->statusLabel->text() != gameLine) {
+        statusBeforeGame = ui->statusLabel->text();
+        showStatus(gameLine);
+    } else if (!active && ui->statusLabel->text() == gameLine) {
+        showStatus(statusBeforeGame);
+    }
 }
 
 void WheelTestWindow::closeEvent(QCloseEvent *event)
@@ -196,7 +206,7 @@ void WheelTestWindow::refreshView()
     if (std::isnan(angle))
         ui->angleLabel->setAngleText(range > 0 || !open ? tr("—") : tr("— (motion range not known yet)"));
     else
-        ui->angleLabel->setAngleText(tr("%1° of ±%2°").arg(angle, 0, 'f', 1).arg(range / 2.0, 0, 'f', 1));
+        ui->angleLabel->setAngleText(tr("%1° of ±%2°").arg(roundedAngle(angle), 0, 'f', 1).arg(range / 2.0, 0, 'f', 1));
 
     ui->axesView->setAxes(open ? state.axes : std::vector<AxisState>{});
     ui->buttonGrid->setButtons(open ? state.buttonsDown : std::vector<bool>{});

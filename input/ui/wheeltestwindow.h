@@ -31,6 +31,10 @@ public:
                     QWidget *parent = nullptr);
     ~WheelTestWindow() override;
 
+    // Whether the user chose to have the kernel's dead zone removed at every
+    // plug-in; it holds from the tool's start, window open or not.
+    static bool removesDeadZoneAtPlugIn(const QSettings *settings);
+
     ForceTester *forceTester() const;
     WheelInput *input() const;
     // The angle shown now, in degrees (NaN when unknown).
@@ -70,4 +74,5 @@ private:
     QElapsedTimer lastRefresh;
     qint64 frameNs = 16'666'667;
     quint64 refreshes = 0;
+    QString statusBeforeGame;
 };
