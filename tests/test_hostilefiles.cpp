@@ -262,6 +262,14 @@ void HostileFilesTest::gameRulesWithIniOfAnyShape_data()
     QTest::newRow("folder") << "folder" << QByteArray() << QByteArray() << 1;
     QTest::newRow("link to fifo") << "link to fifo" << QByteArray() << QByteArray() << 1;
     QTest::newRow("binary junk") << "file" << junk << QByteArray() << 1;
+    // Section headers that close: only the lines within the sections are wrong.
+    QTest::newRow("a line that is no key")
+        << "file" << QByteArray("[GameProfiles]\nwatch=true\nno key here\n") << QByteArray() << 1;
+    QByteArray noise(4000, Qt::Uninitialized);
+    QRandomGenerator random(8);
+    for (char &byte : noise)
+        byte = char(random.bounded(256));
+    QTest::newRow("4000 bytes of noise") << "file" << noise << QByteArray() << 1;
     QTest::newRow("two billion rules in 40 bytes")
         << "file" << QByteArray("[GameProfiles]\nrules\\size=2000000000\n") << QByteArray() << 0;
     QTest::newRow("a million rules, one there")
