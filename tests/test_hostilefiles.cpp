@@ -74,6 +74,12 @@ bool makeNode(const QString &shape, const QString &path, const QByteArray &conte
         testsupport::writeFile(path + QStringLiteral(".target"), content);
         return ::symlink((name + ".target").constData(), name.constData()) == 0;
     }
+    // Planted in a shared folder by another user: only root can make one.
+    if (shape == QLatin1String("another user's link to file")) {
+        testsupport::writeFile(path + QStringLiteral(".target"), content);
+        return ::symlink((name + ".target").constData(), name.constData()) == 0
+            && ::lchown(name.constData(), 65534, 65534) == 0;
+    }
     if (shape == QLatin1String("file")) {
         testsupport::writeFile(path, content);
         return true;
@@ -219,6 +225,7 @@ void HostileFilesTest::exportWritesOnlyFilesOrStandardOutput_data()
     QTest::newRow("folder") << "folder" << "out" << 2;
     QTest::newRow("device") << "device" << "out" << 2;
     QTest::newRow("link to a fifo") << "link to fifo" << "out" << 2;
+    QTest::newRow("another user's link") << "another user's link to file" << "out" << 2;
     QTest::newRow("dash is standard output") << "missing" << "-" << 0;
     QTest::newRow("regular file is replaced") << "file" << "out" << 0;
     QTest::newRow("new path") << "missing" << "out" << 0;
@@ -239,6 +246,8 @@ void HostileFilesTest::exportWritesOnlyFilesOrStandardOutput()
         QVERIFY2(result.err.startsWith("vellox-wheel-setup: "), result.err.constData());
         QCOMPARE(nodeType(target), before);
         QVERIFY(result.out.isEmpty());
+        if (nodeType(target + QStringLiteral(".target")) == 'f')
+            QCOMPARE(testsupport::readFile(target + QStringLiteral(".target")), QByteArray("old\n"));
     } else if (output == QLatin1String("-")) {
         QVERIFY(result.out.startsWith("# Vellox Wheel Setup settings: effects\n"));
         QCOMPARE(nodeType(target), '-');
