@@ -193,6 +193,10 @@ void HostileFilesTest::rawProfileFileIsExactlyOneRecord_data()
     QTest::newRow("5000 bytes of noise") << "input" << noise << 2;
     QTest::newRow("129 bytes") << "input" << noise.left(129) << 2;
     QTest::newRow("an environment") << "/proc/self/environ" << QByteArray() << 2;
+    // The value is quoted in the message; the terminal must not act on it.
+    QTest::newRow("terminal controls in a value")
+        << "input" << QByteArray("# Vellox Wheel Setup settings: effects\neffects.motion_range = \x1b]0;x\x07\xc2\x9b" "31m\n")
+        << 2;
     // The two sizes a stored profile has are taken.
     QTest::newRow("64 bytes of effects") << "input" << rallyProfile() << 0;
     QTest::newRow("128 bytes of periphery")
@@ -211,6 +215,8 @@ void HostileFilesTest::rawProfileFileIsExactlyOneRecord()
     if (status == 2) {
         QVERIFY2(result.err.startsWith("vellox-wheel-setup: "), result.err.constData());
         QCOMPARE(writes(), QList<QByteArray>());
+        for (const char *control : {"\x1b", "\x07", "\xc2\x9b"})
+            QVERIFY2(!result.err.contains(control), result.err.constData());
     } else if (content == rallyProfile()) {
         QVERIFY(!writes().isEmpty());
     }
