@@ -17,11 +17,32 @@
 
 const char *const InstanceHost::OPTION = "--run-instance";
 
+namespace {
+
+// The messages quote what files hold (a profile's values); a terminal must
+// not act on control characters among them. Line ends and tabs stay.
+QByteArray withoutControls(QByteArray text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text.at(i));
+        const bool c1 = byte == 0xc2 && i + 1 < text.size()
+                     && (static_cast<unsigned char>(text.at(i + 1)) & 0xe0) == 0x80;
+        if (c1)
+            text.remove(i + 1, 1);
+        if (c1 || (byte < 0x20 && byte != '\n' && byte != '\t') || byte == 0x7f)
+            text[i] = '?';
+    }
+    return text;
+}
+
+} // namespace
+
 void printAnswer(const CommandAnswer &answer)
 {
     std::fwrite(answer.out.constData(), 1, size_t(answer.out.size()), stdout);
     std::fflush(stdout);
-    std::fwrite(answer.err.constData(), 1, size_t(answer.err.size()), stderr);
+    const QByteArray err = withoutControls(answer.err);
+    std::fwrite(err.constData(), 1, size_t(err.size()), stderr);
     std::fflush(stderr);
 }
 

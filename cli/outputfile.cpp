@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 bool isStandardOutput(const QString &output)
 {
@@ -16,9 +17,14 @@ bool isStandardOutput(const QString &output)
 
 OutputWritten writeOutputFile(const QString &path, const QByteArray &bytes)
 {
-    // Links are followed: QSaveFile replaces what a link leads to.
+    // Links are followed: QSaveFile replaces what a link leads to. A link of
+    // another user's (root aside), as one planted in a shared folder, is
+    // not: it could lead to any file of this user's.
+    const QByteArray name = QFile::encodeName(path);
     struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode))
+    const bool foreignLink = ::lstat(name.constData(), &status) == 0 && S_ISLNK(status.st_mode)
+                          && status.st_uid != ::getuid() && status.st_uid != 0;
+    if (foreignLink || (::stat(name.constData(), &status) == 0 && !S_ISREG(status.st_mode)))
         return {exitstatus::BAD_INPUT,
                 QCoreApplication::translate("OutputFile", "%1 is not a regular file; nothing was written.").arg(path)};
     QSaveFile file(path);

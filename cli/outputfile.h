@@ -4,7 +4,7 @@
 // Where a command's --output goes: standard output for "-" or no --output;
 // otherwise a regular file, replaced whole, or a new one. A FIFO, a device
 // or a folder is refused: writing could block, reach hardware, or replace
-// the node with a file.
+// the node with a file; so is another user's link.
 
 #include <QByteArray>
 #include <QString>

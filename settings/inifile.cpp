@@ -39,7 +39,11 @@ bool parsesAsIni(const QString &path, const struct stat &status)
     const auto known = verdicts.constFind(key);
     if (known != verdicts.cend() && known->size == status.st_size && known->modified == modified)
         return known->parses;
-    const bool parses = QSettings(path, QSettings::IniFormat).status() == QSettings::NoError;
+    // A section's lines are parsed only once a key of it is asked for, and a
+    // write asks for all of them: so must the look that lets it write.
+    QSettings settings(path, QSettings::IniFormat);
+    settings.allKeys();
+    const bool parses = settings.status() == QSettings::NoError;
     verdicts.insert(key, {qint64(status.st_size), modified, parses});
     return parses;
 }

@@ -74,6 +74,12 @@ bool makeNode(const QString &shape, const QString &path, const QByteArray &conte
         testsupport::writeFile(path + QStringLiteral(".target"), content);
         return ::symlink((name + ".target").constData(), name.constData()) == 0;
     }
+    // Planted in a shared folder by another user: only root can make one.
+    if (shape == QLatin1String("another user's link to file")) {
+        testsupport::writeFile(path + QStringLiteral(".target"), content);
+        return ::symlink((name + ".target").constData(), name.constData()) == 0
+            && ::lchown(name.constData(), 65534, 65534) == 0;
+    }
     if (shape == QLatin1String("file")) {
         testsupport::writeFile(path, content);
         return true;
@@ -187,6 +193,10 @@ void HostileFilesTest::rawProfileFileIsExactlyOneRecord_data()
     QTest::newRow("5000 bytes of noise") << "input" << noise << 2;
     QTest::newRow("129 bytes") << "input" << noise.left(129) << 2;
     QTest::newRow("an environment") << "/proc/self/environ" << QByteArray() << 2;
+    // The value is quoted in the message; the terminal must not act on it.
+    QTest::newRow("terminal controls in a value")
+        << "input" << QByteArray("# Vellox Wheel Setup settings: effects\neffects.motion_range = \x1b]0;x\x07\xc2\x9b" "31m\n")
+        << 2;
     // The two sizes a stored profile has are taken.
     QTest::newRow("64 bytes of effects") << "input" << rallyProfile() << 0;
     QTest::newRow("128 bytes of periphery")
@@ -205,6 +215,8 @@ void HostileFilesTest::rawProfileFileIsExactlyOneRecord()
     if (status == 2) {
         QVERIFY2(result.err.startsWith("vellox-wheel-setup: "), result.err.constData());
         QCOMPARE(writes(), QList<QByteArray>());
+        for (const char *control : {"\x1b", "\x07", "\xc2\x9b"})
+            QVERIFY2(!result.err.contains(control), result.err.constData());
     } else if (content == rallyProfile()) {
         QVERIFY(!writes().isEmpty());
     }
@@ -219,6 +231,7 @@ void HostileFilesTest::exportWritesOnlyFilesOrStandardOutput_data()
     QTest::newRow("folder") << "folder" << "out" << 2;
     QTest::newRow("device") << "device" << "out" << 2;
     QTest::newRow("link to a fifo") << "link to fifo" << "out" << 2;
+    QTest::newRow("another user's link") << "another user's link to file" << "out" << 2;
     QTest::newRow("dash is standard output") << "missing" << "-" << 0;
     QTest::newRow("regular file is replaced") << "file" << "out" << 0;
     QTest::newRow("new path") << "missing" << "out" << 0;
@@ -239,6 +252,8 @@ void HostileFilesTest::exportWritesOnlyFilesOrStandardOutput()
         QVERIFY2(result.err.startsWith("vellox-wheel-setup: "), result.err.constData());
         QCOMPARE(nodeType(target), before);
         QVERIFY(result.out.isEmpty());
+        if (nodeType(target + QStringLiteral(".target")) == 'f')
+            QCOMPARE(testsupport::readFile(target + QStringLiteral(".target")), QByteArray("old\n"));
     } else if (output == QLatin1String("-")) {
         QVERIFY(result.out.startsWith("# Vellox Wheel Setup settings: effects\n"));
         QCOMPARE(nodeType(target), '-');
@@ -262,6 +277,14 @@ void HostileFilesTest::gameRulesWithIniOfAnyShape_data()
     QTest::newRow("folder") << "folder" << QByteArray() << QByteArray() << 1;
     QTest::newRow("link to fifo") << "link to fifo" << QByteArray() << QByteArray() << 1;
     QTest::newRow("binary junk") << "file" << junk << QByteArray() << 1;
+    // Section headers that close: only the lines within the sections are wrong.
+    QTest::newRow("a line that is no key")
+        << "file" << QByteArray("[GameProfiles]\nwatch=true\nno key here\n") << QByteArray() << 1;
+    QByteArray noise(4000, Qt::Uninitialized);
+    QRandomGenerator random(8);
+    for (char &byte : noise)
+        byte = char(random.bounded(256));
+    QTest::newRow("4000 bytes of noise") << "file" << noise << QByteArray() << 1;
     QTest::newRow("two billion rules in 40 bytes")
         << "file" << QByteArray("[GameProfiles]\nrules\\size=2000000000\n") << QByteArray() << 0;
     QTest::newRow("a million rules, one there")
