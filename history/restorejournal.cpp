@@ -196,7 +196,13 @@ std::optional<quint64> processStartTime(qint64 pid)
 bool isOwnerRunning(const JournalOwner &owner)
 {
     const std::optional<quint64> start = processStartTime(owner.pid);
-    return start && *start == owner.startTime;
+    if (!start || *start != owner.startTime)
+        return false;
+    // A zombie has ended; only its parent has not looked yet.
+    QFile file(QStringLiteral("/proc/%1/stat").arg(owner.pid));
+    const QByteArray stat = file.open(QIODevice::ReadOnly) ? file.read(4096) : QByteArray();
+    const qsizetype close = stat.lastIndexOf(')');
+    return close >= 0 && stat.mid(close + 2, 1) != "Z" && stat.mid(close + 2, 1) != "X";
 }
 
 JournalVerdict decideJournal(const std::variant<RestoreJournal, QString> &parsed, const JournalContext &context)

@@ -42,6 +42,7 @@ private slots:
     void overlappingWrappers_data();
     void overlappingWrappers();
     void killedInstanceCompletedOnce();
+    void killedWrapperGameKeepsSettings();
     void journalLeftAlone_data();
     void journalLeftAlone();
 
@@ -342,12 +343,16 @@ void LaunchWrapperTest::killedInstanceCompletedOnce()
     QVERIFY(instance > 0 && instance != wrapper->processId());
     QCOMPARE(::kill(pid_t(instance), SIGKILL), 0);
     QTRY_VERIFY(!isOwnerRunning(std::get<RestoreJournal>(journal).owners.value(0)));
+    // Not while the wrapper and its command still run.
+    QByteArray err;
+    QCOMPARE(run({"--show"}, &err, &out, rallyRecord), 0);
+    QCOMPARE(err.count("put back"), 0);
+    QCOMPARE(journals(), written);
     testsupport::writeFile(work->filePath(QStringLiteral("end")), "");
     QVERIFY(wrapper->waitForFinished(40000));
     QCOMPARE(log(), APPLIED);
 
     // The controller still holds Rally.
-    QByteArray err;
     QCOMPARE(run({"--show"}, &err, &out, rallyRecord), 0);
     QCOMPARE(err.count("were put back"), 1);
     QVERIFY2(out.contains("effects.motion_range = 900\n") && out.contains("effects.total_effect_scale = 100\n"),
@@ -357,6 +362,29 @@ void LaunchWrapperTest::killedInstanceCompletedOnce()
     QCOMPARE(run({"--show"}, &err, &out, rallyRecord), 0);
     QCOMPARE(err.count("put back"), 0);
     QCOMPARE(log(), APPLIED + PUT_BACK);
+}
+
+// A launcher kills the wrapper with its game running: the game keeps its
+// settings until it ends, then the instance puts them back.
+void LaunchWrapperTest::killedWrapperGameKeepsSettings()
+{
+    const std::unique_ptr<QProcess> wrapper =
+        startWrapper(QStringLiteral("echo started; sleep 3; echo '%1' >> sim.log").arg(QLatin1String(CHILD_ENDED)));
+    QByteArray out;
+    QTRY_VERIFY_WITH_TIMEOUT((out += wrapper->readAllStandardOutput()).contains("started\n"), 30000);
+    // Once the instance has seen the command, the journal names it beside
+    // the instance and the wrapper.
+    const auto owners = [this] {
+        const QStringList paths = journals();
+        const auto journal = paths.size() == 1 ? readJournal(paths.first()) : QString();
+        const auto *read = std::get_if<RestoreJournal>(&journal);
+        return read ? int(read->owners.size()) : 0;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(owners(), 3, 10000);
+    wrapper->kill();
+    QVERIFY(wrapper->waitForFinished(40000));
+    QTRY_COMPARE_WITH_TIMEOUT(log(), APPLIED + QList<QByteArray>{CHILD_ENDED} + PUT_BACK, 30000);
+    QTRY_COMPARE(journals(), QStringList());
 }
 
 // Journals a later start must not apply: they stay for the History window.
