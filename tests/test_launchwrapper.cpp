@@ -265,8 +265,16 @@ void LaunchWrapperTest::commandRunsWhenWritesFail()
     QVERIFY2(err.contains("may not have arrived: effects.motion_range, effects.total_effect_scale.\n"), err.constData());
     QVERIFY2(err.contains("running the command with the settings that arrived."), err.constData());
     QCOMPARE(log(), QList<QByteArray>());
-}
 
+    // Without a place for the journal the game runs all the same, and the
+    // user hears of it once.
+    QVERIFY(QDir(state->filePath(QStringLiteral("vellox-wheel-setup"))).removeRecursively());
+    testsupport::writeFile(state->filePath(QStringLiteral("vellox-wheel-setup")), "");
+    const std::unique_ptr<QProcess> unsafe = startWrapper(QStringLiteral("exit 6"));
+    QVERIFY(unsafe->waitForFinished(40000));
+    QCOMPARE(unsafe->exitCode(), 6);
+    QCOMPARE(unsafe->readAllStandardError().count("The restore journal cannot be written"), 1);
+}
 
 // Wrapper A applies Rally (range 540, scale 80), wrapper B then sets the
 // range to 720 on top. Whichever ends first exits at once and leaves the
