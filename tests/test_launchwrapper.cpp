@@ -5,12 +5,15 @@
 // session have ended, also when another process stops the wrapper with a
 // signal; its exit status is the command's.
 
+#include "cli/instancemessage.h"
 #include "history/restorejournal.h"
 #include "settings/settingsrecords.h"
 #include "tests/testsupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +21,7 @@
 #include <csignal>
 #include <cstring>
 #include <memory>
+#include <unistd.h>
 
 using testsupport::frame;
 namespace sim = vellox::sim;
@@ -39,6 +43,7 @@ private slots:
     void commandEnds_data();
     void commandEnds();
     void commandRunsWhenWritesFail();
+    void commandRunsWhenInstanceRefuses();
     void overlappingWrappers_data();
     void overlappingWrappers();
     void killedInstanceCompletedOnce();
@@ -274,6 +279,31 @@ void LaunchWrapperTest::commandRunsWhenWritesFail()
     QVERIFY(unsafe->waitForFinished(40000));
     QCOMPARE(unsafe->exitCode(), 6);
     QCOMPARE(unsafe->readAllStandardError().count("The restore journal cannot be written"), 1);
+}
+
+// An instance of another release refuses the apply: the game starts all the
+// same, and the status is its own.
+void LaunchWrapperTest::commandRunsWhenInstanceRefuses()
+{
+    QLocalServer other;
+    QVERIFY(other.listen(runtime->filePath(QStringLiteral("vellox-wheel-setup-%1").arg(::getuid()))));
+    connect(&other, &QLocalServer::newConnection, &other, [&other] {
+        QLocalSocket *client = other.nextPendingConnection();
+        connect(client, &QLocalSocket::readyRead, client, [client] {
+            client->readAll();
+            CommandAnswer refused;
+            refused.status = exitstatus::FAILED;
+            refused.err = "vellox-wheel-setup: cannot read a request of protocol 2\n";
+            client->write(instancemessage::frame(instancemessage::encodeAnswer(refused)));
+            client->disconnectFromServer();
+        });
+    });
+    const std::unique_ptr<QProcess> wrapper = startWrapper(QStringLiteral("echo ran; exit 6"));
+    QTRY_COMPARE_WITH_TIMEOUT(wrapper->state(), QProcess::NotRunning, 40000);
+    QCOMPARE(wrapper->exitCode(), 6);
+    QCOMPARE(wrapper->readAllStandardOutput(), QByteArray("ran\n"));
+    QVERIFY(wrapper->readAllStandardError().contains("no settings were applied or will be put back."));
+    QCOMPARE(log(), QList<QByteArray>());
 }
 
 // Wrapper A applies Rally (range 540, scale 80), wrapper B then sets the
