@@ -156,8 +156,15 @@ void ApplyCommand::ready()
         asked.insert(int(field - settingsFields().constData()), recordValue(next, *field));
         steps.append({field->record, next});
     }
-    if (layers)
+    if (layers) {
+        // The instance's own stderr reaches nobody: the start that asked is told.
+        connect(layers, &SettingsLayerKeeper::journalFailed, this, [this](const QString &problem) {
+            const QByteArray line = QStringLiteral("vellox-wheel-setup: %1\n").arg(problem).toUtf8();
+            if (!answer.err.contains(line))
+                answer.err += line;
+        });
         layers->willApply(*answer.before, next, target->firmwareVersionText());
+    }
     for (const auto &[record, settings] : std::as_const(steps)) {
         switch (record) {
         case SettingsRecord::Effects:

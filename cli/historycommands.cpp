@@ -17,11 +17,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CommandExecutor", text);
-}
-
 const QString NOW = QStringLiteral("now");
 
 class HistoryCommand : public Command
@@ -68,7 +63,8 @@ std::variant<FieldStates, QString> operandStates(const QString &operand, const Q
         const ProfileStore store = storeFor(stored->kind, workingDirectory);
         const std::optional<QByteArray> loaded = store.load(stored->name);
         if (!loaded)
-            return tr("No usable profile \"%1\" in %2.").arg(stored->name, store.directoryPath());
+            return QCoreApplication::translate("CommandExecutor", "No usable profile \"%1\" in %2.")
+                .arg(stored->name, store.directoryPath());
         bytes = *loaded;
         kind = stored->kind;
     } else {
@@ -164,7 +160,8 @@ protected:
     {
         if (snapshot.header.controller != SettingsTarget::controllerName()) {
             finish(exitstatus::BAD_INPUT,
-                   tr("The snapshot %1 is of another controller (%2); nothing was sent.")
+                   QCoreApplication::translate("CommandExecutor",
+                                               "The snapshot %1 is of another controller (%2); nothing was sent.")
                        .arg(id, snapshot.header.controller));
             return;
         }
@@ -177,11 +174,13 @@ protected:
                                                       nullptr, plan.hardwareLeftOut)
                               .toUtf8();
         if (plan.writes.isEmpty()) {
-            answer.out = tr("The controller holds these settings already; nothing was sent.\n").toUtf8();
+            answer.out = QCoreApplication::translate("CommandExecutor",
+                                                     "The controller holds these settings already; nothing was sent.\n")
+                             .toUtf8();
             finish(exitstatus::DONE);
             return;
         }
-        target->recordSnapshot(tr("before --restore %1").arg(id));
+        target->recordSnapshot(QCoreApplication::translate("CommandExecutor", "before --restore %1").arg(id));
         applyRestorePlan(*target, plan);
         target->settle();
     }

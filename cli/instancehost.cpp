@@ -128,6 +128,12 @@ bool runsCommandAfter(int applyStatus)
     case exitstatus::CONTROLLER_LEFT:
         printError(QCoreApplication::translate("Application", "running the command with the settings that arrived."));
         return true;
+    case exitstatus::FAILED:
+        // The instance refused the request (one of another release): the
+        // game starts all the same.
+        printError(QCoreApplication::translate("Application",
+                                               "running the command; no settings were applied or will be put back."));
+        return true;
     default:
         return false;
     }

@@ -18,6 +18,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 #include <fcntl.h>
@@ -33,6 +34,44 @@ CommandAnswer errorAnswer(int status, const QString &message)
     answer.status = status;
     answer.err = QStringLiteral("vellox-wheel-setup: %1\n").arg(message).toUtf8();
     return answer;
+}
+
+// The parent and session from /proc/PID/stat: "pid (comm) state ppid pgrp
+// session ...", where only the last ')' ends comm.
+std::optional<std::pair<qint64, qint64>> parentAndSession(qint64 pid)
+{
+    QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray stat = file.read(4096);
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    if (stat.lastIndexOf(')') < 0 || fields.size() < 4)
+        return std::nullopt;
+    return std::pair(fields.at(1).toLongLong(), fields.at(3).toLongLong());
+}
+
+// A wrapper and what it runs now in its session: its command, and what that
+// left running to the wrapper, a child subreaper. Not the daemons: the
+// wrapper does not wait for them either.
+QVector<JournalOwner> wrapperAndChildren(qint64 wrapper)
+{
+    QVector<JournalOwner> owners;
+    const std::optional<quint64> start = processStartTime(wrapper);
+    const auto self = parentAndSession(wrapper);
+    if (!start || !self)
+        return owners;
+    owners.append({wrapper, *start});
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        bool number = false;
+        const qint64 pid = entry.toLongLong(&number);
+        const auto child = number ? parentAndSession(pid) : std::nullopt;
+        if (!child || *child != std::pair(wrapper, self->second))
+            continue;
+        if (const std::optional<quint64> childStart = processStartTime(pid))
+            owners.append({pid, *childStart});
+    }
+    return owners;
 }
 
 } // namespace
@@ -66,7 +105,14 @@ void InstanceServer::endLayersOfGoneWrappers()
         if (parts.size() != 3 || parts.first() != QLatin1String("wrapper") || endingLayers.contains(name))
             continue;
         const qint64 pid = parts.at(1).toLongLong();
-        if (wrapperLayerName(pid) == name)
+        if (wrapperLayerName(pid) == name) {
+            layerKeeper->setOwners(name, wrapperAndChildren(pid));
+            continue;
+        }
+        // A wrapper killed while its game runs: the game keeps its settings
+        // until it ends.
+        const QVector<JournalOwner> owners = layerKeeper->owners(name);
+        if (std::any_of(owners.cbegin(), owners.cend(), isOwnerRunning))
             continue;
         enqueueEnd(name, pid);
     }
@@ -316,6 +362,8 @@ void InstanceServer::runNext()
         context.layerName = wrapperLayerName(pending.request.wrapperPid);
     if (!context.layerName.isEmpty())
         context.layers = layerKeeper;
+    if (pending.request.wrapperPid > 0 && !pending.request.restore && pending.layerName.isEmpty())
+        layerKeeper->setOwners(context.layerName, wrapperAndChildren(pending.request.wrapperPid));
     if (pending.request.restore && !context.layerName.isEmpty()) {
         currentDone = [this, name = context.layerName, done = std::move(currentDone)](const CommandAnswer &answer) {
             if (answer.status != exitstatus::NO_CONTROLLER || !layerKeeper->has(name)) {

@@ -48,8 +48,10 @@ SettingsLayerKeeper::SettingsLayerKeeper(const QString &stateFolder, QObject *pa
 
 void SettingsLayerKeeper::record(const ControllerSettings &base, const ControllerSettings &applied)
 {
-    JournalOwner self{::getpid(), processStartTime(::getpid()).value_or(0)};
-    const RestoreJournal journal = makeJournal(base, applied, controllerName(), firmware, {self});
+    QVector<JournalOwner> owners{{::getpid(), processStartTime(::getpid()).value_or(0)}};
+    for (const QVector<JournalOwner> &more : std::as_const(layerOwners))
+        owners += more;
+    const RestoreJournal journal = makeJournal(base, applied, controllerName(), firmware, owners);
     if (journal.fields.isEmpty()) {
         QFile::remove(path);
         return;
@@ -80,6 +82,7 @@ void SettingsLayerKeeper::push(const QString &name, const ControllerSettings &be
 {
     layers.push(name, reloaded ? layers.expected() : before, reached);
     applying = false;
+    forgetOwnersOfEndedLayers();
     record(layers.base(), layers.expected());
     emit changed();
 }
@@ -89,6 +92,7 @@ ControllerSettings SettingsLayerKeeper::end(const QString &name, const Controlle
     // The journal keeps naming what the controller holds until the writes
     // that follow have gone out.
     const ControllerSettings next = layers.end(name, reloaded ? layers.expected() : current);
+    forgetOwnersOfEndedLayers();
     // With no layer left there is nothing the controller should still get.
     reloaded = reloaded && !layers.isEmpty();
     emit changed();
@@ -100,6 +104,25 @@ void SettingsLayerKeeper::settled(const ControllerSettings &now)
     reloaded = false;
     record(layers.base(), now);
     emit changed();
+}
+
+void SettingsLayerKeeper::setOwners(const QString &name, const QVector<JournalOwner> &owners)
+{
+    if (layerOwners.value(name) == owners)
+        return;
+    layerOwners.insert(name, owners);
+    // Before its first layer the journal is written by willApply(); while a
+    // layer's writes are under way, by its push().
+    if (!layers.isEmpty() && !applying)
+        record(layers.base(), layers.expected());
+}
+
+void SettingsLayerKeeper::forgetOwnersOfEndedLayers()
+{
+    // Also those of an apply that never became a layer.
+    const QStringList names = layers.names();
+    for (auto it = layerOwners.begin(); it != layerOwners.end();)
+        it = names.contains(it.key()) ? std::next(it) : layerOwners.erase(it);
 }
 
 void SettingsLayerKeeper::replace(const QString &name, const FieldValues &values)

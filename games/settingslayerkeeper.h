@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "history/restorejournal.h"
 #include "settings/settingslayers.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -52,6 +54,12 @@ public:
     // writes that follow, so the journal names them first.
     void replace(const QString &name, const FieldValues &values);
 
+    // The processes a layer is on for (a wrapper and what it runs): the
+    // journal names them, so that no later start puts the settings back
+    // while one of them still runs.
+    void setOwners(const QString &name, const QVector<JournalOwner> &owners);
+    QVector<JournalOwner> owners(const QString &name) const { return layerOwners.value(name); }
+
 signals:
     // A layer went on, came off or changed, or an end settled.
     void changed();
@@ -61,8 +69,10 @@ signals:
 
 private:
     void record(const ControllerSettings &base, const ControllerSettings &applied);
+    void forgetOwnersOfEndedLayers();
 
     SettingsLayers layers;
+    QHash<QString, QVector<JournalOwner>> layerOwners;
     QString path;
     QString firmware;
     bool applying = false;

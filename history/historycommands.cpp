@@ -5,15 +5,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("HistoryCommands", text);
-}
-
-} // namespace
-
 QString historyListText(const QString &folder)
 {
     QString text;
@@ -24,7 +15,10 @@ QString historyListText(const QString &folder)
             text += QStringLiteral("%1  %2  %3  %4\n")
                         .arg(id, time, snapshot->settings.firmwareVersionText, snapshot->header.reason);
         else
-            text += QStringLiteral("%1  %2  %3\n").arg(id, time, tr("unreadable: %1").arg(std::get<QString>(loaded)));
+            text += QStringLiteral("%1  %2  %3\n")
+                        .arg(id, time,
+                             QCoreApplication::translate("HistoryCommands", "unreadable: %1")
+                                 .arg(std::get<QString>(loaded)));
     }
     return text;
 }
@@ -77,8 +71,9 @@ QString firmwareChangeNotice(const QString &folder, const QString &controller, c
             continue;
         if (snapshot->settings.firmwareVersionText == firmwareVersionText)
             return {};
-        return tr("The controller now has firmware %1; its newest snapshot was taken with %2. "
-                  "The History window shows what differs.")
+        return QCoreApplication::translate("HistoryCommands",
+                                           "The controller now has firmware %1; its newest snapshot was taken with "
+                                           "%2. The History window shows what differs.")
             .arg(firmwareVersionText, snapshot->settings.firmwareVersionText);
     }
     return {};

@@ -17,11 +17,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RestoreJournal", text);
-}
-
 const QString FORMAT = QStringLiteral("format");
 const QString CONTROLLER = QStringLiteral("controller");
 const QString FIRMWARE = QStringLiteral("firmware");
@@ -80,18 +75,19 @@ QByteArray formatJournal(const RestoreJournal &journal)
 std::variant<RestoreJournal, QString> parseJournal(const QByteArray &bytes)
 {
     if (bytes.size() > MAX_JOURNAL_FILE_SIZE)
-        return tr("The restore journal is too large.");
+        return QCoreApplication::translate("RestoreJournal", "The restore journal is too large.");
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
-        return tr("The restore journal is damaged.");
+        return QCoreApplication::translate("RestoreJournal", "The restore journal is damaged.");
     const QJsonObject object = document.object();
     const int format = object.value(FORMAT).toInt(0);
     if (format > JOURNAL_FORMAT_VERSION)
-        return tr("The restore journal was written by a newer version of the tool.");
+        return QCoreApplication::translate("RestoreJournal",
+                                           "The restore journal was written by a newer version of the tool.");
     if (format != JOURNAL_FORMAT_VERSION || !object.value(CONTROLLER).isString() || !object.value(BOOT).isString()
         || !object.value(FIRMWARE).isString() || !object.value(OWNERS).isArray() || !object.value(FIELDS).isArray())
-        return tr("The restore journal is damaged.");
+        return QCoreApplication::translate("RestoreJournal", "The restore journal is damaged.");
 
     RestoreJournal journal;
     journal.controller = object.value(CONTROLLER).toString();
@@ -103,21 +99,21 @@ std::variant<RestoreJournal, QString> parseJournal(const QByteArray &bytes)
         const quint64 start = owner.value(START).toString().toULongLong(&ok);
         const qint64 pid = owner.value(PID).toInteger(0);
         if (!ok || pid <= 0)
-            return tr("The restore journal is damaged.");
+            return QCoreApplication::translate("RestoreJournal", "The restore journal is damaged.");
         journal.owners.append({pid, start});
     }
     for (const QJsonValue &value : object.value(FIELDS).toArray()) {
         const QJsonObject entry = value.toObject();
         const SettingsField *field = findSettingsField(entry.value(KEY).toString());
         if (!field)
-            return tr("The restore journal is damaged.");
+            return QCoreApplication::translate("RestoreJournal", "The restore journal is damaged.");
         const std::optional<int> before = offeredState(*field, entry.value(BEFORE));
         const std::optional<int> applied = offeredState(*field, entry.value(APPLIED));
         if (!before || !applied)
-            return tr("The restore journal is damaged.");
+            return QCoreApplication::translate("RestoreJournal", "The restore journal is damaged.");
         for (const JournalField &earlier : journal.fields) {
             if (earlier.field == field)
-                return tr("The restore journal is damaged.");
+                return QCoreApplication::translate("RestoreJournal", "The restore journal is damaged.");
         }
         journal.fields.append({field, *before, *applied});
     }
@@ -155,7 +151,8 @@ std::variant<RestoreJournal, QString> readJournal(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return tr("The restore journal cannot be read: %1").arg(file.errorString());
+        return QCoreApplication::translate("RestoreJournal", "The restore journal cannot be read: %1")
+            .arg(file.errorString());
     return parseJournal(file.read(MAX_JOURNAL_FILE_SIZE + 1));
 }
 
@@ -196,7 +193,13 @@ std::optional<quint64> processStartTime(qint64 pid)
 bool isOwnerRunning(const JournalOwner &owner)
 {
     const std::optional<quint64> start = processStartTime(owner.pid);
-    return start && *start == owner.startTime;
+    if (!start || *start != owner.startTime)
+        return false;
+    // A zombie has ended; only its parent has not looked yet.
+    QFile file(QStringLiteral("/proc/%1/stat").arg(owner.pid));
+    const QByteArray stat = file.open(QIODevice::ReadOnly) ? file.read(4096) : QByteArray();
+    const qsizetype close = stat.lastIndexOf(')');
+    return close >= 0 && stat.mid(close + 2, 1) != "Z" && stat.mid(close + 2, 1) != "X";
 }
 
 JournalVerdict decideJournal(const std::variant<RestoreJournal, QString> &parsed, const JournalContext &context)

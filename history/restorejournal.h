@@ -24,6 +24,8 @@ constexpr qsizetype MAX_JOURNAL_FILE_SIZE = 64 * 1024;
 struct JournalOwner {
     qint64 pid = 0;
     quint64 startTime = 0; // clock ticks after boot, from /proc/PID/stat
+
+    bool operator==(const JournalOwner &other) const { return pid == other.pid && startTime == other.startTime; }
 };
 
 struct JournalField {

@@ -13,11 +13,6 @@ constexpr QLatin1String TIME_KEY("# time: ");
 constexpr QLatin1String CONTROLLER_KEY("# controller: ");
 constexpr QLatin1String REASON_KEY("# reason: ");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Snapshot", text);
-}
-
 // Header values are single lines; a line end inside one would end it early.
 QString oneLine(QString text)
 {
@@ -91,20 +86,20 @@ QByteArray formatSnapshot(const SnapshotHeader &header, const QByteArray &settin
 std::variant<Snapshot, QString> parseSnapshot(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
-        return tr("The file is empty.");
+        return QCoreApplication::translate("Snapshot", "The file is empty.");
     if (bytes.size() > MAX_SNAPSHOT_FILE_SIZE)
-        return tr("The file is too large to be a snapshot.");
+        return QCoreApplication::translate("Snapshot", "The file is too large to be a snapshot.");
     const qsizetype blank = bytes.indexOf("\n\n");
     if (!bytes.startsWith(QByteArray(MAGIC.data(), MAGIC.size())) || blank < 0)
-        return tr("The file is not a snapshot.");
+        return QCoreApplication::translate("Snapshot", "The file is not a snapshot.");
 
     const QStringList lines = QString::fromUtf8(bytes.left(blank)).split(u'\n');
     bool versionOk = false;
     const int version = QStringView(lines.first()).mid(MAGIC.size()).toInt(&versionOk);
     if (!versionOk || version < 1)
-        return tr("The file is not a snapshot.");
+        return QCoreApplication::translate("Snapshot", "The file is not a snapshot.");
     if (version > SNAPSHOT_FORMAT_VERSION)
-        return tr("The snapshot was made by a newer version of the tool.");
+        return QCoreApplication::translate("Snapshot", "The snapshot was made by a newer version of the tool.");
 
     Snapshot snapshot;
     for (const QString &line : lines.mid(1)) {
@@ -118,11 +113,11 @@ std::variant<Snapshot, QString> parseSnapshot(const QByteArray &bytes)
             snapshot.header.reason = line.mid(REASON_KEY.size());
     }
     if (!isSnapshotId(snapshot.header.id) || !snapshot.header.time.isValid())
-        return tr("The snapshot's header is damaged.");
+        return QCoreApplication::translate("Snapshot", "The snapshot's header is damaged.");
 
     auto parsed = parseSettingsText(bytes.mid(blank + 2), SettingsTextKind::All);
     if (const SettingsTextError *error = std::get_if<SettingsTextError>(&parsed))
-        return tr("The snapshot's settings are damaged: %1").arg(error->message);
+        return QCoreApplication::translate("Snapshot", "The snapshot's settings are damaged: %1").arg(error->message);
     snapshot.settings = std::get<SettingsText>(std::move(parsed));
     return snapshot;
 }

@@ -28,6 +28,9 @@ std::variant<Snapshot, QString> loadSnapshot(const QString &folder, const QStrin
     if (!isSnapshotId(id))
         return QCoreApplication::translate("Snapshot", "There is no snapshot %1.").arg(id);
     QFile file(folder + u'/' + id + SNAPSHOT_SUFFIX);
+    // Opening a named pipe would wait for a writer.
+    if (const QFileInfo info(file); info.exists() && !info.isFile())
+        return QCoreApplication::translate("Snapshot", "The file is not a snapshot.");
     if (!file.open(QIODevice::ReadOnly))
         return QCoreApplication::translate("Snapshot", "The file cannot be read: %1").arg(file.errorString());
     // Read no more than a snapshot can be: a huge file is refused, not loaded.

@@ -15,6 +15,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace testsupport;
 using namespace editortest;
 
@@ -87,6 +89,9 @@ void HistoryTest::pruningKeepsTheBounds()
         QVERIFY(id < files.first().id);
 }
 
+// Made a named pipe instead of written.
+const QByteArray NAMED_PIPE = "named pipe";
+
 void HistoryTest::damagedFilesAreUnreadable_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -110,6 +115,7 @@ void HistoryTest::damagedFilesAreUnreadable_data()
                                    << "The snapshot's settings are damaged: effects.motion_range takes a number, "
                                       "not \"lots\".";
     QTest::newRow("cut short") << good.left(good.indexOf("\n\n")) << "The file is not a snapshot.";
+    QTest::newRow("named pipe") << NAMED_PIPE << "The file is not a snapshot.";
 }
 
 void HistoryTest::damagedFilesAreUnreadable()
@@ -118,9 +124,12 @@ void HistoryTest::damagedFilesAreUnreadable()
     QFETCH(QString, problem);
     QTemporaryDir dir;
     const QString id = makeSnapshotId(kNoon);
-    writeFile(dir.filePath(id + SNAPSHOT_SUFFIX), content);
+    if (content == NAMED_PIPE)
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(id + SNAPSHOT_SUFFIX)).constData(), 0600), 0);
+    else
+        writeFile(dir.filePath(id + SNAPSHOT_SUFFIX), content);
     writeFile(dir.filePath("notes.txt"), "not ours");
-    QCOMPARE(listSnapshotIds(dir.path()), QStringList{id});
+    QCOMPARE(listSnapshotIds(dir.path()), content == NAMED_PIPE ? QStringList() : QStringList{id});
     const auto loaded = loadSnapshot(dir.path(), id);
     QCOMPARE(std::holds_alternative<QString>(loaded) ? std::get<QString>(loaded) : QString(), problem);
 }

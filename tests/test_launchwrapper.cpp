@@ -5,12 +5,15 @@
 // session have ended, also when another process stops the wrapper with a
 // signal; its exit status is the command's.
 
+#include "cli/instancemessage.h"
 #include "history/restorejournal.h"
 #include "settings/settingsrecords.h"
 #include "tests/testsupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +21,7 @@
 #include <csignal>
 #include <cstring>
 #include <memory>
+#include <unistd.h>
 
 using testsupport::frame;
 namespace sim = vellox::sim;
@@ -39,9 +43,11 @@ private slots:
     void commandEnds_data();
     void commandEnds();
     void commandRunsWhenWritesFail();
+    void commandRunsWhenInstanceRefuses();
     void overlappingWrappers_data();
     void overlappingWrappers();
     void killedInstanceCompletedOnce();
+    void killedWrapperGameKeepsSettings();
     void journalLeftAlone_data();
     void journalLeftAlone();
 
@@ -264,8 +270,41 @@ void LaunchWrapperTest::commandRunsWhenWritesFail()
     QVERIFY2(err.contains("may not have arrived: effects.motion_range, effects.total_effect_scale.\n"), err.constData());
     QVERIFY2(err.contains("running the command with the settings that arrived."), err.constData());
     QCOMPARE(log(), QList<QByteArray>());
+
+    // Without a place for the journal the game runs all the same, and the
+    // user hears of it once.
+    QVERIFY(QDir(state->filePath(QStringLiteral("vellox-wheel-setup"))).removeRecursively());
+    testsupport::writeFile(state->filePath(QStringLiteral("vellox-wheel-setup")), "");
+    const std::unique_ptr<QProcess> unsafe = startWrapper(QStringLiteral("exit 6"));
+    QVERIFY(unsafe->waitForFinished(40000));
+    QCOMPARE(unsafe->exitCode(), 6);
+    QCOMPARE(unsafe->readAllStandardError().count("The restore journal cannot be written"), 1);
 }
 
+// An instance of another release refuses the apply: the game starts all the
+// same, and the status is its own.
+void LaunchWrapperTest::commandRunsWhenInstanceRefuses()
+{
+    QLocalServer other;
+    QVERIFY(other.listen(runtime->filePath(QStringLiteral("vellox-wheel-setup-%1").arg(::getuid()))));
+    connect(&other, &QLocalServer::newConnection, &other, [&other] {
+        QLocalSocket *client = other.nextPendingConnection();
+        connect(client, &QLocalSocket::readyRead, client, [client] {
+            client->readAll();
+            CommandAnswer refused;
+            refused.status = exitstatus::FAILED;
+            refused.err = "vellox-wheel-setup: cannot read a request of protocol 2\n";
+            client->write(instancemessage::frame(instancemessage::encodeAnswer(refused)));
+            client->disconnectFromServer();
+        });
+    });
+    const std::unique_ptr<QProcess> wrapper = startWrapper(QStringLiteral("echo ran; exit 6"));
+    QTRY_COMPARE_WITH_TIMEOUT(wrapper->state(), QProcess::NotRunning, 40000);
+    QCOMPARE(wrapper->exitCode(), 6);
+    QCOMPARE(wrapper->readAllStandardOutput(), QByteArray("ran\n"));
+    QVERIFY(wrapper->readAllStandardError().contains("no settings were applied or will be put back."));
+    QCOMPARE(log(), QList<QByteArray>());
+}
 
 // Wrapper A applies Rally (range 540, scale 80), wrapper B then sets the
 // range to 720 on top. Whichever ends first exits at once and leaves the
@@ -342,12 +381,16 @@ void LaunchWrapperTest::killedInstanceCompletedOnce()
     QVERIFY(instance > 0 && instance != wrapper->processId());
     QCOMPARE(::kill(pid_t(instance), SIGKILL), 0);
     QTRY_VERIFY(!isOwnerRunning(std::get<RestoreJournal>(journal).owners.value(0)));
+    // Not while the wrapper and its command still run.
+    QByteArray err;
+    QCOMPARE(run({"--show"}, &err, &out, rallyRecord), 0);
+    QCOMPARE(err.count("put back"), 0);
+    QCOMPARE(journals(), written);
     testsupport::writeFile(work->filePath(QStringLiteral("end")), "");
     QVERIFY(wrapper->waitForFinished(40000));
     QCOMPARE(log(), APPLIED);
 
     // The controller still holds Rally.
-    QByteArray err;
     QCOMPARE(run({"--show"}, &err, &out, rallyRecord), 0);
     QCOMPARE(err.count("were put back"), 1);
     QVERIFY2(out.contains("effects.motion_range = 900\n") && out.contains("effects.total_effect_scale = 100\n"),
@@ -357,6 +400,29 @@ void LaunchWrapperTest::killedInstanceCompletedOnce()
     QCOMPARE(run({"--show"}, &err, &out, rallyRecord), 0);
     QCOMPARE(err.count("put back"), 0);
     QCOMPARE(log(), APPLIED + PUT_BACK);
+}
+
+// A launcher kills the wrapper with its game running: the game keeps its
+// settings until it ends, then the instance puts them back.
+void LaunchWrapperTest::killedWrapperGameKeepsSettings()
+{
+    const std::unique_ptr<QProcess> wrapper =
+        startWrapper(QStringLiteral("echo started; sleep 3; echo '%1' >> sim.log").arg(QLatin1String(CHILD_ENDED)));
+    QByteArray out;
+    QTRY_VERIFY_WITH_TIMEOUT((out += wrapper->readAllStandardOutput()).contains("started\n"), 30000);
+    // Once the instance has seen the command, the journal names it beside
+    // the instance and the wrapper.
+    const auto owners = [this] {
+        const QStringList paths = journals();
+        const auto journal = paths.size() == 1 ? readJournal(paths.first()) : QString();
+        const auto *read = std::get_if<RestoreJournal>(&journal);
+        return read ? int(read->owners.size()) : 0;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(owners(), 3, 10000);
+    wrapper->kill();
+    QVERIFY(wrapper->waitForFinished(40000));
+    QTRY_COMPARE_WITH_TIMEOUT(log(), APPLIED + QList<QByteArray>{CHILD_ENDED} + PUT_BACK, 30000);
+    QTRY_COMPARE(journals(), QStringList());
 }
 
 // Journals a later start must not apply: they stay for the History window.
