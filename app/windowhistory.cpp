@@ -161,6 +161,7 @@ void WindowHistory::showHistory()
         historyView = new HistoryWindow(history->folder(), target, history, window);
         historyView->setAttribute(Qt::WA_DeleteOnClose);
         historyView->setController(connected ? WindowSettingsTarget::controllerName() : QString());
+        historyView->setJournalFolder(appfiles::stateFolder());
         // A restore is history, not a step to undo.
         connect(historyView, &HistoryWindow::restoreStarting, this, &WindowHistory::beginOutsideChange);
         connect(historyView, &HistoryWindow::restoreFinished, this, &WindowHistory::endOutsideChange);

@@ -4,6 +4,7 @@
 // a restore journal left behind may be completed.
 
 #include "app/windowsettingstarget.h"
+#include "games/settingslayerkeeper.h"
 #include "history/restorejournal.h"
 #include "history/snapshotrecorder.h"
 #include "history/ui/historywindow.h"
@@ -49,6 +50,7 @@ private slots:
     void damagedFilesAreUnreadable_data();
     void damagedFilesAreUnreadable();
     void windowPutsBackOnlyTheDifferences();
+    void windowOffersJournalsLeftBehind();
     void recorderSkipsRepeatsAndReportsFailureOnce();
     void journalDecision_data();
     void journalDecision();
@@ -186,6 +188,55 @@ void HistoryTest::windowPutsBackOnlyTheDifferences()
     QCOMPARE(hex(settledSettingWrites(*window)), hex({uint8Write(25, old.hardware.p_gain)}));
     QVERIFY(!restore->isEnabled()); // nothing differs any more
     Q_UNUSED(otherId);
+}
+
+void HistoryTest::windowOffersJournalsLeftBehind()
+{
+    auto window = connectedWindow();
+    QVERIFY(window);
+    QVERIFY(showWithEditors(*window));
+    WindowSettingsTarget target(window.get());
+    QTemporaryDir snapshots, journals;
+    SnapshotRecorder recorder(snapshots.path());
+
+    // One of an earlier boot whose wrapper is gone: never completed on its
+    // own, so offered; a damaged one, listed as unreadable; and one whose
+    // owner (this process) still runs, which is not the window's to offer.
+    const ControllerSettings now = target.current();
+    ControllerSettings before = now;
+    before.effects.motion_range = 540;
+    const QString firmware = target.firmwareVersionText();
+    RestoreJournal left = makeJournal(before, now, SettingsLayerKeeper::controllerName(), firmware, {{999999999, 1}});
+    left.bootId = "an earlier boot";
+    QString error;
+    QVERIFY(writeJournal(journalPath(journals.path(), 999999999), left, &error));
+    writeFile(journalPath(journals.path(), 777777777), "{\"format\": 1, \"fields\": [");
+    const qint64 self = QCoreApplication::applicationPid();
+    QVERIFY(writeJournal(journalPath(journals.path(), self),
+                         makeJournal(before, now, SettingsLayerKeeper::controllerName(), firmware,
+                                     {{self, processStartTime(self).value_or(0)}}),
+                         &error));
+
+    HistoryWindow history(snapshots.path(), &target, &recorder);
+    history.setController(WindowSettingsTarget::controllerName());
+    history.setJournalFolder(journals.path());
+    history.show();
+    auto *list = history.findChild<QListView *>("snapshot_list");
+    auto *restore = history.findChild<QPushButton *>("restore_button");
+    QCOMPARE(list->model()->rowCount(), 2);
+    QVERIFY(list->model()->index(0, 0).data().toString().contains("unreadable"));
+    list->setCurrentIndex(list->model()->index(0, 0));
+    QVERIFY(!restore->isEnabled());
+
+    list->setCurrentIndex(list->model()->index(1, 0));
+    QVERIFY(restore->isEnabled());
+    sim::clearLog();
+    restore->click();
+    QCOMPARE(hex(settledSettingWrites(*window)), hex({uint16Write(5, 540)}));
+    // Put back once: it is gone from the folder and the list.
+    QVERIFY(!QFile::exists(journalPath(journals.path(), 999999999)));
+    QCOMPARE(QDir(journals.path()).entryList(QDir::Files).size(), 2);
+    QCOMPARE(list->model()->rowCount(), 1);
 }
 
 void HistoryTest::recorderSkipsRepeatsAndReportsFailureOnce()

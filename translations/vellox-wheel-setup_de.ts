@@ -162,6 +162,20 @@
 </numerusform>
         </translation>
     </message>
+    <message>
+        <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
+        <translation>Der Snapshot %1 stammt von einem anderen Controller (%2); es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The controller holds these settings already; nothing was sent.
+</source>
+        <translation>Der Controller hat diese Einstellungen bereits; es wurde nichts gesendet.
+</translation>
+    </message>
+    <message>
+        <source>before --restore %1</source>
+        <translation>vor --restore %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1323,6 +1337,17 @@ Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende
     </message>
 </context>
 <context>
+    <name>HistoryCommands</name>
+    <message>
+        <source>unreadable: %1</source>
+        <translation>unlesbar: %1</translation>
+    </message>
+    <message>
+        <source>The controller now has firmware %1; its newest snapshot was taken with %2. The History window shows what differs.</source>
+        <translation>Auf dem Controller läuft jetzt Firmware %1; sein neuester Snapshot wurde mit %2 aufgenommen. Das Fenster „Verlauf“ zeigt, was sich unterscheidet.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWindow</name>
     <message>
         <source>History</source>
@@ -1386,6 +1411,14 @@ Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende
     <message>
         <source>before putting back the settings of %1</source>
         <translation>vor dem Wiederherstellen der Einstellungen vom %1</translation>
+    </message>
+    <message>
+        <source>%1  the settings from before an interrupted game or launch wrapper</source>
+        <translation>%1  die Einstellungen von vor einem unterbrochenen Spiel oder Start-Wrapper</translation>
+    </message>
+    <message>
+        <source>before putting back the settings from before an interrupted game or launch wrapper</source>
+        <translation>vor dem Wiederherstellen der Einstellungen von vor einem unterbrochenen Spiel oder Start-Wrapper</translation>
     </message>
 </context>
 <context>
@@ -1614,20 +1647,22 @@ Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende
     </message>
 </context>
 <context>
-    <name>RestoreSnapshotCommand</name>
+    <name>RestoreJournal</name>
     <message>
-        <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
-        <translation>Der Snapshot %1 stammt von einem anderen Controller (%2); es wurde nichts gesendet.</translation>
+        <source>The restore journal is too large.</source>
+        <translation>Das Wiederherstellungsjournal ist zu groß.</translation>
     </message>
     <message>
-        <source>The controller holds these settings already; nothing was sent.
-</source>
-        <translation>Der Controller hat diese Einstellungen bereits; es wurde nichts gesendet.
-</translation>
+        <source>The restore journal is damaged.</source>
+        <translation>Das Wiederherstellungsjournal ist beschädigt.</translation>
     </message>
     <message>
-        <source>before --restore %1</source>
-        <translation>vor --restore %1</translation>
+        <source>The restore journal was written by a newer version of the tool.</source>
+        <translation>Das Wiederherstellungsjournal wurde von einer neueren Version des Programms geschrieben.</translation>
+    </message>
+    <message>
+        <source>The restore journal cannot be read: %1</source>
+        <translation>Das Wiederherstellungsjournal kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1792,26 @@ Exit-Status: 0 erledigt; 1 eine Datei konnte nicht geschrieben oder die laufende
     <message>
         <source>The snapshot&apos;s header is damaged.</source>
         <translation>Der Kopf des Snapshots ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a snapshot.</source>
+        <translation>Die Datei ist zu groß für einen Snapshot.</translation>
+    </message>
+    <message>
+        <source>The file is not a snapshot.</source>
+        <translation>Die Datei ist kein Snapshot.</translation>
+    </message>
+    <message>
+        <source>The snapshot was made by a newer version of the tool.</source>
+        <translation>Der Snapshot wurde von einer neueren Version des Programms erstellt.</translation>
+    </message>
+    <message>
+        <source>The snapshot&apos;s settings are damaged: %1</source>
+        <translation>Die Einstellungen des Snapshots sind beschädigt: %1</translation>
     </message>
 </context>
 <context>

@@ -162,6 +162,20 @@
 </numerusform>
         </translation>
     </message>
+    <message>
+        <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
+        <translation>La instantánea %1 es de otro controlador (%2); no se envió nada.</translation>
+    </message>
+    <message>
+        <source>The controller holds these settings already; nothing was sent.
+</source>
+        <translation>El controlador ya tiene estos ajustes; no se envió nada.
+</translation>
+    </message>
+    <message>
+        <source>before --restore %1</source>
+        <translation>antes de --restore %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1323,6 +1337,17 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
     </message>
 </context>
 <context>
+    <name>HistoryCommands</name>
+    <message>
+        <source>unreadable: %1</source>
+        <translation>ilegible: %1</translation>
+    </message>
+    <message>
+        <source>The controller now has firmware %1; its newest snapshot was taken with %2. The History window shows what differs.</source>
+        <translation>El controlador tiene ahora el firmware %1; su instantánea más reciente se tomó con el %2. La ventana Historial muestra lo que difiere.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWindow</name>
     <message>
         <source>History</source>
@@ -1386,6 +1411,14 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
     <message>
         <source>before putting back the settings of %1</source>
         <translation>antes de restaurar los ajustes del %1</translation>
+    </message>
+    <message>
+        <source>%1  the settings from before an interrupted game or launch wrapper</source>
+        <translation>%1  los ajustes de antes de un juego o un lanzador interrumpido</translation>
+    </message>
+    <message>
+        <source>before putting back the settings from before an interrupted game or launch wrapper</source>
+        <translation>antes de restaurar los ajustes de antes de un juego o un lanzador interrumpido</translation>
     </message>
 </context>
 <context>
@@ -1614,20 +1647,22 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
     </message>
 </context>
 <context>
-    <name>RestoreSnapshotCommand</name>
+    <name>RestoreJournal</name>
     <message>
-        <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
-        <translation>La instantánea %1 es de otro controlador (%2); no se envió nada.</translation>
+        <source>The restore journal is too large.</source>
+        <translation>El diario de restauración es demasiado grande.</translation>
     </message>
     <message>
-        <source>The controller holds these settings already; nothing was sent.
-</source>
-        <translation>El controlador ya tiene estos ajustes; no se envió nada.
-</translation>
+        <source>The restore journal is damaged.</source>
+        <translation>El diario de restauración está dañado.</translation>
     </message>
     <message>
-        <source>before --restore %1</source>
-        <translation>antes de --restore %1</translation>
+        <source>The restore journal was written by a newer version of the tool.</source>
+        <translation>El diario de restauración lo escribió una versión más reciente de la herramienta.</translation>
+    </message>
+    <message>
+        <source>The restore journal cannot be read: %1</source>
+        <translation>No se puede leer el diario de restauración: %1</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1792,26 @@ Estado de salida: 0 hecho; 1 no se pudo escribir un archivo o no se pudo contact
     <message>
         <source>The snapshot&apos;s header is damaged.</source>
         <translation>La cabecera de la instantánea está dañada.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a snapshot.</source>
+        <translation>El archivo es demasiado grande para ser una instantánea.</translation>
+    </message>
+    <message>
+        <source>The file is not a snapshot.</source>
+        <translation>El archivo no es una instantánea.</translation>
+    </message>
+    <message>
+        <source>The snapshot was made by a newer version of the tool.</source>
+        <translation>La instantánea la tomó una versión más reciente de la herramienta.</translation>
+    </message>
+    <message>
+        <source>The snapshot&apos;s settings are damaged: %1</source>
+        <translation>Los ajustes de la instantánea están dañados: %1</translation>
     </message>
 </context>
 <context>

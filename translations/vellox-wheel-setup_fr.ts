@@ -162,6 +162,20 @@
 </numerusform>
         </translation>
     </message>
+    <message>
+        <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
+        <translation>L’instantané %1 provient d’un autre contrôleur (%2)&#xa0;; rien n’a été envoyé.</translation>
+    </message>
+    <message>
+        <source>The controller holds these settings already; nothing was sent.
+</source>
+        <translation>Le contrôleur a déjà ces réglages&#xa0;; rien n’a été envoyé.
+</translation>
+    </message>
+    <message>
+        <source>before --restore %1</source>
+        <translation>avant --restore %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1323,6 +1337,17 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit o
     </message>
 </context>
 <context>
+    <name>HistoryCommands</name>
+    <message>
+        <source>unreadable: %1</source>
+        <translation>illisible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The controller now has firmware %1; its newest snapshot was taken with %2. The History window shows what differs.</source>
+        <translation>Le contrôleur utilise maintenant le firmware %1&#xa0;; son instantané le plus récent a été pris avec %2. La fenêtre Historique montre ce qui diffère.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWindow</name>
     <message>
         <source>History</source>
@@ -1386,6 +1411,14 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit o
     <message>
         <source>before putting back the settings of %1</source>
         <translation>avant de rétablir les réglages du %1</translation>
+    </message>
+    <message>
+        <source>%1  the settings from before an interrupted game or launch wrapper</source>
+        <translation>%1  les réglages d’avant un jeu ou un wrapper de lancement interrompu</translation>
+    </message>
+    <message>
+        <source>before putting back the settings from before an interrupted game or launch wrapper</source>
+        <translation>avant de rétablir les réglages d’avant un jeu ou un wrapper de lancement interrompu</translation>
     </message>
 </context>
 <context>
@@ -1614,20 +1647,22 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit o
     </message>
 </context>
 <context>
-    <name>RestoreSnapshotCommand</name>
+    <name>RestoreJournal</name>
     <message>
-        <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
-        <translation>L’instantané %1 provient d’un autre contrôleur (%2)&#xa0;; rien n’a été envoyé.</translation>
+        <source>The restore journal is too large.</source>
+        <translation>Le journal de restauration est trop volumineux.</translation>
     </message>
     <message>
-        <source>The controller holds these settings already; nothing was sent.
-</source>
-        <translation>Le contrôleur a déjà ces réglages&#xa0;; rien n’a été envoyé.
-</translation>
+        <source>The restore journal is damaged.</source>
+        <translation>Le journal de restauration est endommagé.</translation>
     </message>
     <message>
-        <source>before --restore %1</source>
-        <translation>avant --restore %1</translation>
+        <source>The restore journal was written by a newer version of the tool.</source>
+        <translation>Le journal de restauration a été écrit par une version plus récente de l’outil.</translation>
+    </message>
+    <message>
+        <source>The restore journal cannot be read: %1</source>
+        <translation>Le journal de restauration ne peut pas être lu&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1792,26 @@ Code de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n’a pas pu être écrit o
     <message>
         <source>The snapshot&apos;s header is damaged.</source>
         <translation>L’en-tête de l’instantané est endommagé.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a snapshot.</source>
+        <translation>Le fichier est trop volumineux pour être un instantané.</translation>
+    </message>
+    <message>
+        <source>The file is not a snapshot.</source>
+        <translation>Le fichier n’est pas un instantané.</translation>
+    </message>
+    <message>
+        <source>The snapshot was made by a newer version of the tool.</source>
+        <translation>L’instantané a été pris par une version plus récente de l’outil.</translation>
+    </message>
+    <message>
+        <source>The snapshot&apos;s settings are damaged: %1</source>
+        <translation>Les réglages de l’instantané sont endommagés&#xa0;: %1</translation>
     </message>
 </context>
 <context>

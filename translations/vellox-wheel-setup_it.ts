@@ -162,6 +162,20 @@
 </numerusform>
         </translation>
     </message>
+    <message>
+        <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
+        <translation>L&apos;istantanea %1 è di un altro controller (%2); non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>The controller holds these settings already; nothing was sent.
+</source>
+        <translation>Il controller contiene già queste impostazioni; non è stato inviato nulla.
+</translation>
+    </message>
+    <message>
+        <source>before --restore %1</source>
+        <translation>prima di --restore %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1323,6 +1337,17 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
     </message>
 </context>
 <context>
+    <name>HistoryCommands</name>
+    <message>
+        <source>unreadable: %1</source>
+        <translation>illeggibile: %1</translation>
+    </message>
+    <message>
+        <source>The controller now has firmware %1; its newest snapshot was taken with %2. The History window shows what differs.</source>
+        <translation>Il controller ha ora il firmware %1; la sua istantanea più recente è stata acquisita con il %2. La finestra Cronologia mostra le differenze.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWindow</name>
     <message>
         <source>History</source>
@@ -1386,6 +1411,14 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
     <message>
         <source>before putting back the settings of %1</source>
         <translation>prima di ripristinare le impostazioni del %1</translation>
+    </message>
+    <message>
+        <source>%1  the settings from before an interrupted game or launch wrapper</source>
+        <translation>%1  le impostazioni di prima di un gioco o di un wrapper di avvio interrotto</translation>
+    </message>
+    <message>
+        <source>before putting back the settings from before an interrupted game or launch wrapper</source>
+        <translation>prima di ripristinare le impostazioni di prima di un gioco o di un wrapper di avvio interrotto</translation>
     </message>
 </context>
 <context>
@@ -1614,20 +1647,22 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
     </message>
 </context>
 <context>
-    <name>RestoreSnapshotCommand</name>
+    <name>RestoreJournal</name>
     <message>
-        <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
-        <translation>L&apos;istantanea %1 è di un altro controller (%2); non è stato inviato nulla.</translation>
+        <source>The restore journal is too large.</source>
+        <translation>Il registro di ripristino è troppo grande.</translation>
     </message>
     <message>
-        <source>The controller holds these settings already; nothing was sent.
-</source>
-        <translation>Il controller contiene già queste impostazioni; non è stato inviato nulla.
-</translation>
+        <source>The restore journal is damaged.</source>
+        <translation>Il registro di ripristino è danneggiato.</translation>
     </message>
     <message>
-        <source>before --restore %1</source>
-        <translation>prima di --restore %1</translation>
+        <source>The restore journal was written by a newer version of the tool.</source>
+        <translation>Il registro di ripristino è stato scritto da una versione più recente del programma.</translation>
+    </message>
+    <message>
+        <source>The restore journal cannot be read: %1</source>
+        <translation>Impossibile leggere il registro di ripristino: %1</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1792,26 @@ Stato di uscita: 0 completato; 1 impossibile scrivere un file o raggiungere l&ap
     <message>
         <source>The snapshot&apos;s header is damaged.</source>
         <translation>L&apos;intestazione dell&apos;istantanea è danneggiata.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Il file è vuoto.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a snapshot.</source>
+        <translation>Il file è troppo grande per essere un’istantanea.</translation>
+    </message>
+    <message>
+        <source>The file is not a snapshot.</source>
+        <translation>Il file non è un’istantanea.</translation>
+    </message>
+    <message>
+        <source>The snapshot was made by a newer version of the tool.</source>
+        <translation>L’istantanea è stata creata da una versione più recente del programma.</translation>
+    </message>
+    <message>
+        <source>The snapshot&apos;s settings are damaged: %1</source>
+        <translation>Le impostazioni dell’istantanea sono danneggiate: %1</translation>
     </message>
 </context>
 <context>

@@ -164,6 +164,20 @@
 </numerusform>
         </translation>
     </message>
+    <message>
+        <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
+        <translation>Migawka %1 pochodzi z innego kontrolera (%2); nic nie zostało wysłane.</translation>
+    </message>
+    <message>
+        <source>The controller holds these settings already; nothing was sent.
+</source>
+        <translation>Kontroler ma już te ustawienia; nic nie zostało wysłane.
+</translation>
+    </message>
+    <message>
+        <source>before --restore %1</source>
+        <translation>przed --restore %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1326,6 +1340,17 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
     </message>
 </context>
 <context>
+    <name>HistoryCommands</name>
+    <message>
+        <source>unreadable: %1</source>
+        <translation>nieczytelna: %1</translation>
+    </message>
+    <message>
+        <source>The controller now has firmware %1; its newest snapshot was taken with %2. The History window shows what differs.</source>
+        <translation>Kontroler ma teraz firmware %1; jego najnowsza migawka została wykonana przy %2. Okno Historia pokazuje, co się różni.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWindow</name>
     <message>
         <source>History</source>
@@ -1390,6 +1415,14 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
     <message>
         <source>before putting back the settings of %1</source>
         <translation>przed przywróceniem ustawień z %1</translation>
+    </message>
+    <message>
+        <source>%1  the settings from before an interrupted game or launch wrapper</source>
+        <translation>%1  ustawienia sprzed przerwanej gry lub przerwanego wrappera uruchamiania</translation>
+    </message>
+    <message>
+        <source>before putting back the settings from before an interrupted game or launch wrapper</source>
+        <translation>przed przywróceniem ustawień sprzed przerwanej gry lub przerwanego wrappera uruchamiania</translation>
     </message>
 </context>
 <context>
@@ -1618,20 +1651,22 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
     </message>
 </context>
 <context>
-    <name>RestoreSnapshotCommand</name>
+    <name>RestoreJournal</name>
     <message>
-        <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
-        <translation>Migawka %1 pochodzi z innego kontrolera (%2); nic nie zostało wysłane.</translation>
+        <source>The restore journal is too large.</source>
+        <translation>Dziennik przywracania jest za duży.</translation>
     </message>
     <message>
-        <source>The controller holds these settings already; nothing was sent.
-</source>
-        <translation>Kontroler ma już te ustawienia; nic nie zostało wysłane.
-</translation>
+        <source>The restore journal is damaged.</source>
+        <translation>Dziennik przywracania jest uszkodzony.</translation>
     </message>
     <message>
-        <source>before --restore %1</source>
-        <translation>przed --restore %1</translation>
+        <source>The restore journal was written by a newer version of the tool.</source>
+        <translation>Dziennik przywracania został zapisany przez nowszą wersję programu.</translation>
+    </message>
+    <message>
+        <source>The restore journal cannot be read: %1</source>
+        <translation>Nie można odczytać dziennika przywracania: %1</translation>
     </message>
 </context>
 <context>
@@ -1761,6 +1796,26 @@ Kod wyjścia: 0 wykonano; 1 nie udało się zapisać pliku lub połączyć z dzi
     <message>
         <source>The snapshot&apos;s header is damaged.</source>
         <translation>Nagłówek migawki jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Plik jest pusty.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a snapshot.</source>
+        <translation>Plik jest za duży, aby był migawką.</translation>
+    </message>
+    <message>
+        <source>The file is not a snapshot.</source>
+        <translation>Plik nie jest migawką.</translation>
+    </message>
+    <message>
+        <source>The snapshot was made by a newer version of the tool.</source>
+        <translation>Migawka została wykonana przez nowszą wersję programu.</translation>
+    </message>
+    <message>
+        <source>The snapshot&apos;s settings are damaged: %1</source>
+        <translation>Ustawienia migawki są uszkodzone: %1</translation>
     </message>
 </context>
 <context>

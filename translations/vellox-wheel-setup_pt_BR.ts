@@ -162,6 +162,20 @@
 </numerusform>
         </translation>
     </message>
+    <message>
+        <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
+        <translation>O snapshot %1 é de outra controladora (%2); nada foi enviado.</translation>
+    </message>
+    <message>
+        <source>The controller holds these settings already; nothing was sent.
+</source>
+        <translation>A controladora já tem estas configurações; nada foi enviado.
+</translation>
+    </message>
+    <message>
+        <source>before --restore %1</source>
+        <translation>antes de --restore %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -1323,6 +1337,17 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
     </message>
 </context>
 <context>
+    <name>HistoryCommands</name>
+    <message>
+        <source>unreadable: %1</source>
+        <translation>ilegível: %1</translation>
+    </message>
+    <message>
+        <source>The controller now has firmware %1; its newest snapshot was taken with %2. The History window shows what differs.</source>
+        <translation>A controladora agora tem o firmware %1; o snapshot mais recente dela foi feito com o %2. A janela Histórico mostra o que difere.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWindow</name>
     <message>
         <source>History</source>
@@ -1386,6 +1411,14 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
     <message>
         <source>before putting back the settings of %1</source>
         <translation>antes de restaurar as configurações de %1</translation>
+    </message>
+    <message>
+        <source>%1  the settings from before an interrupted game or launch wrapper</source>
+        <translation>%1  as configurações de antes de um jogo ou wrapper de inicialização interrompido</translation>
+    </message>
+    <message>
+        <source>before putting back the settings from before an interrupted game or launch wrapper</source>
+        <translation>antes de restaurar as configurações de antes de um jogo ou wrapper de inicialização interrompido</translation>
     </message>
 </context>
 <context>
@@ -1614,20 +1647,22 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
     </message>
 </context>
 <context>
-    <name>RestoreSnapshotCommand</name>
+    <name>RestoreJournal</name>
     <message>
-        <source>The snapshot %1 is of another controller (%2); nothing was sent.</source>
-        <translation>O snapshot %1 é de outra controladora (%2); nada foi enviado.</translation>
+        <source>The restore journal is too large.</source>
+        <translation>O diário de restauração é grande demais.</translation>
     </message>
     <message>
-        <source>The controller holds these settings already; nothing was sent.
-</source>
-        <translation>A controladora já tem estas configurações; nada foi enviado.
-</translation>
+        <source>The restore journal is damaged.</source>
+        <translation>O diário de restauração está danificado.</translation>
     </message>
     <message>
-        <source>before --restore %1</source>
-        <translation>antes de --restore %1</translation>
+        <source>The restore journal was written by a newer version of the tool.</source>
+        <translation>O diário de restauração foi gravado por uma versão mais recente da ferramenta.</translation>
+    </message>
+    <message>
+        <source>The restore journal cannot be read: %1</source>
+        <translation>Não é possível ler o diário de restauração: %1</translation>
     </message>
 </context>
 <context>
@@ -1757,6 +1792,26 @@ Status de saída: 0 concluído; 1 não foi possível gravar um arquivo ou contat
     <message>
         <source>The snapshot&apos;s header is damaged.</source>
         <translation>O cabeçalho do snapshot está danificado.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>O arquivo está vazio.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a snapshot.</source>
+        <translation>O arquivo é grande demais para ser um snapshot.</translation>
+    </message>
+    <message>
+        <source>The file is not a snapshot.</source>
+        <translation>O arquivo não é um snapshot.</translation>
+    </message>
+    <message>
+        <source>The snapshot was made by a newer version of the tool.</source>
+        <translation>O snapshot foi feito por uma versão mais recente da ferramenta.</translation>
+    </message>
+    <message>
+        <source>The snapshot&apos;s settings are damaged: %1</source>
+        <translation>As configurações do snapshot estão danificadas: %1</translation>
     </message>
 </context>
 <context>

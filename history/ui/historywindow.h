@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The "History" window: the snapshots, newest first; for the chosen one what
-// differs from the controller now; and putting it back, after a snapshot of
-// the present. It works through a SettingsTarget (the main window's), so it
+// The "History" window: the snapshots, newest first, below the restore
+// journals that a dead process left and that were not completed on their own;
+// for the chosen one what differs from the controller now; and putting it
+// back, after a snapshot of the present. It works through a SettingsTarget (the main window's), so it
 // never reaches into the main window itself.
 
 #include <QWidget>
 
 class SettingsTarget;
+struct SettingsText;
 class SnapshotListModel;
 class SnapshotRecorder;
 
@@ -30,7 +32,9 @@ public:
     // How the device link names the connected controller; empty while none
     // is connected (nothing can be compared or put back then).
     void setController(const QString &controller);
-    // Lists the folder anew (new snapshots, pruned ones).
+    // Where the restore journals lie; none are listed until it is set.
+    void setJournalFolder(const QString &journalFolder);
+    // Lists the folders anew (new snapshots, pruned ones, journals).
     void reload();
 
 signals:
@@ -42,6 +46,7 @@ signals:
 private:
     void showChosen();
     void restoreChosen();
+    bool showDifferences(const SettingsText &settings, const QString &of);
     QString chosenId() const;
 
     Ui::HistoryWindow *ui;
@@ -49,5 +54,6 @@ private:
     SettingsTarget *target;
     SnapshotRecorder *recorder;
     QString folder;
+    QString journalFolder;
     QString controller;
 };
