@@ -97,7 +97,8 @@ SettingsTarget *InstanceHost::openController()
     // Declared before the target, so it ends after it: queued snapshots are
     // written before the process ends.
     history = std::make_unique<SnapshotRecorder>(appfiles::historyFolder());
-    connect(history.get(), &SnapshotRecorder::failed, this, [](const QString &message) { printError(message); });
+    // This process's own stderr reaches nobody: the next start asking is told.
+    connect(history.get(), &SnapshotRecorder::failed, &server, &InstanceServer::tellNextClient);
     target->setHistory(history.get());
     return target.get();
 }

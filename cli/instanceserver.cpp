@@ -291,10 +291,21 @@ void InstanceServer::readClient(QLocalSocket *socket)
         return;
     }
     QPointer<QLocalSocket> guarded(socket);
-    enqueue(*request, [guarded, reply](const CommandAnswer &answer) {
-        if (guarded)
-            reply(answer);
+    enqueue(*request, [this, guarded, reply](const CommandAnswer &answer) {
+        if (!guarded)
+            return;
+        CommandAnswer told = answer;
+        if (!noticeForNextClient.isEmpty()) {
+            told.err += QStringLiteral("vellox-wheel-setup: %1\n").arg(noticeForNextClient).toUtf8();
+            noticeForNextClient.clear();
+        }
+        reply(told);
     });
+}
+
+void InstanceServer::tellNextClient(const QString &message)
+{
+    noticeForNextClient = message;
 }
 
 void InstanceServer::enqueue(const instancemessage::Request &request, std::function<void(const CommandAnswer &)> done)

@@ -61,6 +61,9 @@ public:
     void enqueue(const instancemessage::Request &request, std::function<void(const CommandAnswer &)> done);
     // Stops taking new clients; queued requests are still carried out.
     void stopListening();
+    // Something the next client answered is to hear (once), for what this
+    // process learns between requests and has no terminal of its own to say.
+    void tellNextClient(const QString &message);
     bool isIdle() const { return !running && queue.isEmpty(); }
     // The layers of the launch wrappers whose games run now.
     SettingsLayerKeeper *layers() const { return layerKeeper; }
@@ -96,6 +99,7 @@ private:
 
     QLocalServer *server;
     SettingsLayerKeeper *layerKeeper;
+    QString noticeForNextClient;
     QTimer *wrapperWatch;
     QSet<QString> endingLayers;
     QSet<QString> waitingForController;
