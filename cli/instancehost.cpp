@@ -99,6 +99,10 @@ SettingsTarget *InstanceHost::openController()
     history = std::make_unique<SnapshotRecorder>(appfiles::historyFolder());
     // This process's own stderr reaches nobody: the next start asking is told.
     connect(history.get(), &SnapshotRecorder::failed, &server, &InstanceServer::tellNextClient);
+    // The folder's usual faults are told to the command that opened the
+    // controller, whenever the writer gets to its first snapshot.
+    if (const QString problem = history->checkFolderNow(); !problem.isEmpty())
+        server.tellNextClient(problem);
     target->setHistory(history.get());
     return target.get();
 }

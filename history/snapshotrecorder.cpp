@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QSaveFile>
 
@@ -92,6 +93,15 @@ SnapshotRecorder::SnapshotRecorder(const QString &folder, QObject *parent)
     });
     thread.setObjectName(QStringLiteral("snapshot writer"));
     thread.start(QThread::LowPriority);
+}
+
+QString SnapshotRecorder::checkFolderNow()
+{
+    if (QDir().mkpath(snapshotsFolder) && QFileInfo(snapshotsFolder).isWritable())
+        return {};
+    failureReported = true;
+    return QCoreApplication::translate("SnapshotRecorder", "The settings history cannot be written: %1")
+        .arg(QCoreApplication::translate("SnapshotRecorder", "The folder %1 cannot be created.").arg(snapshotsFolder));
 }
 
 SnapshotRecorder::~SnapshotRecorder()

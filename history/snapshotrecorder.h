@@ -32,6 +32,11 @@ public:
     QString record(const ControllerSettings &settings, const QString &firmwareVersionText,
                    const QString &controller, const QString &reason);
 
+    // For a process with no window to keep responsive: whether the folder
+    // can be had now, on the caller's thread. A sentence for the user, then
+    // counted as told (failed() stays quiet until a snapshot is written).
+    QString checkFolderNow();
+
 signals:
     // From the writer, in order: the snapshot is on disk, or was equal to the
     // newest and not written again.

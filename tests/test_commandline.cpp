@@ -715,8 +715,7 @@ void CommandLineTest::historyRecordsAndRestores()
              qPrintable(lines.last()));
 
     // A history that cannot be written: the settings go on all the same, and
-    // a command hears of it (the instance's own output reaches nobody); the
-    // writer may say so after the first command's answer, then the next one's.
+    // the command hears of it once (the instance's own output reaches nobody).
     const QString folder = work->filePath(QStringLiteral("state/vellox-wheel-setup/history"));
     QVERIFY(QDir(folder).removeRecursively());
     testsupport::writeFile(folder, "a file where the folder belongs");
@@ -724,7 +723,5 @@ void CommandLineTest::historyRecordsAndRestores()
     const Result applied = run({"--set", "effects.motion_range=540"});
     QCOMPARE(applied.status, 0);
     QCOMPARE(writes().size(), 1);
-    const char *problem = "The settings history cannot be written";
-    QVERIFY(applied.err.count(problem) <= 1);
-    QVERIFY((applied.err + run({"--show"}).err).contains(problem));
+    QCOMPARE(applied.err.count("The settings history cannot be written"), 1);
 }

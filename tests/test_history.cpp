@@ -233,10 +233,12 @@ void HistoryTest::windowOffersJournalsLeftBehind()
     sim::clearLog();
     restore->click();
     QCOMPARE(hex(settledSettingWrites(*window)), hex({uint16Write(5, 540)}));
-    // Put back once: it is gone from the folder and the list.
+    // Put back once: it is gone from the folder and the list (where the
+    // snapshot of the present may have come meanwhile).
     QVERIFY(!QFile::exists(journalPath(journals.path(), 999999999)));
     QCOMPARE(QDir(journals.path()).entryList(QDir::Files).size(), 2);
-    QCOMPARE(list->model()->rowCount(), 1);
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        QVERIFY(!list->model()->index(row, 0).data().toString().contains("interrupted"));
 }
 
 void HistoryTest::recorderSkipsRepeatsAndReportsFailureOnce()
