@@ -34,9 +34,15 @@ struct Handover {
     CommandAnswer answer;
 };
 
+// How often a start goes on when the instance it started ended without
+// listening (another start's instance went first, then ended; or the socket's
+// place cannot be used).
+constexpr int EARLY_ENDS = 5;
+
 // Starts the instance without a window unless one runs, and waits until it
-// listens. Why none could be started, or nothing.
-QString startInstance()
+// listens or the one it started has ended (`*endedEarly`). Why none could be
+// started, or nothing.
+QString startInstance(bool *endedEarly)
 {
     const QString cannot = QCoreApplication::translate("Application", "cannot reach or replace the running instance.");
     if (const QString problem = InstanceServer::placeProblem(); !problem.isEmpty())
@@ -51,10 +57,13 @@ QString startInstance()
     }
     const QDeadlineTimer deadline(INSTANCE_START_MS);
     while (!isInstanceListening()) {
-        // An instance that ended without listening will not: it found the
-        // socket's place taken.
-        if (deadline.hasExpired() || (started != 0 && hasProcessEnded(started) && !isInstanceListening()))
+        if (deadline.hasExpired())
             return cannot;
+        // An instance that ended without listening never will: ask again.
+        if (started != 0 && hasProcessEnded(started) && !isInstanceListening()) {
+            *endedEarly = true;
+            return {};
+        }
         QThread::msleep(INSTANCE_POLL_MS);
     }
     return {};
@@ -66,7 +75,8 @@ QString startInstance()
 Handover listenOrForward(InstanceServer &server, const instancemessage::Request &request, int timeoutMs,
                          bool window)
 {
-    for (int attempt = 0; attempt < ELECTIONS; ++attempt) {
+    int earlyEnds = 0;
+    for (int attempt = 0; attempt < ELECTIONS && earlyEnds < EARLY_ENDS; ++attempt) {
         if (window) {
             InstanceElection election;
             if (!election.held()) {
@@ -82,7 +92,10 @@ Handover listenOrForward(InstanceServer &server, const instancemessage::Request 
         if (std::optional<CommandAnswer> answer = askRunningInstance(request, timeoutMs, &reached))
             return {reached ? Handover::Answered : Handover::Unreachable, *answer};
         if (!window) {
-            if (const QString problem = startInstance(); !problem.isEmpty()) {
+            bool endedEarly = false;
+            const QString problem = startInstance(&endedEarly);
+            earlyEnds += endedEarly ? 1 : 0;
+            if (!problem.isEmpty()) {
                 CommandAnswer refused;
                 refused.status = exitstatus::FAILED;
                 refused.err = QStringLiteral("vellox-wheel-setup: %1\n").arg(problem).toUtf8();
