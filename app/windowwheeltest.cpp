@@ -66,7 +66,8 @@ void WindowWheelTest::show()
         testWin->setGameRuleActive(gameRuleActive());
         ForceTester *forces = testWin->forceTester();
         forces->setConfirmed(forcesConfirmed);
-        connect(forces, &ForceTester::started, this, [this] { forcesConfirmed = true; });
+        // Confirmed once for the run, not for each window.
+        connect(forces, &ForceTester::confirmedChanged, this, [this](bool confirmed) { forcesConfirmed = confirmed; });
     }
     if (testWin->isMinimized())
         testWin->showNormal();

@@ -37,7 +37,7 @@ private:
     WheelNodeTracker *tracker;
     QPointer<WheelTestWindow> testWin;
     bool followsEditor = false;
-    // The user has held the wheel for a test force in this run: a window
-    // opened again does not ask again.
+    // The user confirmed holding the wheel in this run: a window opened
+    // again does not ask again.
     bool forcesConfirmed = false;
 };

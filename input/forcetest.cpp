@@ -233,7 +233,10 @@ bool ForceTester::gameRuleActive() const
 
 void ForceTester::setConfirmed(bool confirmedByUser)
 {
+    if (userConfirmed == confirmedByUser)
+        return;
     userConfirmed = confirmedByUser;
+    emit confirmedChanged(userConfirmed);
 }
 
 bool ForceTester::confirmed() const

@@ -84,6 +84,8 @@ signals:
     void started(int kind);
     void finished();
     void failed(const QString &message);
+    // At once, on the caller's thread.
+    void confirmedChanged(bool confirmed);
 
 private:
     QThread *thread = nullptr;
