@@ -6,6 +6,7 @@
 #include "cli/instanceserver.h"
 #include "cli/launchwrapper.h"
 #include "device/devicelink.h"
+#include "history/restorejournal.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -47,20 +48,25 @@ QString startInstance(bool *endedEarly)
     const QString cannot = QCoreApplication::translate("Application", "cannot reach or replace the running instance.");
     if (const QString problem = InstanceServer::placeProblem(); !problem.isEmpty())
         return problem;
-    qint64 started = 0;
+    JournalOwner started;
     {
         InstanceElection election;
         if (!election.held())
             return election.problem();
-        if (!isInstanceListening() && (started = startDetachedInstance()) == 0)
-            return cannot;
+        if (!isInstanceListening()) {
+            started.pid = startDetachedInstance();
+            if (started.pid == 0)
+                return cannot;
+            // Its start time tells it from a later process with its id.
+            started.startTime = processStartTime(started.pid).value_or(0);
+        }
     }
     const QDeadlineTimer deadline(INSTANCE_START_MS);
     while (!isInstanceListening()) {
         if (deadline.hasExpired())
             return cannot;
         // An instance that ended without listening never will: ask again.
-        if (started != 0 && hasProcessEnded(started) && !isInstanceListening()) {
+        if (started.pid != 0 && !isOwnerRunning(started) && !isInstanceListening()) {
             *endedEarly = true;
             return {};
         }

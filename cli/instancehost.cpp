@@ -9,7 +9,6 @@
 #include "settings/appfiles.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QProcess>
 #include <QTimer>
 
@@ -63,17 +62,6 @@ qint64 startDetachedInstance()
     process.setStandardErrorFile(QProcess::nullDevice());
     qint64 pid = 0;
     return process.startDetached(&pid) ? pid : 0;
-}
-
-bool hasProcessEnded(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    // The state follows the name in parentheses, which may hold anything.
-    const QByteArray line = stat.read(4096);
-    const qsizetype close = line.lastIndexOf(')');
-    return close < 0 || line.mid(close + 2, 1) == "Z";
 }
 
 InstanceHost::InstanceHost(InstanceServer &instanceServer, QObject *parent)

@@ -48,8 +48,6 @@ private:
 // process's working directory. Its process id, or 0 when it could not be
 // started.
 qint64 startDetachedInstance();
-// Whether the process with this id has ended (or is only a zombie).
-bool hasProcessEnded(qint64 pid);
 
 // Prints a command's answer as the command itself would have.
 void printAnswer(const CommandAnswer &answer);
